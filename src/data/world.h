@@ -1,0 +1,97 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "data/fixed_string.h"
+
+constexpr int kGridSize = 51;
+constexpr int kMaxAnimals = 5;
+constexpr int kMaxStaff = 2;
+constexpr int kMaxItems = 15;
+constexpr int kWalkerSlots = 200;
+constexpr int kVisitorSlots = 150;  // 0..149 visitors, 150..199 walking staff
+constexpr int kEscapeeSlots = 50;
+constexpr int kLitterPlaces = 8;
+
+// A placed building, held by its footprint's origin cell (smallest x and y).
+// Field widths are those of the saved game.
+struct Facility {
+  int16_t Type = -1;
+  int32_t ConstructionLeft = 0;
+  double AnimPhase = 0.0;
+  int16_t AnimalCount = 0;
+  uint8_t Durability = 0;
+  int16_t WearDays = 0;
+  int8_t StaffCount = 0;
+  int16_t SalePrice = 0;
+  int16_t PurchaseQty = 0;
+  int16_t Stock = 0;
+  std::array<int16_t, kMaxAnimals> AnimalX{}, AnimalY{};
+  std::array<uint8_t, kMaxAnimals> AnimalDir{};
+  std::array<int16_t, kMaxAnimals> AnimalScript{}, AnimalStep{};
+  std::array<uint8_t, kMaxAnimals> AnimalAction{}, AnimalAux{};
+  std::array<int16_t, kMaxAnimals> AnimalHealth{};
+  std::array<FixedString<80>, kMaxAnimals> AnimalName{};
+  std::array<int32_t, kMaxAnimals> AnimalAge{};
+  std::array<int16_t, kMaxStaff> StaffX{}, StaffY{};
+  std::array<uint8_t, kMaxStaff> StaffDir{};
+  std::array<int16_t, kMaxStaff> StaffScript{}, StaffStep{};
+  std::array<uint8_t, kMaxStaff> StaffAction{}, StaffAux{};
+  std::array<FixedString<10>, kMaxStaff> StaffName{};
+  std::array<int16_t, kMaxItems> ItemX{}, ItemY{};
+  std::array<uint8_t, kMaxItems> ItemType{};
+  int32_t ItemCount = 0;
+};
+
+// A visitor or walking staff member in Walkers; an escaped animal in Escapees.
+struct Person {
+  int16_t Frame = 0;
+  int32_t BoredTicks = 0, ShopTicks = 0, ToiletTicks = 0, LostTicks = 0, TiredTicks = 0;
+  uint8_t Visible = 0;
+  std::array<FixedString<60>, 5> Comments{};
+  int16_t PrevDir = 0;
+  int16_t Dir = 0;
+  int16_t CellX = 0, CellY = 0;
+  int16_t OffsetX = 0, OffsetY = 0;
+  int16_t Purse = 0;
+  FixedString<10> Name;
+  int16_t Mood = 0;
+  int32_t MoodPoints = 0;
+  int16_t Activity = 0;
+  int16_t TurnBias = 0;
+  uint8_t Used = 0;
+  int16_t Look = 0;
+  int16_t AnimTicks = 0;
+  int16_t FramePeriod = 0;
+  int32_t StayTicks = 0;
+  int16_t TurnMemo = 0;
+  int16_t Kind = 0;
+  int32_t EscWidth = 0;
+  int16_t EscAge = 0;
+};
+
+template <typename T>
+using Grid = std::array<std::array<T, kGridSize>, kGridSize>;  // [y][x]
+
+using DayStatsTable = std::array<std::array<int32_t, 33>, 14>;  // [month][day]
+
+struct World {
+  Grid<int32_t> TileMap{};
+  Grid<int32_t> LandMap{};
+  Grid<double> CellEffect{};
+  Grid<int8_t> CellAnim{};
+  Grid<std::array<int8_t, kLitterPlaces>> Litter{};
+  Grid<DayStatsTable> DayStats1{};
+  Grid<DayStatsTable> DayStats2{};
+  Grid<Facility> Cells{};
+  int32_t MapWidth = 0;
+  int32_t MapHeight = 0;
+  FixedString<50> MapStartSave;
+
+  std::array<Person, kWalkerSlots> Walkers{};
+  std::array<Person, kEscapeeSlots> Escapees{};
+
+  // Offset from the last FindFacility cell to the facility's origin.
+  int32_t FoundDX = 0;
+  int32_t FoundDY = 0;
+};

@@ -1,0 +1,8 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// Player text is Big5 on disk and UTF-8 in memory; these convert at file boundaries.
+// A character Big5 cannot hold becomes "?"; invalid input bytes become "?" too.
+std::string Utf8ToBig5(std::string_view utf8);
+std::string Big5ToUtf8(std::string_view big5);

@@ -1,0 +1,36 @@
+#pragma once
+#include <memory>
+
+#include "data/catalogue.h"
+#include "data/world.h"
+#include "data/zoo.h"
+#include "shell/clock.h"
+#include "shell/folders.h"
+#include "shell/presentation.h"
+#include "shell/random.h"
+#include "shell/settings.h"
+#include "sim/sim_state.h"
+#include "view/view_state.h"
+
+// Everything one running game consists of. Functions take the Game (or the part of
+// it they work on), so a test can build a world of its own. It is large (the daily
+// statistics grids alone are several megabytes): make it with MakeGame.
+struct Game {
+  Game() = default;
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  Settings settings;
+  Folders folders;
+  Clock clock;
+  Random random;
+  Catalogue catalogue;
+  World world;
+  Zoo zoo;
+  SimState sim;
+  ViewState view;
+  Presentation* ui = &headless;
+  Presentation headless;
+};
+
+std::unique_ptr<Game> MakeGame();

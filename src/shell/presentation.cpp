@@ -1,0 +1,25 @@
+#include "shell/presentation.h"
+
+#include "shell/game.h"
+#include "shell/modes.h"
+
+void Presentation::PlayEffect(const std::string&, bool, bool, int, int) {}
+void Presentation::StopEffect(const std::string&) {}
+void Presentation::StopAllEffects() {}
+bool Presentation::EffectPlaying(const std::string&) { return false; }
+void Presentation::PlayMusic(const std::string&) {}
+void Presentation::StopMusic() {}
+void Presentation::RenderFrame(Game&, int) {}
+void Presentation::PumpMessages(int) {}
+void Presentation::Wait(int) {}
+void Presentation::LeaveGameScreen(Game&) {}
+void Presentation::ShowAfterGame(Game&) {}
+
+void Presentation::RunWindow(Game& game, int mode) {
+  if (mode >= Mode::EndAskQuit && mode <= Mode::EndGoalsReached) {
+    game.clock.EndWindowResult = headlessEndAnswer;
+    ApplyEndWindowResult(game);
+  } else {
+    game.clock.GameMode = Mode::Playing;
+  }
+}

@@ -1,0 +1,38 @@
+#pragma once
+#include <string>
+
+struct Game;
+
+// What the rules of the game ask of the screen and the speakers. The core calls
+// only this; the program supplies the real one, and the base class is the
+// headless one: silent, draws nothing, and closes every window at once.
+class Presentation {
+ public:
+  virtual ~Presentation() = default;
+
+  // Sound effects and music, by file name in the sounds folder.
+  virtual void PlayEffect(const std::string& file, bool loop, bool positional, int screenY, int screenX);
+  virtual void StopEffect(const std::string& file);
+  virtual void StopAllEffects();
+  virtual bool EffectPlaying(const std::string& file);
+  virtual void PlayMusic(const std::string& file);
+  virtual void StopMusic();
+
+  // A modal window opened by the rules (month-end report, event, end window).
+  // It returns when the window has closed and GameMode says what happens next.
+  virtual void RunWindow(Game& game, int mode);
+  // One frame of the map view; kind 2 is the per-tick request.
+  virtual void RenderFrame(Game& game, int kind);
+  // Lets the platform handle pending events (windows, timers) while the rules wait.
+  virtual void PumpMessages(int count);
+  virtual void Wait(int milliseconds);
+
+  // Leaving a game: back to the front-end display size, game pictures released.
+  virtual void LeaveGameScreen(Game& game);
+  // The screen after a game: the film named by MovieNo, or the main menu when 0.
+  virtual void ShowAfterGame(Game& game);
+
+  // Headless end windows answer with this result (0 continue, 1 quit, 2 game
+  // over, 3 finished); tests change it.
+  int headlessEndAnswer = 0;
+};

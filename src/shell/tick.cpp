@@ -1,0 +1,223 @@
+#include "shell/game.h"
+#include "shell/modes.h"
+#include "sim/sim_steps.h"
+#include "view/view_steps.h"
+
+namespace {
+
+constexpr int kMoneyCap = 99999999;
+
+// Stops the rest of a tick once an end window has chosen a way out.
+bool Leaving(const Game& game) { return IsLeaving(game.clock.GameMode); }
+
+void MonthEnd(Game& game) {
+  Clock& c = game.clock;
+  c.Day = 1;
+  MonthEndBills(game);
+  game.ui->StopEffect("Bus1.wav");
+  c.GameMode = Mode::Finance;
+  game.ui->RunWindow(game, Mode::Finance);
+  AgeAnimals(game);
+  c.Month += 1;
+  PayMonthEnd(game);
+}
+
+void ClearDayHistory(World& world) {
+  for (auto& row : world.DayStats1)
+    for (auto& cell : row) cell = {};
+  for (auto& row : world.DayStats2)
+    for (auto& cell : row) cell = {};
+}
+
+}  // namespace
+
+int DaysInMonth(int month, int year) {
+  switch (month) {
+    case 4: case 6: case 9: case 11: return 30;
+    case 2: return year % 4 == 0 ? 29 : 28;
+    default: return 31;
+  }
+}
+
+int TimerIntervalFor(int fastForward, int gameSpeed) {
+  if (fastForward >= 1) return 0;
+  if (gameSpeed == 2) return 20;
+  if (gameSpeed == 3) return 40;
+  return 0;
+}
+
+void ClockStep(Game& game) {
+  Clock& c = game.clock;
+  c.TickOfDay += 1;
+  c.NewDay = 0;
+  if (c.TickOfDay < c.TicksPerDay) return;
+  c.TickOfDay = 0;
+  c.Day += 1;
+  c.NewDay = 1;
+  if (c.Day == DaysInMonth(c.Month, c.Year) + 1) MonthEnd(game);
+  if (c.Month >= 13) {
+    c.Month = 1;
+    c.Year += 1;
+    ClearDayHistory(game.world);
+  }
+}
+
+void PlayTick(Game& game) {
+  Clock& c = game.clock;
+  // Step 1, stopping the windows' auto-close timers, is the window layer's: the
+  // frame timer only runs while no window is open.
+  int interval = TimerIntervalFor(c.FastForward, c.GameSpeed);
+  if (interval != c.TimerInterval) c.TimerInterval = interval;
+
+  ScrollStep(game);
+  ClockStep(game);
+
+  if (c.TickOfDay % 10 == 0) {
+    if (Leaving(game)) return;
+    EvaluateTicket(game);
+    if (Leaving(game)) return;
+    EvaluateSalary(game);
+    if (Leaving(game)) return;
+    CrowdSound(game);
+  }
+
+  if (Leaving(game)) return;
+  CellPass(game);
+
+  if (Leaving(game)) return;
+  game.sim.VisitorsInZoo = 0;
+  for (int slot = 0; slot < kWalkerSlots; ++slot) {
+    if (game.world.Walkers[slot].Used != 1) continue;
+    UpdateWalker(game, slot);
+    if (game.world.Walkers[slot].Kind == 1) game.sim.VisitorsInZoo += 1;
+    WalkerTallies(game, slot);
+    CommentCheck(game, slot);
+  }
+  FinishWalkerTallies(game);
+  for (int slot = 0; slot < kEscapeeSlots; ++slot) HeliCheck(game, slot);
+
+  if (c.TickOfDay % 5 == 0) {
+    if (Leaving(game)) return;
+    StaffQuitCheck(game);
+    if (Leaving(game)) return;
+    ResearchStep(game);
+  }
+
+  FindHoverCell(game);
+  if (game.zoo.Money > kMoneyCap) game.zoo.Money = kMoneyCap;
+  SpecialObjects(game);
+  game.ui->RenderFrame(game, 2);
+  if (Leaving(game)) return;
+
+  if (c.NewDay == 1) {
+    DailyWeather(game);
+    if (Leaving(game)) return;
+    ChargeAdvertising(game);
+    if (Leaving(game)) return;
+    DailyGoalCheck(game);
+    if (Leaving(game)) return;
+    RankingStep(game);
+  }
+  c.RedrawAll = 0;
+}
+
+void GameTick(Game& game) {
+  Clock& c = game.clock;
+  // Windows and end routines pump events while a tick is under way; a nested
+  // timer event must not start a second tick or a second end routine.
+  if (c.InTick) return;
+  c.InTick = true;
+  switch (c.GameMode) {
+    case Mode::Playing: PlayTick(game); break;
+    case Mode::LeaveGameOver: EndGameOver(game); break;
+    case Mode::LeaveQuit:
+      if (c.GoalReached == 1) EndGoal(game);
+      else EndQuit(game);
+      break;
+    case Mode::LeaveGoal: EndGoal(game); break;
+    default: break;
+  }
+  c.InTick = false;
+}
+
+void DailyGoalCheck(Game& game) {
+  Clock& c = game.clock;
+  const Zoo& z = game.zoo;
+  if (z.Money < 0) {
+    game.ui->StopMusic();
+    c.GameMode = Mode::EndBankrupt;
+    game.ui->RunWindow(game, Mode::EndBankrupt);
+    return;
+  }
+  if (z.HasGoalYears && c.Year > z.GoalYears) {
+    game.ui->StopMusic();
+    c.GameMode = Mode::EndTimeUp;
+    game.ui->RunWindow(game, Mode::EndTimeUp);
+    return;
+  }
+  if (c.GoalReached != 0) return;
+  // A time limit on its own is no goal: the game is won by assets, attraction or rank.
+  bool anyGoal = z.HasGoalAssets || z.HasGoalAttraction || z.HasGoalRank;
+  bool met = anyGoal && (!z.HasGoalYears || c.Year <= z.GoalYears) &&
+             (!z.HasGoalAssets || z.Money >= z.GoalAssets) &&
+             (!z.HasGoalAttraction || z.Attraction >= z.GoalAttraction) &&
+             (!z.HasGoalRank || z.Rank >= z.GoalRank);
+  if (!met) return;
+  c.GameMode = Mode::EndGoalsReached;
+  c.GoalReached = 1;
+  game.ui->RunWindow(game, Mode::EndGoalsReached);
+}
+
+void ApplyEndWindowResult(Game& game) {
+  Clock& c = game.clock;
+  switch (c.EndWindowResult) {
+    case 1: c.GameMode = Mode::LeaveQuit; break;
+    case 2: c.GameMode = Mode::LeaveGameOver; break;
+    case 3: c.GameMode = Mode::LeaveGoal; break;
+    default:
+      c.GameMode = Mode::Playing;
+      c.RedrawAll = 1;
+      break;
+  }
+}
+
+namespace {
+
+// What every way out does first: no further tick may start.
+void StopGame(Game& game) {
+  game.clock.TimerEnabled = false;
+  game.clock.GameRunning = false;
+  game.ui->StopMusic();
+  game.ui->StopAllEffects();
+}
+
+}  // namespace
+
+void EndGoal(Game& game) {
+  StopGame(game);
+  game.ui->LeaveGameScreen(game);
+  bool finished = false;
+  if (game.zoo.CampaignMode != 0) {
+    if (game.settings.CampNo + 1 > game.catalogue.CampaignMapCount) finished = true;
+    else game.settings.CampNo += 1;
+    if (!game.folders.SettingsFile.empty()) WriteSettings(game.folders.SettingsFile, game.settings);
+  }
+  game.clock.MovieNo = finished ? 4 : 3;
+  game.ui->ShowAfterGame(game);
+}
+
+void EndGameOver(Game& game) {
+  StopGame(game);
+  AddEvent(game, 5, "你的動物園倒閉了！", -1, -1, 0);
+  game.ui->LeaveGameScreen(game);
+  game.clock.MovieNo = 1;
+  game.ui->ShowAfterGame(game);
+}
+
+void EndQuit(Game& game) {
+  StopGame(game);
+  game.ui->PumpMessages(5);
+  game.ui->LeaveGameScreen(game);
+  game.clock.MovieNo = 0;
+  game.ui->ShowAfterGame(game);
+}
