@@ -4,6 +4,8 @@
 #include "platform/text.h"
 
 struct Game;
+class TextRenderer;
+class Surface;
 
 // What the rules of the game ask of the screen and the speakers. The core calls
 // only this; the program supplies the real one, and the base class is the
@@ -36,6 +38,11 @@ class Presentation {
 
   // Text on surfaces; headless it draws nothing.
   virtual TextRenderer& Text() { return headlessText_; }
+
+  // Draws text onto surfaces; the headless one draws nothing.
+  virtual TextRenderer& Text();
+  // The picture last composed for the screen; nullptr when there is none.
+  virtual const Surface* BackBuffer();
 
   // Headless end windows answer with this result (0 continue, 1 quit, 2 game
   // over, 3 finished); tests change it.

@@ -3,6 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include "data/surfaces.h"
+#include "data/world.h"
+#include "platform/surface.h"
+
 // The map view: pointer and tools, scroll position, hover cell, catalogue paging and
 // what the renderer keeps from frame to frame.
 struct ViewState {
@@ -57,4 +61,23 @@ struct ViewState {
   int32_t FrameSkip = 0;
   int32_t FpsFrames = 0, Fps = 0, FpsSeconds = 0, FpsTotalFrames = 0, FpsAverage = 0;
   int64_t FpsLastMs = 0;
+
+  // Weather particles.
+  struct Particle {
+    int x = 0, y = 0;
+  };
+  std::array<Particle, 50> particles{};
+  bool particlesPlaced = false;
+
+  // The gate's animation phase, 0 <= phase < 3.
+  double GatePhase = 0.0;
+
+  // What each overview dot last showed (tile * 256 + facility class), to skip
+  // unchanged cells; -1 forces a plot.
+  Grid<int32_t> overviewPlotted{};
+  // The status-line text as last rendered.
+  std::string shownHint;
+
+  // The pictures of the game.
+  SurfaceSet surfaces;
 };
