@@ -69,7 +69,9 @@ struct ViewState {
   std::array<Particle, 50> particles{};
   bool particlesPlaced = false;
 
-  // The gate's animation phase, 0 <= phase < 3.
+  // The park gate: its first cell (-1 when the map has none), how many gate cells
+  // run along x from it, and its animation phase, 0 <= phase < 3.
+  int32_t GateX = -1, GateY = -1, GateCells = 0;
   double GatePhase = 0.0;
 
   // What each overview dot last showed (tile * 256 + facility class), to skip
