@@ -176,6 +176,8 @@ const Surface& LoadAnimalSheet(Game& game, int species, bool young) {
 
 const Surface& LoadHelicopter(Game& game) { return LoadLazy(game, game.view.surfaces.helicopter, "HEri.Bmp"); }
 
+const Surface& LoadDigits(Game& game) { return LoadLazy(game, game.view.surfaces.digits, "suuji.bmp"); }
+
 const Surface& LoadEventPicture(Game& game, int kind) {
   static constexpr const char* kFiles[kEventPictures] = {"UFO.Bmp", "inseki.Bmp", "inseki2.Bmp", "UFO2.Bmp"};
   return LoadLazy(game, game.view.surfaces.eventPictures[kind], kFiles[kind]);

@@ -29,7 +29,7 @@ struct SurfaceSet {
   std::array<LazySurface, kBuildTypes> buildings, paletteIcons;
   std::array<LazySurface, kPersonLooks> personSheets;
   std::array<LazySurface, kMaxAnimalTypes + 2> adultSheets, youngSheets;
-  LazySurface helicopter;
+  LazySurface helicopter, digits;
   std::array<LazySurface, kEventPictures> eventPictures;
 };
 
@@ -48,6 +48,8 @@ const Surface& LoadPersonSheet(Game& game, int look);
 // The adult (young false) or young sheet of a species.
 const Surface& LoadAnimalSheet(Game& game, int species, bool young);
 const Surface& LoadHelicopter(Game& game);
+// The build palette's digit pictures.
+const Surface& LoadDigits(Game& game);
 const Surface& LoadEventPicture(Game& game, int kind);
 
 // The young sheet's file: "lion.bmp" -> "lion2.BMP".

@@ -2,7 +2,6 @@
 
 #include "shell/game.h"
 #include "shell/modes.h"
-#include "platform/text.h"
 
 void Presentation::PlayEffect(const std::string&, bool, bool, int, int) {}
 void Presentation::StopEffect(const std::string&) {}
@@ -23,11 +22,6 @@ void Presentation::RunWindow(Game& game, int mode) {
   } else {
     game.clock.GameMode = Mode::Playing;
   }
-}
-
-TextRenderer& Presentation::Text() {
-  static TextRenderer headlessText;
-  return headlessText;
 }
 
 const Surface* Presentation::BackBuffer() { return nullptr; }

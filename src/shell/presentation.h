@@ -4,7 +4,6 @@
 #include "platform/text.h"
 
 struct Game;
-class TextRenderer;
 class Surface;
 
 // What the rules of the game ask of the screen and the speakers. The core calls
@@ -39,8 +38,6 @@ class Presentation {
   // Text on surfaces; headless it draws nothing.
   virtual TextRenderer& Text() { return headlessText_; }
 
-  // Draws text onto surfaces; the headless one draws nothing.
-  virtual TextRenderer& Text();
   // The picture last composed for the screen; nullptr when there is none.
   virtual const Surface* BackBuffer();
 

@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "shell/game.h"
-#include "view/facility_lookup.h"
 #include "view/geometry.h"
 
 namespace {
@@ -13,9 +12,9 @@ bool IsObstacle(int land) { return land == 2 || land == 4; }
 // Whether nothing stands on the cell and it is clear land. Cells outside the map are
 // never clear.
 bool ClearLand(Game& game, int x, int y) {
-  if (!IsOnMap(game, x, y)) return false;
+  if (!IsOnMap(game.world, x, y)) return false;
   if (game.world.LandMap[y][x] != 1) return false;
-  int t = FindFacility(game, x, y);
+  int t = FindFacility(game.world, game.catalogue, x, y);
   return t < 0 || game.catalogue.BuildType[t].Size < 1;
 }
 
@@ -48,9 +47,9 @@ struct LevelArea {
 };
 
 LevelArea FindLevelArea(Game& game, int cx, int cy) {
-  if (!IsOnMap(game, cx, cy)) return {};
+  if (!IsOnMap(game.world, cx, cy)) return {};
   if (IsObstacle(game.world.LandMap[cy][cx])) return {true, -1, {cx, cy, 1}};
-  int t = FindFacility(game, cx, cy);
+  int t = FindFacility(game.world, game.catalogue, cx, cy);
   if (t < 0 || game.catalogue.BuildType[t].Size < 1) return {};
   return {true, t, {cx + game.world.FoundDX, cy + game.world.FoundDY, game.catalogue.BuildType[t].Size}};
 }
@@ -217,7 +216,7 @@ void LevelOrClear(Game& game) {
 }
 
 void ClearCells(Game& game, int x, int y, bool byDisaster) {
-  if (!IsOnMap(game, x, y)) return;
+  if (!IsOnMap(game.world, x, y)) return;
   World& w = game.world;
   if (IsObstacle(w.LandMap[y][x])) {
     w.LandMap[y][x] = 1;
@@ -228,13 +227,13 @@ void ClearCells(Game& game, int x, int y, bool byDisaster) {
     game.clock.RedrawAll = 1;
     return;
   }
-  int t = FindFacility(game, x, y);
+  int t = FindFacility(game.world, game.catalogue, x, y);
   if (t < 0) return;
   Footprint f{x + w.FoundDX, y + w.FoundDY, game.catalogue.BuildType[t].Size};
   game.clock.RedrawAll = 1;
   for (int cx = f.x0; cx < f.x0 + f.size; ++cx)
     for (int cy = f.y0; cy < f.y0 + f.size; ++cy) {
-      if (!IsOnMap(game, cx, cy)) continue;
+      if (!IsOnMap(game.world, cx, cy)) continue;
       w.CellEffect[cy][cx] = 0.0;
       if (!byDisaster) {
         PlayAtMouse(game, "Destroy.wav");

@@ -17,10 +17,6 @@ bool IsVisible(const Game& game, int sx, int sy) {
          sy <= ScreenHeight(game) - half;
 }
 
-bool IsOnMap(const Game& game, int x, int y) {
-  return x >= 0 && y >= 0 && x < game.world.MapWidth && y < game.world.MapHeight;
-}
-
 int MapPixelWidth(int mapWidth) { return mapWidth * 2 * kHalfW + 2; }
 int MapPixelHeight(int mapHeight) { return mapHeight * 2 * kHalfH + kTileBase + 2; }
 

@@ -27,8 +27,6 @@ ScreenPoint CellToScreen(const Game& game, int x, int y);
 // Whether a tile at (sx, sy) touches the map view (letterbox bands excluded).
 bool IsVisible(const Game& game, int sx, int sy);
 
-bool IsOnMap(const Game& game, int x, int y);
-
 // Map size in pixels.
 int MapPixelWidth(int mapWidth);
 int MapPixelHeight(int mapHeight);

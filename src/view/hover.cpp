@@ -49,7 +49,7 @@ CellPick HoverCellAt(Game& game, int px, int py) {
         case 1: c.y += 1; break;
         default: break;
       }
-      if (!IsOnMap(game, c.x, c.y)) return {};
+      if (!IsOnMap(game.world, c.x, c.y)) return {};
       return c;
     }
   return {};

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "shell/game.h"
-#include "view/facility_lookup.h"
 #include "view/geometry.h"
 #include "view/render_parts.h"
 #include "view/screen_layout.h"
@@ -250,7 +249,7 @@ void DrawMap(FrameTarget& t) {
   for (int x = 0; x < w.MapWidth; ++x)
     for (int y = 0; y < w.MapHeight; ++y) {
       ScreenPoint s = CellToScreen(g, x, y);
-      int type = FindFacility(g, x, y);
+      int type = FindFacility(g.world, g.catalogue, x, y);
       if (IsVisible(g, s.x, s.y)) {
         if (type < 0) {
           if (t.full) DrawGround(t, x, y, s);
