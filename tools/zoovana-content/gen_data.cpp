@@ -6,10 +6,9 @@
 #include "content.h"
 #include "data/field_stream.h"
 #include "enclosure_layout.h"
+#include "map_plans.h"
 
 namespace {
-
-constexpr int kCampaignMaps = 5;
 
 class DefinitionText {
  public:
@@ -87,7 +86,7 @@ std::string InfoFile() {
   DefinitionText t;
   const auto& species = Species();
   t.Field("動物種類數", static_cast<int>(species.size()));
-  t.Field("關卡數", kCampaignMaps);
+  t.Field("關卡數", kCampaignMapCount);
   t.Comment("柵欄損壞時會逃走的動物 (1=會)");
   for (const SpeciesEntry& s : species) t.Value(s.escapes ? 1 : 0);
   t.Comment("逃走後會攻擊遊客的動物 (1=會)");
