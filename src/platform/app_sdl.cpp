@@ -1,5 +1,7 @@
 #include "platform/app_sdl.h"
 
+#include "platform/cursor_file.h"
+#include "platform/file_names.h"
 #include "platform/keys_sdl.h"
 #include "shell/game.h"
 #include "shell/input.h"
@@ -24,14 +26,48 @@ App::App(Game& game) : game_(game) { game_.ui = this; }
 
 App::~App() {
   game_.ui = &game_.headless;
+  for (auto& [number, cursor] : pointers_) SDL_FreeCursor(cursor);
   display_.Close();
 }
 
 bool App::Open() {
   if (!display_.Open(640, 480)) return false;
   displayReady_ = true;
-  SDL_ShowCursor(SDL_ENABLE);
+  LoadPointers();
+  SetPointer(1);
   return true;
+}
+
+// The three pointer files; a missing or damaged one leaves the system arrow.
+void App::LoadPointers() {
+  const std::pair<int, const char*> files[] = {{1, "NormalCu.cur"}, {6, "WaitCu.cur"}, {7, "NonCu.cur"}};
+  for (auto [number, name] : files) {
+    CursorImage image;
+    auto path = ResolveFile(game_.folders.GraphicsDir, name);
+    if (!path || !LoadCursorFile(*path, image)) continue;
+    int w = image.picture.Width(), h = image.picture.Height();
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!s) continue;
+    for (int y = 0; y < h; ++y) {
+      auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(s->pixels) + y * s->pitch);
+      for (int x = 0; x < w; ++x) {
+        uint8_t r, g, b;
+        Rgb565ToRgb(image.picture.Pixel(x, y), r, g, b);
+        uint32_t a = image.visible[static_cast<size_t>(y) * w + x] ? 0xFFu : 0u;
+        row[x] = (a << 24) | (uint32_t{r} << 16) | (uint32_t{g} << 8) | b;
+      }
+    }
+    if (SDL_Cursor* c = SDL_CreateColorCursor(s, image.hotX, image.hotY)) pointers_[number] = c;
+    SDL_FreeSurface(s);
+  }
+}
+
+void App::SetPointer(int cursorNumber) {
+  if (cursorNumber == pointer_) return;
+  pointer_ = cursorNumber;
+  auto it = pointers_.find(cursorNumber);
+  if (it != pointers_.end()) SDL_SetCursor(it->second);
+  else SDL_SetCursor(SDL_GetDefaultCursor());
 }
 
 void App::SetDisplayMode(bool inGame) {

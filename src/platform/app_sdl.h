@@ -2,6 +2,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <map>
 
 #include "platform/display_sdl.h"
 #include "platform/text_sdl.h"
@@ -27,6 +28,7 @@ class App : public Presentation {
   void PumpMessages(int count) override;
   void Wait(int milliseconds) override;
   void LeaveGameScreen(Game& game) override;
+  void SetPointer(int cursorNumber) override;
   TextRenderer& Text() override { return text_; }
 
  private:
@@ -35,6 +37,7 @@ class App : public Presentation {
   void RunFrameTimer();
   void RunStartTimer();
   void DrawFrontScreen();
+  void LoadPointers();
 
   Game& game_;
   Display display_;
@@ -44,4 +47,6 @@ class App : public Presentation {
   uint64_t nextStartTimer_ = 0;
   bool startTimerOn_ = true;
   bool displayReady_ = false;
+  std::map<int, SDL_Cursor*> pointers_;
+  int pointer_ = 0;
 };
