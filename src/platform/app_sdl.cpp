@@ -22,7 +22,10 @@ MouseButton ButtonOf(uint8_t b) {
 
 }  // namespace
 
-App::App(Game& game) : game_(game) { game_.ui = this; }
+App::App(Game& game)
+    : game_(game), audio_(OpenSdlAudio()), sound_(*audio_, game.settings, game.folders) {
+  game_.ui = this;
+}
 
 App::~App() {
   game_.ui = &game_.headless;
@@ -74,6 +77,7 @@ void App::SetDisplayMode(bool inGame) {
   int w = inGame ? game_.settings.ScreenResW : 640;
   int h = inGame ? game_.settings.ScreenResH : 480;
   display_.SetMode(w, h);
+  sound_.SetScreenSize(w, h);
   game_.clock.RedrawAll = 1;
 }
 
@@ -178,6 +182,16 @@ void App::DrawFrontScreen() {
   text_.Draw(back, (back.Width() - text_.Width(version, small)) / 2, 240, version, small);
   display_.Flip();
 }
+
+void App::PlayEffect(const std::string& file, bool loop, bool positional, int screenY, int screenX) {
+  sound_.PlayEffect(file, loop, positional, screenY, screenX);
+}
+void App::StopEffect(const std::string& file) { sound_.StopEffect(file); }
+void App::StopAllEffects() { sound_.StopAllEffects(); }
+bool App::EffectPlaying(const std::string& file) { return sound_.EffectPlaying(file); }
+void App::LoadEffect(const std::string& file, int slot) { sound_.LoadEffect(file, slot); }
+void App::PlayMusic(const std::string& file) { sound_.PlayMusic(file, true); }
+void App::StopMusic() { sound_.StopMusic(); }
 
 void App::RenderFrame(Game&, int) { display_.Flip(); }
 
