@@ -127,6 +127,7 @@ void GameTick(Game& game) {
   // timer event must not start a second tick or a second end routine.
   if (c.InTick) return;
   c.InTick = true;
+  game.ui->SetPointer(7);  // while playing, the game draws its own pointer
   switch (c.GameMode) {
     case Mode::Playing: PlayTick(game); break;
     case Mode::LeaveGameOver: EndGameOver(game); break;
