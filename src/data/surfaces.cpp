@@ -176,7 +176,11 @@ const Surface& LoadAnimalSheet(Game& game, int species, bool young) {
 
 const Surface& LoadHelicopter(Game& game) { return LoadLazy(game, game.view.surfaces.helicopter, "HEri.Bmp"); }
 
-const Surface& LoadDigits(Game& game) { return LoadLazy(game, game.view.surfaces.digits, "suuji.bmp"); }
+const Surface& LoadDigits(Game& game) { return LoadLazy(game, game.view.surfaces.digits, "Digits.bmp"); }
+
+const Surface& LoadOverviewColors(Game& game) {
+  return LoadLazy(game, game.view.surfaces.overviewColors, "MinColor.bmp");
+}
 
 const Surface& LoadEventPicture(Game& game, int kind) {
   static constexpr const char* kFiles[kEventPictures] = {"UFO.Bmp", "inseki.Bmp", "inseki2.Bmp", "UFO2.Bmp"};
