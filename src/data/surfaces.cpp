@@ -44,8 +44,9 @@ constexpr FixedEntry kFixedRest[] = {
 
 bool LoadPicture(const Game& game, const std::string& file, int keyX, int keyY, Surface& out) {
   out.Release();
-  auto path = ResolveFile(game.folders.GraphicsDir, file);
-  if (!path || !LoadBmp(*path, out)) {
+  auto path = file.empty() ? std::nullopt : ResolveFile(game.folders.GraphicsDir, file);
+  std::error_code ec;
+  if (!path || !std::filesystem::is_regular_file(*path, ec) || !LoadBmp(*path, out)) {
     out.Release();
     return false;
   }
