@@ -193,9 +193,21 @@ Canvas Enclosure(const BuildingEntry& e) {
               top == Hue::kCount ? st.rock : top);
         break;
       }
-      case FeatureKind::Tree:
-        Tree(c, p.x, p.y, st.tree, std::min(78.0, p.y - 4), seed + static_cast<uint32_t>(f.a * 100));
+      case FeatureKind::Tree: {
+        // A tree standing in front of the pool would hide the water the animals swim
+        // in: there the spot gets a low bush instead.
+        bool hidesPool = false;
+        for (const Feature& o : features)
+          if (o.kind == FeatureKind::Pool && f.a + f.b > o.a + o.b) {
+            Vec q = At(s, o.a, o.b);
+            hidesPool = hidesPool || std::abs(q.x - p.x) < o.radius * 51 + 30;
+          }
+        if (hidesPool)
+          Bush(c, p.x, p.y + 3, 24, Hue::kLeaf, seed + static_cast<uint32_t>(f.a * 100));
+        else  // kept small so the crown hides little of the floor behind it
+          Tree(c, p.x, p.y, st.tree, std::min(62.0, p.y - 4), seed + static_cast<uint32_t>(f.a * 100));
         break;
+      }
       case FeatureKind::Shelter: Shelter(c, s, f, st, seed); break;
     }
   }
