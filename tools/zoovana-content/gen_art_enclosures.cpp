@@ -223,9 +223,25 @@ Canvas Enclosure(const BuildingEntry& e) {
   return c;
 }
 
+// The palette icon carries the enclosure's name: at icon size one fenced yard looks
+// much like another.
+Canvas Icon(const BuildingEntry& e, const Canvas& picture) {
+  Canvas icon = FitInto(picture, 80, 60, kKey, 2);
+  Canvas label(80, 16);
+  DrawTextCentred(label, 0, 2, 80, 12, e.name, TextStyle{12, kWhite, Face::kSharp, false});
+  label.OutlineWith(Shade(Hue::kLeaf, 0));
+  icon.Blit(label, 0, 44);
+  icon.Set(0, 0, kKey);
+  return icon;
+}
+
 void GenerateEnclosures(Output& out) {
   for (const BuildingEntry& e : Buildings())
-    if (e.look == Look::Enclosure) WriteWithIcon(out, e.file, Enclosure(e));
+    if (e.look == Look::Enclosure) {
+      Canvas picture = Enclosure(e);
+      WriteBmp(out, e.file, picture);
+      WriteBmp(out, "T_" + e.file, Icon(e, picture));
+    }
 }
 
 RegisterGenerator reg("43-art-ground-enclosures", &GenerateEnclosures);
