@@ -17,6 +17,8 @@ class Presentation {
   virtual void StopEffect(const std::string& file);
   virtual void StopAllEffects();
   virtual bool EffectPlaying(const std::string& file);
+  // Loads an effect into one of the seven slots ahead of its first use.
+  virtual void LoadEffect(const std::string& file, int slot);
   virtual void PlayMusic(const std::string& file);
   virtual void StopMusic();
 
