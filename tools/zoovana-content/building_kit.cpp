@@ -35,6 +35,13 @@ Fill Stripes(Rgb a, Rgb b, int width, double slope) {
   });
 }
 
+Fill RoundLit(double cx, double cy, double r, Rgb base) {
+  return Fill([=](int x, int y) {
+    double lit = -((x + 0.5 - cx) + (y + 0.5 - cy)) / (r * 1.4);
+    return lit > 0.45 ? Lighter(base) : lit < -0.45 ? Darker(base) : base;
+  });
+}
+
 Fill Shadowing(const Canvas& c, int steps) {
   return Fill([&c, steps](int x, int y) { return Darker(c.Get(x, y), steps); });
 }

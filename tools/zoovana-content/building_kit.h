@@ -25,6 +25,8 @@ inline Rgb Lighter(Rgb c, int steps = 1) { return Darker(c, -steps); }
 Fill Speckled(Rgb base, uint32_t seed);  // plaster, stone: sparse lighter and darker pixels
 Fill Courses(Rgb base, double slope, int spacing, int seamEvery, uint32_t seed);  // planks, tiles, bricks
 Fill Stripes(Rgb a, Rgb b, int width, double slope = 0);  // alternating bands across x
+// A round thing's surface around (cx, cy), radius r pixels: lit upper left, dark lower right.
+Fill RoundLit(double cx, double cy, double r, Rgb base);
 // Darkens whatever is already painted (shadows on ground drawn before).
 Fill Shadowing(const Canvas& c, int steps = 1);
 

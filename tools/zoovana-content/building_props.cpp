@@ -1,5 +1,7 @@
 #include "building_props.h"
 
+#include "building_kit.h"
+
 #include <cmath>
 #include <map>
 #include <string>
@@ -26,17 +28,8 @@ struct Pen {
 
 Rgb S(Hue h, int s) { return Shade(h, s); }
 
-// Round things lit from the upper left: a lighter cap on the upper-left part.
-Fill Rounded(double cx, double cy, double r, Rgb base) {
-  return Fill([=](int x, int y) {
-    double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
-    double lit = -(dx + dy) / (r * 1.4);
-    return lit > 0.45 ? Lighter(base) : lit < -0.45 ? Darker(base) : base;
-  });
-}
-
 void Ball(const Pen& p, double x, double y, double r, Rgb base) {
-  p.Oval(x, y, r, r, Rounded(p.X(x), p.Y(y), r * p.k, base));
+  p.Oval(x, y, r, r, RoundLit(p.X(x), p.Y(y), r * p.k, base));
 }
 
 void Steam(const Pen& p, double x, double y) {
@@ -47,19 +40,19 @@ void Steam(const Pen& p, double x, double y) {
 }
 
 void Hotdog(const Pen& p) {
-  p.Oval(0, 6, 12, 5, Rounded(p.X(0), p.Y(6), 12 * p.k, S(Hue::kSand, 3)));
-  p.Oval(0, 9, 13, 3.2, Rounded(p.X(0), p.Y(9), 13 * p.k, S(Hue::kRed, 2)));
+  p.Oval(0, 6, 12, 5, RoundLit(p.X(0), p.Y(6), 12 * p.k, S(Hue::kSand, 3)));
+  p.Oval(0, 9, 13, 3.2, RoundLit(p.X(0), p.Y(9), 13 * p.k, S(Hue::kRed, 2)));
   for (int i = -10; i < 10; i += 2) p.Seg(i, 9.5 + (i & 2 ? 1 : -1), i + 2, 9.5 - (i & 2 ? 1 : -1), S(Hue::kYellow, 4));
   p.Oval(0, 5, 11, 3, S(Hue::kOrange, 3));
 }
 
 void Burger(const Pen& p) {
-  p.Oval(0, 13, 11, 7, Rounded(p.X(0), p.Y(13), 11 * p.k, S(Hue::kOrange, 3)));
+  p.Oval(0, 13, 11, 7, RoundLit(p.X(0), p.Y(13), 11 * p.k, S(Hue::kOrange, 3)));
   for (int i = 0; i < 5; ++i) p.Dot(-6 + i * 3, 15 + (i & 1) * 2, S(Hue::kSand, 4));
   p.Oval(0, 9, 12, 2.2, S(Hue::kLeaf, 3));
   p.Poly({{-9, 9}, {9, 9}, {4, 5}}, S(Hue::kYellow, 3));
   p.Oval(0, 7, 11.5, 2.6, S(Hue::kSoil, 1));
-  p.Oval(0, 3.5, 10.5, 3, Rounded(p.X(0), p.Y(3.5), 10 * p.k, S(Hue::kOrange, 2)));
+  p.Oval(0, 3.5, 10.5, 3, RoundLit(p.X(0), p.Y(3.5), 10 * p.k, S(Hue::kOrange, 2)));
 }
 
 void Popcorn(const Pen& p) {
@@ -107,12 +100,12 @@ void Cup(const Pen& p, Rgb cup, Rgb drink) {
   Steam(p, 0, 19);
   p.c.EllipseRing(p.X(8), p.Y(10), 3.5 * p.k, 3.5 * p.k, Darker(cup));
   p.Oval(0, 1.5, 12, 2.5, S(Hue::kGrey, 4));
-  p.Poly({{-8, 17}, {8, 17}, {6, 2}, {-6, 2}}, Rounded(p.X(-3), p.Y(12), 10 * p.k, cup));
+  p.Poly({{-8, 17}, {8, 17}, {6, 2}, {-6, 2}}, RoundLit(p.X(-3), p.Y(12), 10 * p.k, cup));
   p.Oval(0, 17, 8, 2, drink);
 }
 
 void Can(const Pen& p) {
-  p.Box(-6, 0, 6, 20, Rounded(p.X(-2), p.Y(10), 9 * p.k, S(Hue::kWater, 2)));
+  p.Box(-6, 0, 6, 20, RoundLit(p.X(-2), p.Y(10), 9 * p.k, S(Hue::kWater, 2)));
   p.Box(-6, 7, 6, 12, kWhite);
   p.Seg(-4, 9, 4, 10, S(Hue::kRed, 2));
   p.Oval(0, 20, 6, 1.8, S(Hue::kGrey, 3));
@@ -128,20 +121,20 @@ void IceCream(const Pen& p) {
 }
 
 void ShavedIce(const Pen& p) {
-  p.Oval(0, 12, 9, 8, Rounded(p.X(0), p.Y(12), 9 * p.k, S(Hue::kSnow, 4)));
+  p.Oval(0, 12, 9, 8, RoundLit(p.X(0), p.Y(12), 9 * p.k, S(Hue::kSnow, 4)));
   p.Oval(0, 16, 7, 4, S(Hue::kRed, 3));
   p.Poly({{-8, 12}, {8, 12}, {6, 0}, {-6, 0}}, Stripes(kWhite, S(Hue::kWater, 3), static_cast<int>(3 * p.k) + 1));
 }
 
 void SweetPotato(const Pen& p) {
   Steam(p, 0, 13);
-  p.Poly({{-12, 5}, {-6, 10}, {6, 10}, {12, 6}, {7, 1}, {-7, 1}}, Rounded(p.X(0), p.Y(5), 10 * p.k, S(Hue::kPurple, 1)));
+  p.Poly({{-12, 5}, {-6, 10}, {6, 10}, {12, 6}, {7, 1}, {-7, 1}}, RoundLit(p.X(0), p.Y(5), 10 * p.k, S(Hue::kPurple, 1)));
   p.Oval(0, 7, 6, 2.5, S(Hue::kYellow, 3));
   p.Oval(-1, 8, 3, 1.2, S(Hue::kYellow, 4));
 }
 
 void Gift(const Pen& p, Rgb box, Rgb ribbon) {
-  p.Box(-8, 0, 8, 14, Rounded(p.X(-3), p.Y(8), 10 * p.k, box));
+  p.Box(-8, 0, 8, 14, RoundLit(p.X(-3), p.Y(8), 10 * p.k, box));
   p.Box(-9, 12, 9, 16, Lighter(box));
   p.Box(-1.2, 0, 1.2, 16, ribbon);
   Ball(p, -3, 18, 2.5, ribbon);
@@ -170,7 +163,7 @@ void Balloons(const Pen& p) {
 }
 
 void Camera(const Pen& p) {
-  p.Box(-11, 0, 11, 13, Rounded(p.X(-4), p.Y(7), 12 * p.k, S(Hue::kGrey, 1)));
+  p.Box(-11, 0, 11, 13, RoundLit(p.X(-4), p.Y(7), 12 * p.k, S(Hue::kGrey, 1)));
   p.Box(-5, 13, 3, 16, S(Hue::kGrey, 1));
   p.Box(5, 13, 9, 15, S(Hue::kSnow, 4));
   Ball(p, 0, 6.5, 5.5, S(Hue::kGrey, 3));
