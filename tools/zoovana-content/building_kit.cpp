@@ -249,22 +249,6 @@ void Signboard(Canvas& c, int cx, int bottom, std::string_view text, Rgb board, 
   DrawText(c, x + 3, y + 2, text, style);
 }
 
-void WallText(const Iso& iso, const Block& b, Side side, double a, double h, std::string_view text, Rgb ink,
-              int size) {
-  TextStyle style{size, ink};
-  int w = TextWidth(text, style);
-  Canvas t(w, size + 2);
-  DrawText(t, 0, 0, text, style);
-  double slope = WallSlope(side);
-  Vec p = WallPoint(iso, b, side, a, h);
-  double x0 = p.x - w / 2.0, y0 = p.y - slope * w / 2.0;
-  for (int y = 0; y < t.Height(); ++y)
-    for (int x = 0; x < t.Width(); ++x)
-      if (!(t.Get(x, y) == kKey))
-        iso.c.Set(static_cast<int>(std::floor(x0 + x)), static_cast<int>(std::floor(y0 + y + slope * x + 0.5)),
-                  t.Get(x, y));
-}
-
 void Pole(Canvas& c, int x, int y, int height, Rgb colour) {
   c.Rect(x, y - height, 1, height, Lighter(colour));
   c.Rect(x + 1, y - height, 1, height, Darker(colour));
@@ -292,14 +276,6 @@ void Paving(const Iso& iso, Rgb stone, uint32_t seed) {
                   Rgb slab = n < 0.3 ? Darker(stone) : n > 0.85 ? Lighter(stone) : stone;
                   if (fu > 0.93 || fv > 0.93) return Lighter(slab);
                   return Hash01(x, y, seed + 1) < 0.05 ? Darker(slab) : slab;
-                }));
-}
-
-void Lawn(const Iso& iso, uint32_t seed) {
-  int s = iso.f.side;
-  iso.c.Diamond(0, 63, 36 * s, 18 * s, Fill([=](int x, int y) {
-                  double n = Fbm(x / 9.0, y / 5.0, seed) * 2.2 + 1.2 + (Hash01(x, y, seed) - 0.5) * 0.9;
-                  return Dithered(Hue::kGrass, std::clamp(n, 1.0, 3.9), x, y);
                 }));
 }
 

@@ -78,16 +78,12 @@ void Disc(const Iso& iso, double u, double v, double r, double h, const Fill& fi
 
 // Board facing the viewer, centred on x with its bottom at y, carrying text.
 void Signboard(Canvas& c, int cx, int bottom, std::string_view text, Rgb board, Rgb ink, int size = 12);
-// Text painted along a wall (sheared with the wall's slope), centred at `a`, its top at h.
-void WallText(const Iso& iso, const Block& b, Side side, double a, double h, std::string_view text, Rgb ink,
-              int size = 12);
 // Thin pole from the ground (x, y) up `height` pixels.
 void Pole(Canvas& c, int x, int y, int height, Rgb colour);
 
 // Ground of the whole footprint: every cell of a building draws its own ground, so
 // the picture must cover the full diamond.
 void Paving(const Iso& iso, Rgb stone, uint32_t seed);
-void Lawn(const Iso& iso, uint32_t seed);
 // Shadow cast down-right by a block of height h onto the ground already painted.
 void BlockShadow(const Iso& iso, const Block& b);
 // Shadow of an upright round thing of radius r and height h at (u, v).

@@ -217,7 +217,9 @@ bool DrawProp(Canvas& c, std::string_view motif, int cx, int bottom, double scal
       {"toilet", Toilet},
       {"water", Water},
   };
+  // "toilet_big" draws as "toilet".
   auto it = kProps.find(motif);
+  if (it == kProps.end()) it = kProps.find(motif.substr(0, motif.find('_')));
   if (it == kProps.end()) return false;
   // Drawn apart, outlined in its own darker hues, then laid on.
   int w = static_cast<int>(40 * scale), h = static_cast<int>(44 * scale);

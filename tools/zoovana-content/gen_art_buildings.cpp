@@ -60,7 +60,7 @@ void CheckSameSilhouette(const Canvas& first, const Canvas& frame, const Buildin
 
 void GenerateBuildingPictures(Output& out) {
   for (const BuildingEntry& e : Buildings()) {
-    const bool ours = (e.index >= kGroupFirst[1] && e.index < kGroupFirst[2]) || e.index >= kGroupFirst[3];
+    const bool ours = (e.index >= kGroupStart[1] && e.index < kGroupEnd[1]) || e.index >= kGroupStart[3];
     BuildingPainter paint = PainterFor(e.look);
     if (!ours || !paint) continue;
     const int w = e.FrameWidth(), h = e.FrameHeight();

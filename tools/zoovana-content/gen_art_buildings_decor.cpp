@@ -164,7 +164,7 @@ void PaintStatue(const Iso& iso, const BuildingEntry& e, int) {
     return;
   }
   // Stepped plinth, then the figure on it.
-  const double r = s > 1 ? 0.55 : 0.3;
+  const double r = s > 1 ? 0.45 : 0.3;
   SolidBlock(iso, {m - r - 0.06, m - r - 0.06, m + r + 0.06, m + r + 0.06, 0, 4}, Shade(Hue::kGrey, 4));
   Block plinth{m - r, m - r, m + r, m + r, 4, s > 1 ? 16.0 : 14.0};
   BlockShadow(iso, plinth);

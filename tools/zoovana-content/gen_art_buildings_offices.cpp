@@ -1,5 +1,6 @@
 // Management offices of rising size (a cabin, a two-storey house, an office block,
 // a centre with a wing) and the director's residence.
+#include "art_ground.h"
 #include "building_painters.h"
 
 namespace {
@@ -119,14 +120,15 @@ void Residence(const Iso& iso, const BuildingEntry& e) {
   Block pediment{porch.u0 - 0.04, porch.v0, porch.u1 + 0.04, porch.v1 + 0.02, 30, 36};
   SolidBlock(iso, pediment, kWhite);
   GableRoof(iso, pediment, RoofAxis::kV, 0.02, 10, roof, kWhite);
-  WallText(iso, pediment, Side::kLeft, 0.54, 35.5, e.name, gold);
   WallPanel(iso, pediment, Side::kLeft, 0.05, 1.03, 29.5, 30.5, gold);
-  // Hedges along the front, a flag at the corner.
-  for (int i = 0; i < 5; ++i) {
-    double u = 0.35 + i * 0.5;
-    if (u > porch.u0 - 0.2 && u < porch.u1 + 0.2) continue;
-    Vec p = iso.At(u, s - 0.3, 5);
-    iso.c.Ellipse(p.x, p.y, 9, 6, RoundLit(p.x, p.y, 8, Shade(Hue::kLeaf, 3)));
+  Vec board = iso.At((porch.u0 + porch.u1) / 2, porch.v1, 36);
+  Signboard(iso.c, static_cast<int>(board.x), static_cast<int>(board.y), e.name, Darker(roof), gold);
+  // Clipped hedges along the front, a flag at the corner.
+  for (int i = 0; i < 6; ++i) {
+    double u = 0.3 + i * 0.45;
+    if (u > porch.u0 - 0.25 && u < porch.u1 + 0.25) continue;
+    Vec p = iso.At(u, s - 0.25);
+    Bush(iso.c, p.x, p.y, 16, Hue::kLeaf, static_cast<uint32_t>(i), i % 2 ? Hue::kRed : Hue::kCount);
   }
   Vec foot = iso.At(s - 0.2, s - 0.6);
   Pole(iso.c, static_cast<int>(foot.x), static_cast<int>(foot.y), 46, Shade(Hue::kGrey, 3));

@@ -44,15 +44,15 @@ void Kiosk(const Iso& iso, const BuildingEntry& e, Rgb colour, Rgb accent) {
     case Look::DrinkShop:
     case Look::SouvenirShop:
       HipRoof(iso, b, 0.06, 12, colour);
-      RoofSign(iso, e, 0.5, 0.5, 34, e.motif == std::string("balloon") ? 0.75 : 1.0);
+      RoofSign(iso, e, 0.5, 0.5, 34, e.motif == std::string("balloon") ? 0.9 : 1.25);
       break;
     case Look::WinterShop:
       GableRoof(iso, b, RoofAxis::kU, 0.06, 12, colour, Shade(Hue::kWood, 3));
-      RoofSign(iso, e, 0.5, 0.5, 36);
+      RoofSign(iso, e, 0.5, 0.5, 36, 1.25);
       break;
     default:
       FlatRoof(iso, b, 0.05, 3, Shade(Hue::kGrey, 2), colour);
-      RoofSign(iso, e, 0.5, 0.5, 28);
+      RoofSign(iso, e, 0.5, 0.5, 28, 1.3);
   }
 }
 
@@ -92,8 +92,8 @@ void Toilet(const Iso& iso, const BuildingEntry& e, Rgb roof) {
   const double at[2] = {len * 0.27, len * 0.73};
   const Rgb mark[2] = {Shade(Hue::kWater, 2), Shade(Hue::kRed, 2)};
   for (int i = 0; i < 2; ++i) {
-    Door(iso, b, Side::kLeft, at[i] - door / 2, at[i] + door / 2, s > 1 ? 21 : 17, Shade(Hue::kTeal, 2));
-    WallPanel(iso, b, Side::kLeft, at[i] - 0.05, at[i] + 0.05, s > 1 ? 24 : 20, s > 1 ? 28 : 24, mark[i]);
+    Door(iso, b, Side::kLeft, at[i] - door / 2, at[i] + door / 2, s > 1 ? 18 : 16, Shade(Hue::kTeal, 2));
+    WallPanel(iso, b, Side::kLeft, at[i] - 0.05, at[i] + 0.05, s > 1 ? 21 : 19, s > 1 ? 25 : 23, mark[i]);
   }
   WindowRow(iso, b, Side::kRight, 0.1, WallLength(b, Side::kRight) - 0.1, b.h1 - 9, b.h1 - 4, s > 1 ? 3 : 2,
             Shade(Hue::kGrey, 4));
@@ -102,7 +102,7 @@ void Toilet(const Iso& iso, const BuildingEntry& e, Rgb roof) {
     RoofSign(iso, e, s / 2, s / 2, 52);
   } else {
     HipRoof(iso, b, 0.06, 11, roof);
-    RoofSign(iso, e, 0.5, 0.5, 36, 0.8);
+    RoofSign(iso, e, 0.5, 0.5, 36, 1.0);
   }
 }
 
@@ -121,7 +121,6 @@ void NoodleBar(const Iso& iso, const BuildingEntry& e, Rgb colour) {
   Window(iso, b, Side::kLeft, len * 0.72, len * 0.92, 10, 20, Shade(Hue::kWood, 3));
   Window(iso, b, Side::kLeft, len * 0.06, len * 0.26, 10, 20, Shade(Hue::kWood, 3));
   WindowRow(iso, b, Side::kRight, 0.15, WallLength(b, Side::kRight) - 0.15, 11, 21, 2, Shade(Hue::kWood, 3));
-  WallText(iso, b, Side::kLeft, len * 0.5, 28, SignText(e), Shade(Hue::kRed, 1));
   GableRoof(iso, b, RoofAxis::kU, 0.1, 20, Shade(Hue::kGrey, 1), kCream);
   for (double a : {len * 0.3, len * 0.66}) {
     Vec p = WallPoint(iso, Block{b.u0, b.v0, b.u1, b.v1 + 0.08, 0, 0}, Side::kLeft, a, 22);
@@ -136,7 +135,7 @@ void NoodleBar(const Iso& iso, const BuildingEntry& e, Rgb colour) {
 void TerraceTable(const Iso& iso, double u, double v, Rgb canopy) {
   RoundShadow(iso, u, v, 0.14, 20);
   Cylinder(iso, u, v, 0.13, 8, 10, Shade(Hue::kGrey, 4), kWhite);
-  Vec foot = iso.At(u, v, 0), top = iso.At(u, v, 24);
+  Vec foot = iso.At(u, v, 0), top = iso.At(u, v, 19);
   iso.c.Rect(static_cast<int>(foot.x), static_cast<int>(top.y), 1, static_cast<int>(foot.y - top.y), Shade(Hue::kGrey, 2));
   iso.c.Polygon({{top.x, top.y - 6}, {top.x - 15, top.y + 4}, {top.x + 15, top.y + 4}},
                 Stripes(canopy, kWhite, 6));
@@ -160,7 +159,7 @@ void Restaurant(const Iso& iso, const BuildingEntry& e, Rgb colour) {
   DrawProp(iso.c, e.motif, static_cast<int>(centre.x) + 30, static_cast<int>(centre.y) - 2, 1.0);
   Signboard(iso.c, static_cast<int>(centre.x), static_cast<int>(centre.y) + 4, SignText(e), kWhite,
             Shade(Hue::kRed, 1), 16);
-  for (int i = 0; i < 3; ++i) TerraceTable(iso, 0.75 + i * 0.85, s - 0.45, i == 1 ? Shade(Hue::kRed, 2) : colour);
+  for (int i = 0; i < 3; ++i) TerraceTable(iso, 0.7 + i * 0.8, s - 0.32, i == 1 ? Shade(Hue::kRed, 2) : colour);
 }
 
 // A bigger shop: display windows under an awning, hipped roof, sign on top.

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "art_ground.h"
 #include "building_painters.h"
 
 namespace {
@@ -57,6 +58,11 @@ void Fountain(const Iso& iso, const BuildingEntry& e, int frame) {
   Cylinder(iso, m, m, rim, 0, 8, kStone, Shade(Hue::kGrey, 4));
   Disc(iso, m, m, rim - 0.06, 8, Shade(Hue::kGrey, 1));
   Disc(iso, m, m, rim - 0.07, 6, Rippling(iso, m, m, frame, e.frames, 4 + 3 * big));
+  // Foam where the falling water lands, churning from frame to frame.
+  Disc(iso, m, m, 0.17 + 0.15 * big, 6, Fill([frame](int x, int y) {
+         double n = Hash01(x, y + frame * 2, 7);
+         return n < 0.25 ? kWhite : n < 0.55 ? Shade(Hue::kSnow, 3) : Shade(Hue::kWater, 4);
+       }));
   // Pillar and bowls; the big fountain has two tiers.
   const double bowlH = 22 + 8 * big;
   Cylinder(iso, m, m, 0.06 + 0.04 * big, 6, bowlH, kStone, kStone);
@@ -90,7 +96,7 @@ void Fountain(const Iso& iso, const BuildingEntry& e, int frame) {
 
 // An irregular pond sunk into a lawn: bank on the far side, stones round the edge.
 void Pond(const Iso& iso, const BuildingEntry& e, int frame) {
-  Lawn(iso, static_cast<uint32_t>(e.index));
+  PaintGround(iso.c, e.size, Terrain::kGrass, static_cast<uint32_t>(e.index));
   const double s = e.size, m = s / 2, r = 0.4 * s;
   Vec c = iso.At(m, m);
   const double rx = r * 51, ry = r * 25.5;
