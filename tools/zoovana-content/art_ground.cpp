@@ -235,7 +235,7 @@ void Tree(Canvas& c, double x, double y, TreeKind kind, double height, uint32_t 
       Shadow(c, x + hgt * 0.18, y + 2, hgt * 0.3, hgt * 0.12);
       Trunk(c, x, y, std::max(3.0, hgt / 12), hgt * 0.5);
       Hue hue = kind == TreeKind::kMaple    ? Hue::kRed
-                : kind == TreeKind::kCherry ? Hue::kPurple
+                : kind == TreeKind::kCherry ? Hue::kPink
                 : kind == TreeKind::kGinkgo ? Hue::kYellow
                                             : Hue::kLeaf;
       double shade = kind == TreeKind::kCherry ? 3.0 : kind == TreeKind::kGinkgo ? 2.2 : 2.0;
@@ -245,7 +245,7 @@ void Tree(Canvas& c, double x, double y, TreeKind kind, double height, uint32_t 
         for (int i = 0; i < static_cast<int>(hgt); ++i) {
           int px = static_cast<int>(x - r + 2 * r * Hash01(i, 3, seed)), py = static_cast<int>(y - hgt + 2 * r * Hash01(i, 4, seed));
           if (!(c.Get(std::clamp(px, 0, c.Width() - 1), std::clamp(py, 0, c.Height() - 1)) == kKey))
-            c.Set(px, py, Hash01(i, 5, seed) < 0.5 ? kWhite : Shade(Hue::kRed, 4));
+            c.Set(px, py, Hash01(i, 5, seed) < 0.5 ? kWhite : Shade(Hue::kPink, 4));
         }
       break;
     }
@@ -433,4 +433,18 @@ void Stump(Canvas& c, double x, double y, double w, uint32_t seed) {
              s.Ellipse(x - ox, y - h - oy, r, r * 0.5, Shade(Hue::kSand, 3));
              s.EllipseRing(x - ox, y - h - oy, r * 0.55, r * 0.27, Shade(Hue::kSand, 1));
            });
+}
+
+Hue HueNear(uint32_t rgb) {
+  Rgb want{static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8), static_cast<uint8_t>(rgb)};
+  Rgb near = Nearest(want);
+  const auto& all = Palette();
+  size_t i = static_cast<size_t>(std::find(all.begin(), all.end(), near) - all.begin());
+  if (i >= static_cast<size_t>(Hue::kCount) * kShades) return near == kWhite ? Hue::kSnow : Hue::kGrey;
+  return static_cast<Hue>(i / kShades);
+}
+
+void WriteWithIcon(Output& out, const std::string& file, const Canvas& picture) {
+  WriteBmp(out, file, picture);
+  WriteBmp(out, "T_" + file, FitInto(picture, 80, 60, kKey));
 }

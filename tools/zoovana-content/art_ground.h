@@ -60,3 +60,8 @@ void Boulder(Canvas& c, double x, double y, double w, Hue hue, uint32_t seed, bo
 void Log(Canvas& c, double x, double y, double length, bool alongX, uint32_t seed);
 // A tree stump with its foot at (x, y).
 void Stump(Canvas& c, double x, double y, double w, uint32_t seed);
+
+// The palette hue nearest to a colour hint given as 0xRRGGBB.
+Hue HueNear(uint32_t rgb);
+// Writes a building picture and its palette icon ("T_" + file, 80 x 60, key (0, 0)).
+void WriteWithIcon(Output& out, const std::string& file, const Canvas& picture);
