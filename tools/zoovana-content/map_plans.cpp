@@ -35,11 +35,11 @@ std::vector<MapPlan> MakePlans() {
     p.file = "Camp1.mdt";
     p.caption = "第一關　小鎮的動物園";
     p.text = "在人口眾多的小鎮郊外，開一家小小的動物園吧。先鋪好從大門出發的道路，蓋柵欄、買動物，"
-             "再設置廁所和長椅。三年之內讓動物園的魅力達到６００。";
+             "再設置廁所和長椅。三年之內讓動物園的魅力達到１０００。";
     p.pattern = "map_pat1.bmp";
     p.width = p.height = 26;
     p.money = 60000, p.levelCost = 30, p.economy = 4, p.population = 4;
-    p.goalYears = 3, p.goalAttraction = 600;
+    p.goalYears = 3, p.goalAttraction = 1000;
     p.available = Basics({kSummer, kWinter, kSouvenirs, kSmallStatues, kPonds, Both(kRabbit), Both(kGoat),
                           Small(kPenguin), Small(kKangaroo), Small(kZebra)});
     p.research = {kBrick, kFountain, Large(kPenguin), Small(kFlamingo)};
