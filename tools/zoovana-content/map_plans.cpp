@@ -130,7 +130,7 @@ std::vector<MapPlan> MakePlans() {
   };
   const Free frees[] = {
       {"single_hill.mdt", "自由模式　山丘上的小動物園", "小小的山丘。景氣和人口都普通，適合慢慢經營。", "map_pat1.bmp", 18,
-       50000, 30, 3, 3, 2, 2, 61, ""},
+       50000, 30, 3, 3, 2, 2, 61, "single_hill"},
       {"single_savanna.mdt", "自由模式　大草原", "廣闊的大草原。景氣非常好，但附近幾乎沒有人住。", "map_pat2.bmp", 36,
        80000, 40, 5, 1, 6, 10, 67, ""},
       {"single_snow.mdt", "自由模式　雪原都市", "人口很密集的北方都市旁的雪原。只是景氣非常蕭條。", "map_pat3.bmp", 30,
