@@ -67,10 +67,13 @@ Samples MenuTheme() {
     chord(stabs[k], 0.9, Instrument::Brass, roots[k], 0.5f);
     if (k > 0) chord(stabs[k], end - stabs[k], Instrument::Pad, roots[k] - 12, 0.28f);
     score.Hit(stabs[k], Drum::Timpani, 0.8f);
-    score.Hit(stabs[k], Drum::Crash, 0.35f);
+    if (k != 2) score.Hit(stabs[k], Drum::Crash, 0.35f);  // the fill follows the third stab closely
     score.Hit(stabs[k], Drum::Kick, 0.7f);
   }
-  for (int k = 3; k <= 6; ++k) score.Hit(kMenuBeats[k] / 1000.0, Drum::Tom, 0.45f + 0.08f * (k - 3));
+  for (int k = 3; k <= 6; ++k) {
+    score.Hit(kMenuBeats[k] / 1000.0, Drum::Tom, 0.8f + 0.05f * (k - 3));
+    score.Hit(kMenuBeats[k] / 1000.0, Drum::Kick, 0.6f);
+  }
   score.Hit(grooveStart, Drum::Crash, 0.4f);
   score.Hit(grooveStart, Drum::Kick, 0.7f);
   return RenderScore(score, true);

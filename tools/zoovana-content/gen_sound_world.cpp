@@ -159,7 +159,8 @@ Samples HelicopterLoop() {
   CrossfadeLoop(noise, length, overlap);
   for (size_t i = 0; i < s.size(); ++i) {
     double chop = 11 * TimeOf(i);
-    noise[i] *= 2.5f * static_cast<float>(std::exp(-(chop - std::floor(chop)) * 6));
+    double phase = chop - std::floor(chop);
+    noise[i] *= 2.5f * static_cast<float>(std::min(1.0, phase / 0.03) * std::exp(-phase * 6));
   }
   FinishLoop(s, noise, length, 0);
   return s;
