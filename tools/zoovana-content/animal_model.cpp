@@ -307,7 +307,7 @@ void BuildQuadFamily(Model& m, const Mats& k, const SpeciesEntry& s, const Anima
       q.tuft = true;
       break;
     case S::Elephant:
-      q = {14, 3.0, 3.8, 8, -7.5, 1, 8.8, 8.2, 0.88, 1.5, 0.3, 5.0};
+      q = {16, 3.0, 3.8, 6.8, -6.2, 1, 8.8, 8.2, 0.88, 1.5, 0.3, 5.0};
       q.head = {5.8, 0, 1, 0, Ears::kFlap, 2.8};
       q.tailLen = 6;
       q.tailR = 0.5;
@@ -391,13 +391,15 @@ void BuildQuadFamily(Model& m, const Mats& k, const SpeciesEntry& s, const Anima
     case S::Elephant: {
       // Trunk: hangs from the face, curls forward and up when it calls or swings.
       V3 root = o.head + Forward(hp - 0.5) * (q.head.r * 0.85);
-      double curl = p.call * 2.2 + p.graze * 0.2;
+      // Raised, it points up the face with the tip curling back a little.
+      double curl = p.call * 0.7 + p.graze * 0.2;
       V3 prev = root;
       double r = 1.5;
-      double ang = -1.25 + p.call * 1.0 + 0.25 * p.swing;
+      double ang = -1.25 + p.call * 2.2 + 0.25 * p.swing;
       for (int i = 0; i < 6; ++i) {
         ang += curl * 0.22;
-        V3 next = prev + V3{std::cos(ang), 0.15 * p.swing, std::sin(ang)} * 2.1;
+        // Half-raised, it folds shorter so it never sticks far out in front.
+        V3 next = prev + V3{std::cos(ang), 0.15 * p.swing, std::sin(ang)} * (2.1 * (1 - 0.45 * std::sin(kPi * p.call)));
         m.Rod(prev, next, r, k.body);
         prev = next;
         r *= 0.88;

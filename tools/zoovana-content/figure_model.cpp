@@ -290,21 +290,36 @@ void Extent::Grow(const Extent& e) {
 Extent Measure(const Model& m, double heading) {
   double c = std::cos(heading), s = std::sin(heading);
   Extent e{1e9, 1e9, -1e9, -1e9};
-  auto add = [&](V3 p, double r) {
-    V3 w = Turn(p, c, s);
-    double rr = r * std::sqrt(2.0);
-    e.left = std::min(e.left, ScreenX(w) - rr);
-    e.right = std::max(e.right, ScreenX(w) + rr);
-    e.top = std::min(e.top, ScreenY(w) - rr);
-    e.bottom = std::max(e.bottom, ScreenY(w) + rr);
+  // Exact screen half-extents: the projection of an ellipsoid's half-axes adds up
+  // in quadrature, a box's linearly; a rod's round ends reach r * sqrt(2) each way.
+  const V3 rowX{1, -1, 0}, rowY{0.5, 0.5, -kRise};
+  auto add = [&](V3 p, double hx, double hy) {
+    e.left = std::min(e.left, ScreenX(p) - hx);
+    e.right = std::max(e.right, ScreenX(p) + hx);
+    e.top = std::min(e.top, ScreenY(p) - hy);
+    e.bottom = std::max(e.bottom, ScreenY(p) + hy);
   };
   for (const auto& sh : m.Shapes()) {
     if (sh.rod) {
-      add(sh.a, sh.r);
-      add(sh.b, sh.r);
-    } else {
-      add(sh.c, Reach(sh));
+      double r = sh.r * std::sqrt(2.0);
+      add(Turn(sh.a, c, s), r, r);
+      add(Turn(sh.b, c, s), r, r);
+      continue;
     }
+    double hx = 0, hy = 0;
+    for (const V3& ax : sh.axes) {
+      V3 w = Turn(ax, c, s);
+      double px = Dot(w, rowX), py = Dot(w, rowY);
+      if (sh.box) {
+        hx += std::abs(px);
+        hy += std::abs(py);
+      } else {
+        hx += px * px;
+        hy += py * py;
+      }
+    }
+    if (!sh.box) hx = std::sqrt(hx), hy = std::sqrt(hy);
+    add(Turn(sh.c, c, s), hx, hy);
   }
   if (m.Shapes().empty()) e = {};
   return e;

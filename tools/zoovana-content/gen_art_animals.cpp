@@ -25,19 +25,24 @@ AnimalPose Eating(int f) {
   return p;
 }
 
-// The largest scale (at most 1.2) at which every pose fits the frame with the
-// feet at the bottom centre.
+// The largest scale (at most 1.2) at which every pose in every direction fits the
+// frame with the feet at the bottom centre.
 double FitScale(const SpeciesEntry& s, int w, int h) {
   Extent all{0, 0, 0, 0};
-  std::vector<AnimalPose> poses = {AnimalPose{}, Walking(0), Walking(2), Walking(4), Walking(6), Eating(0)};
-  for (int a = 0; a < 2; ++a)
-    for (int k : {2, 3, 5}) poses.push_back(ActionPose(s, a, k));
+  std::vector<AnimalPose> poses = {AnimalPose{}};
+  for (int f = 0; f < 8; ++f) {
+    poses.push_back(Walking(f));
+    poses.push_back(Eating(f));
+    poses.push_back(ActionPose(s, 0, f));
+    poses.push_back(ActionPose(s, 1, f));
+  }
   for (const AnimalPose& p : poses) {
     Model m = BuildAnimal(s, p, false);
     for (int d : kDirs) all.Grow(Measure(m, HeadingOf(d)));
   }
-  double sx = std::min((w / 2.0 - 1.5) / std::max(1.0, -all.left), (w / 2.0 - 1.5) / std::max(1.0, all.right));
-  double sy = (h - 4.0) / std::max(1.0, -all.top);
+  // Two pixels of room on each side for the outline.
+  double sx = std::min((w / 2.0 - 2.5) / std::max(1.0, -all.left), (w / 2.0 - 2.5) / std::max(1.0, all.right));
+  double sy = (h - 5.0) / std::max(1.0, -all.top);
   return std::min({sx, sy, 1.2});
 }
 

@@ -264,8 +264,8 @@ Canvas DeadSheet() {
     if (f < 7) {
       Model m = BuildPerson(look, p);
       RenderOptions opt;
-      opt.heading = HeadingOf(1);
-      Render(frame, m, w / 2.0, sheets::kPersonFeetY, opt);
+      opt.heading = HeadingOf(2);  // falls toward the viewer, staying inside the frame
+      Render(frame, m, w / 2.0, sheets::kPersonFeetY - 4, opt);
     }
     // Dust puffs grow and fade out.
     if (f >= 3) {

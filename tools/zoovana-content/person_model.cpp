@@ -169,7 +169,7 @@ Model BuildPerson(const PersonLook& look, const Posture& p) {
       m.Ball(hands[0] + V3{0, 0, 1.8}, 0.95, m.Add(Material::Of(Hue::kRed, 3.8)));
       break;
     case Prop::kBalloon: {
-      V3 ball{hand.x - 0.8, hand.y - 0.4, 26.5 * k + std::sin(p.propPhase * 2 * kPi) * 0.5};
+      V3 ball{hand.x - 0.8, hand.y - 0.4, 24.0 * k + std::sin(p.propPhase * 2 * kPi) * 0.5};
       m.Rod(hand, ball, 0.33, m.Add(Material::Solid(Shade(Hue::kGrey, 3))));
       m.Egg(ball + V3{0, 0, 1.8}, ball + V3{0, 0, 4.3}, 2.1, m.Add(look.extra));
       break;
