@@ -36,6 +36,9 @@ class Presentation {
   // The screen after a game: the film named by MovieNo, or the main menu when 0.
   virtual void ShowAfterGame(Game& game);
 
+  // The system pointer: 1 normal arrow, 6 busy, 7 empty (the game draws its own).
+  virtual void SetPointer(int cursorNumber);
+
   // Text on surfaces; headless it draws nothing.
   virtual TextRenderer& Text() { return headlessText_; }
 

@@ -358,14 +358,14 @@ std::vector<BuildingEntry> MakeBuildings() {
   Builder b;
   AddPaths(b);
   AddPlanting(b);
-  b.ExpectNext(kGroupFirst[1]);
+  b.ExpectNext(kGroupStart[1]);
   AddShops(b);
   AddFacilities(b);
-  b.ExpectNext(kGroupFirst[2]);
+  b.ExpectNext(kGroupStart[2]);
   AddEnclosures(b);
-  b.ExpectNext(kGroupFirst[3]);
+  b.ExpectNext(kGroupStart[3]);
   AddManagement(b);
-  b.ExpectNext(kBuildingTypeCount);
+  b.ExpectNext(kBuildTypes);
   return b.Take();
 }
 

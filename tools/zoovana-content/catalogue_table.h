@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "data/catalogue.h"
+
 // The game's catalogue as the content generator knows it: every building type and
 // every species, with what the data files say about them (names, prices, sizes)
 // and what a painter needs to draw them (picture file, frame sizes, look, colours).
@@ -45,12 +47,8 @@ enum class Silhouette : uint8_t {
   SeaLion, Camel, BigCat, Bear, Crocodile, Ape, Giraffe, Hippo, Rhino, Koala, Elephant,
 };
 
-// Fixed tool groups of the building types.
-constexpr int kBuildingTypeCount = 135;
-constexpr int kGroupFirst[4] = {0, 40, 80, 130};
-constexpr int kGroupSize[4] = {40, 40, 50, 5};
-constexpr int kEnclosureFirst = 80;
-constexpr int kDirectorOffice = 134;
+// The tool groups of the building types are the game's (data/catalogue.h: kGroupStart,
+// kGroupEnd, kFirstEnclosureType, kDirectorOffice).
 
 // Picture geometry of a building of footprint side s (one frame).
 constexpr int BuildingFrameWidth(int size) { return 72 * size + 2; }

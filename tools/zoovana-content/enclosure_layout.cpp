@@ -14,18 +14,18 @@ PicturePoint GroundToPicture(int size, double a, double b) { return {36.0 * size
 
 Zone EnclosureLayout::ZoneAtGround(double a, double b) const {
   const double lo = kFloorInset, hi = size - kFloorInset;
-  if (a < lo || b < lo || a > hi || b > hi) return kBlocked;
+  if (a < lo || b < lo || a > hi || b > hi) return Zone::Blocked;
   for (const Feature& f : features) {
     const double d = std::hypot(a - f.a, b - f.b);
     if (d >= f.radius) continue;
     switch (f.kind) {
-      case FeatureKind::Pool: return kAnimalOnly;
-      case FeatureKind::Rock: return d < f.radius * 0.55 ? kHigh : kRaised;
+      case FeatureKind::Pool: return Zone::AnimalOnly;
+      case FeatureKind::Rock: return d < f.radius * 0.55 ? Zone::High : Zone::Raised;
       case FeatureKind::Tree:
-      case FeatureKind::Shelter: return kBlocked;
+      case FeatureKind::Shelter: return Zone::Blocked;
     }
   }
-  return kFloor;
+  return Zone::Floor;
 }
 
 Zone EnclosureLayout::ZoneAtPixel(double px, double py) const {
@@ -77,7 +77,7 @@ std::array<uint8_t, kMaskColumns * kMaskRows> WalkMask(const EnclosureLayout& la
   for (int r = 0; r < kMaskRows; ++r)
     for (int c = 0; c < kMaskColumns; ++c) {
       const int px = c * w, py = r * h;
-      mask[r * kMaskColumns + c] = px < width && py < height ? layout.ZoneAtPixel(px, py) : kBlocked;
+      mask[r * kMaskColumns + c] = px < width && py < height ? static_cast<uint8_t>(layout.ZoneAtPixel(px, py)) : 0;
     }
   return mask;
 }

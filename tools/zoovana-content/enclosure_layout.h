@@ -14,11 +14,11 @@
 // pixels of the enclosure's picture ((72s + 2) x (36s + 64)).
 
 // Walk-mask values.
-enum Zone : uint8_t { kBlocked = 0, kFloor = 1, kRaised = 2, kHigh = 3, kAnimalOnly = 4 };
+enum class Zone : uint8_t { Blocked = 0, Floor = 1, Raised = 2, High = 3, AnimalOnly = 4 };
 
 enum class FeatureKind : uint8_t {
-  Pool,     // water only animals enter (kAnimalOnly); its shore is floor
-  Rock,     // raised rock: outer ring kRaised, top kHigh
+  Pool,     // water only animals enter (Zone::AnimalOnly)
+  Rock,     // raised rock: outer ring Zone::Raised, top Zone::High
   Tree,     // a tree; its trunk blocks (radius is the trunk's, the crown is drawn larger)
   Shelter,  // a small hut, cave or stall at the back; blocks
 };
@@ -58,6 +58,6 @@ EnclosureLayout LayoutOf(int type);
 
 // The 60 x 50 walk mask as the game lays it over the picture: mask cell (c, r) covers
 // the pixel (c * w, r * h), w and h being the picture's width / 60 and height / 50
-// rounded to the nearest integer. Row r, column c is at [r * 60 + c].
-constexpr int kMaskColumns = 60, kMaskRows = 50;
+// rounded to the nearest integer (kMaskColumns x kMaskRows from data/catalogue.h).
+// Row r, column c is at [r * kMaskColumns + c].
 std::array<uint8_t, kMaskColumns * kMaskRows> WalkMask(const EnclosureLayout& layout);
