@@ -25,3 +25,5 @@ void Presentation::RunWindow(Game& game, int mode) {
     game.clock.GameMode = Mode::Playing;
   }
 }
+
+const Surface* Presentation::BackBuffer() { return nullptr; }
