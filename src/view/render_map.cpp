@@ -118,12 +118,11 @@ void DrawFacilityPart(FrameTarget& t, int type, int x, int y, ScreenPoint s) {
       int frame = frames >= 2 ? static_cast<int>(f.AnimPhase) % frames : 0;
       t.Static(s.x, s.y, Rect{kHalfW * (size - 1 - b + a), kHalfH * (a + b) + frame * frameH, kTileWidth, kTileHeight},
                pic);
-      if (building) {
-        int row = a == 0 ? 0 : b == 0 ? 1 : a <= b ? 0 : 1;
-        t.Static(s.x, s.y,
-                 Rect{kTileWidth * ConstructionStage(f.ConstructionLeft), kTileHeight * row, kTileWidth, kTileHeight},
-                 ss.construction);
-      }
+      // Scaffolding along the back edges: row 0 on the up-left edge, row 1 on the up-right.
+      Rect stage{kTileWidth * ConstructionStage(f.ConstructionLeft), 0, kTileWidth, kTileHeight};
+      if (building && a == 0) t.Static(s.x, s.y, stage, ss.construction);
+      stage.y = kTileHeight;
+      if (building && b == 0) t.Static(s.x, s.y, stage, ss.construction);
     }
   }
   if (a == size - 1 && b == size - 1 && !building) DrawFigures(t, type, x0, y0);
@@ -206,7 +205,8 @@ void DrawGate(FrameTarget& t) {
   t.screen.Draw(sign.x, sign.y, v.surfaces.gateSign, true);
 }
 
-// The overview's colour for a cell: four facility classes, three kinds of ground.
+// The overview's colour sample for a cell: road, shop, enclosure, other building,
+// then ground, obstacle and paving by the tile number.
 int OverviewClass(Game& g, int type, int x, int y) {
   if (type >= 0) {
     switch (g.catalogue.BuildType[type].Kind) {
@@ -216,24 +216,30 @@ int OverviewClass(Game& g, int type, int x, int y) {
       default: return 3;
     }
   }
-  int land = g.world.LandMap[y][x];
-  if (land == 3) return 0;
-  if (land == 2 || land == 4) return 6;
-  return g.world.TileMap[y][x] / 8 == 0 ? 4 : 5;
+  int tile = g.world.TileMap[y][x];
+  if ((tile >= 32 && tile <= 47) || tile == 63 || tile == 71) return 5;
+  if (tile >= 48 && tile <= 54) return 6;
+  return 4;
+}
+
+Color16 OverviewColor(Game& g, int cls) {
+  static constexpr Color16 kFallback[7] = {Rgb565(200, 190, 170), Rgb565(230, 80, 60), Rgb565(150, 100, 50),
+                                           Rgb565(90, 120, 220),  Rgb565(90, 170, 70), Rgb565(40, 80, 40),
+                                           Rgb565(120, 120, 120)};
+  const Surface& strip = LoadOverviewColors(g);
+  return strip.Width() >= 2 * (cls + 1) ? strip.Pixel(2 * cls, 0) : kFallback[cls];
 }
 
 void PlotOverview(FrameTarget& t, int type, int x, int y) {
   Game& g = t.game;
-  static constexpr Color16 kColors[7] = {Rgb565(200, 190, 170), Rgb565(230, 80, 60),  Rgb565(150, 100, 50),
-                                         Rgb565(90, 120, 220),  Rgb565(90, 170, 70),  Rgb565(60, 130, 60),
-                                         Rgb565(40, 80, 40)};
   int cls = OverviewClass(g, type, x, y);
   int code = (g.world.TileMap[y][x] & 0xFFFF) * 8 + cls;
   int32_t& memo = g.view.overviewPlotted[y][x];
   if (memo == code && !t.full) return;
   memo = code;
-  int mx = (kOverviewSize - 2 * g.world.MapWidth) / 2, my = (kOverviewSize - 2 * g.world.MapHeight) / 2;
-  g.view.surfaces.overviewBase.FillRect(Rect{mx + 2 * x, my + 2 * y, 2, 2}, kColors[cls]);
+  int mx = RoundHalfEven((kOverviewSize - 2.0 * g.world.MapWidth) / 2);
+  int my = RoundHalfEven((kOverviewSize - 2.0 * g.world.MapHeight) / 2);
+  g.view.surfaces.overviewBase.FillRect(Rect{mx + 2 * x, my + 2 * y, 2, 2}, OverviewColor(g, cls));
 }
 
 }  // namespace
