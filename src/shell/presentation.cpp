@@ -13,6 +13,7 @@ void Presentation::StopMusic() {}
 void Presentation::RenderFrame(Game&, int) {}
 void Presentation::PumpMessages(int) {}
 void Presentation::Wait(int) {}
+void Presentation::SetPointer(int) {}
 void Presentation::LeaveGameScreen(Game&) {}
 void Presentation::ShowAfterGame(Game&) {}
 
@@ -24,3 +25,5 @@ void Presentation::RunWindow(Game& game, int mode) {
     game.clock.GameMode = Mode::Playing;
   }
 }
+
+const Surface* Presentation::BackBuffer() { return nullptr; }
