@@ -82,6 +82,7 @@ bool RenderFrame(Game& game, int kind, Surface& screen) {
   if (game.view.ShowBalloons) DrawBalloons(t);
   DrawBus(t);
   DrawWeather(t);
+  DrawSkyObjects(t);
   ShakeAndLetterbox(t);
   DrawPanel(t);
   DrawFps(game, screen, true);

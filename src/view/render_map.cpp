@@ -7,6 +7,7 @@
 #include "view/render_parts.h"
 #include "view/screen_layout.h"
 #include "view/sprite_layout.h"
+#include "view/sprite_sheets.h"
 
 namespace {
 
@@ -96,22 +97,26 @@ void DrawFigures(FrameTarget& t, int type, int x0, int y0) {
   const Facility& f = g.world.Cells[y0][x0];
   ScreenPoint p = PictureOrigin(g, x0, y0, bt.Size);
   SurfaceSet& ss = g.view.surfaces;
+  int left = 0, top = 0;
   if (bt.Kind == BuildKind::Enclosure && bt.AnimalKind >= 0 && bt.AnimalKind < kMaxAnimalTypes) {
     const auto& at = g.catalogue.AnimalType[bt.AnimalKind];
     for (int i = 0; i < std::min<int>(f.AnimalCount, kMaxAnimals); ++i) {
-      const Surface& sheet = LoadAnimalSheet(g, bt.AnimalKind, f.AnimalAge[i] < 7);
-      int ax = p.x + f.AnimalX[i] - at.FrameWidth / 2, ay = p.y + f.AnimalY[i] - at.FrameHeight;
-      t.Sprite(ax, ay, FigureFrame(f.AnimalDir[i], f.AnimalScript[i], at.FrameWidth, at.FrameHeight), sheet);
-      MaybeCall(g, at, f.AnimalAction[i], ax, ay);
+      bool young = f.AnimalAge[i] < 7;
+      const Surface& sheet = LoadAnimalSheet(g, bt.AnimalKind, young);
+      FigurePose pose{f.AnimalDir[i], f.AnimalAction[i], f.AnimalScript[i], false, !young || at.TextsB[0] != "non"};
+      FigureTopLeft(p.x + f.AnimalX[i], p.y + f.AnimalY[i], at.FrameWidth, at.FrameHeight, left, top);
+      t.Sprite(left, top, FigureFrame(pose, at.FrameWidth, at.FrameHeight), sheet);
+      MaybeCall(g, at, f.AnimalAction[i], p.x + f.AnimalX[i], p.y + f.AnimalY[i]);
     }
   }
   if (bt.Kind != BuildKind::Enclosure && bt.Kind != BuildKind::Shop) return;
   bool keeper = bt.Kind == BuildKind::Enclosure;
-  const auto& fig = g.catalogue.AnimalType[keeper ? kKeeperFigure : kClerkFigure];
+  constexpr int w = sheets::kStaffFigureWidth, h = sheets::kStaffFigureHeight;
   for (int j = 0; j < std::min<int>(f.StaffCount, kMaxStaff); ++j) {
     const Surface& sheet = keeper ? (j == 0 ? ss.keeper : ss.keeper2) : ss.clerk;
-    t.Sprite(p.x + f.StaffX[j] - fig.FrameWidth / 2, p.y + f.StaffY[j] - fig.FrameHeight,
-             FigureFrame(f.StaffDir[j], f.StaffScript[j], fig.FrameWidth, fig.FrameHeight), sheet);
+    FigurePose pose{f.StaffDir[j], f.StaffAction[j], f.StaffScript[j], true, true};
+    FigureTopLeft(p.x + f.StaffX[j], p.y + f.StaffY[j], w, h, left, top);
+    t.Sprite(left, top, FigureFrame(pose, w, h), sheet);
   }
 }
 
@@ -180,14 +185,18 @@ void DrawPerson(FrameTarget& t, const Person& p, bool escapee, ScreenPoint s, co
   if (escapee) {
     if (p.Activity == 5 || p.Look < 0 || p.Look >= kMaxAnimalTypes) return;
     const auto& at = g.catalogue.AnimalType[p.Look];
-    const Surface& sheet = LoadAnimalSheet(g, p.Look, p.EscAge <= 6);
-    int fx = box.x + kPersonW / 2 - at.FrameWidth / 2, fy = box.y + kPersonH - at.FrameHeight;
-    t.Sprite(fx, fy, FigureFrame(p.Dir, p.Frame, at.FrameWidth, at.FrameHeight), sheet);
+    bool young = p.EscAge <= 6;
+    const Surface& sheet = LoadAnimalSheet(g, p.Look, young);
+    // Roaming walks; attacking plays the first action.
+    FigurePose pose{p.Dir, p.Activity == 8 ? 3 : 0, p.Frame, false, !young || at.TextsB[0] != "non"};
+    int left = 0, top = 0;
+    FigureTopLeft(box.x + sheets::kPersonFeetX, box.y + sheets::kPersonFeetY, at.FrameWidth, at.FrameHeight, left, top);
+    t.Sprite(left, top, FigureFrame(pose, at.FrameWidth, at.FrameHeight), sheet);
     return;
   }
   if (p.Kind == 1 && p.Activity == 21) {
-    const Surface& dead = g.view.surfaces.dead;
-    t.Sprite(box.x + kPersonW / 2 - dead.Width() / 2, box.y + kPersonH - dead.Height(), dead);
+    t.Sprite(box.x, box.y, Rect{sheets::PersonColumn(p.Frame) * kPersonW, 0, kPersonW, kPersonH},
+             g.view.surfaces.dead);
   } else {
     t.Sprite(box.x, box.y, PersonFrame(p), WalkerSheet(g, p));
   }

@@ -47,6 +47,7 @@ void DrawOutline(FrameTarget& t);
 void DrawBalloons(FrameTarget& t);
 void DrawBus(FrameTarget& t);
 void DrawWeather(FrameTarget& t);
+void DrawSkyObjects(FrameTarget& t);
 void ShakeAndLetterbox(FrameTarget& t);
 void DrawPanel(FrameTarget& t);
 void DrawFps(Game& game, Surface& screen, bool drawn);
