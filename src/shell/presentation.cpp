@@ -9,6 +9,11 @@ void Presentation::StopAllEffects() {}
 bool Presentation::EffectPlaying(const std::string&) { return false; }
 void Presentation::PlayMusic(const std::string&) {}
 void Presentation::StopMusic() {}
+void Presentation::PlayEffectAtCell(Game&, const std::string&, int, int) {}
+void Presentation::PlayEffectAtPoint(Game&, const std::string&, bool, int, int) {}
+bool Presentation::BusOnScreen(const Game&) { return false; }
+void Presentation::CentreViewOn(Game&, int, int) {}
+void Presentation::BuildPaletteChanged(Game&) {}
 void Presentation::RenderFrame(Game&, int) {}
 void Presentation::PumpMessages(int) {}
 void Presentation::Wait(int) {}

@@ -89,7 +89,9 @@ void PlayTick(Game& game) {
   for (int slot = 0; slot < kWalkerSlots; ++slot) {
     if (game.world.Walkers[slot].Used != 1) continue;
     UpdateWalker(game, slot);
-    if (game.world.Walkers[slot].Kind == 1) game.sim.VisitorsInZoo += 1;
+    // A visitor who left the map in this step is no longer counted.
+    const Person& p = game.world.Walkers[slot];
+    if (p.Used == 1 && p.Kind == 1) game.sim.VisitorsInZoo += 1;
     WalkerTallies(game, slot);
     CommentCheck(game, slot);
   }
