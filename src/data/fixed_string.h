@@ -13,6 +13,10 @@ struct FixedString {
 
   FixedString() = default;
   FixedString(std::string_view s) { Assign(s); }  // NOLINT: plain assignment reads best
+  FixedString& operator=(std::string_view s) {
+    Assign(s);
+    return *this;
+  }
   void Assign(std::string_view s);
   const std::string& str() const { return text; }
   bool empty() const { return text.empty(); }

@@ -73,14 +73,25 @@ struct Person {
 template <typename T>
 using Grid = std::array<std::array<T, kGridSize>, kGridSize>;  // [y][x]
 
+template <typename T>
+constexpr Grid<T> FilledGrid(const T& value) {
+  Grid<T> g{};
+  for (auto& row : g) row.fill(value);
+  return g;
+}
+
+constexpr std::array<int8_t, kLitterPlaces> kNoLitter = {-1, -1, -1, -1, -1, -1, -1, -1};
+
 using DayStatsTable = std::array<std::array<int32_t, 33>, 14>;  // [month][day]
 
+// The map's cell grids, the placed buildings and the people. Large: keep it inside
+// a Game or on the heap.
 struct World {
   Grid<int32_t> TileMap{};
   Grid<int32_t> LandMap{};
-  Grid<double> CellEffect{};
-  Grid<int8_t> CellAnim{};
-  Grid<std::array<int8_t, kLitterPlaces>> Litter{};
+  Grid<double> CellEffect = FilledGrid(-1.0);  // -1: no effect
+  Grid<int8_t> CellAnim = FilledGrid<int8_t>(-1);  // -1: no coins
+  Grid<std::array<int8_t, kLitterPlaces>> Litter = FilledGrid(kNoLitter);
   Grid<DayStatsTable> DayStats1{};
   Grid<DayStatsTable> DayStats2{};
   Grid<Facility> Cells{};
@@ -95,3 +106,20 @@ struct World {
   int32_t FoundDX = 0;
   int32_t FoundDY = 0;
 };
+
+struct Catalogue;
+
+// 0 <= x < MapWidth and 0 <= y < MapHeight.
+bool IsOnMap(const World& world, int x, int y);
+
+// The type of the facility whose footprint covers (x, y), or -1. Leaves the offset
+// from (x, y) to the facility's origin in FoundDX/FoundDY (both 0 when none, both
+// <= 0 when found). Probes the 6 x 6 cells up and left of (x, y), rows from the
+// farthest up, within a row from the farthest left; never reads off the map.
+int FindFacility(World& world, const Catalogue& catalogue, int x, int y);
+
+// The empty-game state of every one of the 51 x 51 cells (no facility, no effect,
+// no coins, no litter, daily statistics cleared) and of the people tables: every
+// walker emptied with its name and remarks "-", every escaped animal freed. The
+// map's grids and size are left for the map to fill.
+void ResetWorldTables(World& world);

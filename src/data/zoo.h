@@ -3,10 +3,9 @@
 #include <cstdint>
 #include <string>
 
+#include "data/catalogue.h"
 #include "data/fixed_string.h"
 
-constexpr int kBuildTypes = 135;
-constexpr int kMapTypes = 130;  // building groups 1..3 have flags in the map file
 constexpr int kHistoryEntries = 13;
 
 // Zoo-wide values: the map's scenario and the running zoo's scalars that the saved
@@ -24,8 +23,11 @@ struct Zoo {
   std::array<uint8_t, kBuildTypes> TypeResearchPending{};
   std::string MapCaption;  // UTF-8
   std::string MapText;     // UTF-8
+  // Derived when the map is loaded.
   int32_t MapPixelWidth = 0;
   int32_t MapPixelHeight = 0;
+  int32_t OverviewFrameWidth = 0;  // the view's rectangle on the overview map
+  int32_t OverviewFrameHeight = 0;
 
   // The game being played.
   std::string MapFileName;
@@ -44,6 +46,26 @@ struct Zoo {
   int32_t BusX = 0, BusY = 0, BusStopX = 0, BusState = 3, BusWaitTicks = 0, BusInterval = 1500;
   double BusFrame = 0.0;
   int32_t BusLoad = 0, BusUnloaded = 0, AlightTicks = 0;
+
+  // The helicopter that lifts escaped animals out.
+  uint8_t HeliActive = 0;
+  int32_t HeliX = 0, HeliY = 0;  // map pixels
+  int32_t HeliTarget = 0;        // Escapees slot
+  int32_t HeliState = 0;         // 0 flying to the target, 1 lifting, 2 leaving
+  int32_t HeliFrame = 0;         // lifting step
+  int32_t HeliRotor = 0;         // rotor frame 0..5
+
+  // The meteorite, missile or flying object.
+  uint8_t SkyActive = 0;
+  int32_t SkyKind = 0;  // 10 meteorite, 11 flying object, 12 missile
+  int32_t SkyLook = 0;  // sprite 0..3
+  double SkyFrame = 0.0;  // animation phase of the object's sprite
+  int32_t SkyX = 0, SkyY = 0;  // map pixels
+  int32_t SkyDir = 1;          // 1, 3, 7, 9
+  int32_t SkyState = 0;  // 0 flying, 1 leaving, 2 attacking, 3 carrying off, 4 releasing
+  int32_t SkyTicks = 0;  // time in the current state
+  int32_t SkyTargetX = 0, SkyTargetY = 0;  // the cell under the object
+  int32_t SkyBlastFrame = -1;  // explosion frame after a hit, -1 none
 
   int32_t ResearchPoints = 0;
   int32_t Attraction = 0;

@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <string>
 
 #include "data/catalogue.h"
 #include "data/world.h"
@@ -29,6 +30,7 @@ struct Game {
   Zoo zoo;
   SimState sim;
   ViewState view;
+  std::string MusicName = "bgm1A.wav";  // the in-game track, chosen by ChooseMapMusic
   Presentation* ui = &headless;
   Presentation headless;
 };

@@ -1,16 +1,51 @@
 #include <SDL.h>
+#include <unistd.h>
 
-// Program entry. The start-up sequence and the main loop grow here.
+#include <climits>
+#include <ctime>
+
+#include "platform/app_sdl.h"
+#include "platform/instance_lock.h"
+#include "platform/message_box.h"
+#include "shell/folders.h"
+#include "shell/game.h"
+#include "shell/settings.h"
+
+namespace {
+
+std::filesystem::path ProgramFolder() {
+  char buf[PATH_MAX];
+  ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+  if (n <= 0) return std::filesystem::current_path();
+  buf[n] = 0;
+  return std::filesystem::path(buf).parent_path();
+}
+
+}  // namespace
+
+// Program start: one instance, settings, folders, the main screen, then the loop.
 int main(int, char**) {
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) return 1;
-  SDL_Window* window = SDL_CreateWindow("Zoovana", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 640, 480, 0);
-  bool running = window != nullptr;
-  while (running) {
-    SDL_Event e;
-    while (SDL_WaitEventTimeout(&e, 100))
-      if (e.type == SDL_QUIT) running = false;
+  if (!AcquireInstanceLock(SettingsFolder() / "zoovana.lock")) return 0;
+
+  auto game = MakeGame();
+  game->folders.SettingsFile = SettingsFile();
+  game->settings = ReadSettings(game->folders.SettingsFile);
+  if (auto problem = FindFolders(ProgramFolder(), game->settings.CDPath, game->folders)) {
+    ShowMessageBox("Zoovana", *problem);
+    return 1;
   }
-  if (window) SDL_DestroyWindow(window);
+  game->random.Seed(static_cast<uint64_t>(std::time(nullptr)));
+
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+    ShowMessageBox("Zoovana", "EERROR:Direct DRAW無法初始化");
+    return 1;
+  }
+  int status = 1;
+  {
+    App app(*game);
+    if (app.Open()) status = app.Run();
+    else ShowMessageBox("Zoovana", "EERROR:Direct DRAW無法初始化");
+  }
   SDL_Quit();
-  return 0;
+  return status;
 }

@@ -7,6 +7,7 @@ void Presentation::PlayEffect(const std::string&, bool, bool, int, int) {}
 void Presentation::StopEffect(const std::string&) {}
 void Presentation::StopAllEffects() {}
 bool Presentation::EffectPlaying(const std::string&) { return false; }
+void Presentation::LoadEffect(const std::string&, int) {}
 void Presentation::PlayMusic(const std::string&) {}
 void Presentation::StopMusic() {}
 void Presentation::PlayEffectAtCell(Game&, const std::string&, int, int) {}

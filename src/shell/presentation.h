@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "platform/text.h"
+
 struct Game;
 
 // What the rules of the game ask of the screen and the speakers. The core calls
@@ -15,6 +17,8 @@ class Presentation {
   virtual void StopEffect(const std::string& file);
   virtual void StopAllEffects();
   virtual bool EffectPlaying(const std::string& file);
+  // Loads an effect into one of the seven slots ahead of its first use.
+  virtual void LoadEffect(const std::string& file, int slot);
   virtual void PlayMusic(const std::string& file);
   virtual void StopMusic();
   // Effects placed on the map, panned by where they are on screen: at a cell, or at
@@ -42,7 +46,13 @@ class Presentation {
   // The screen after a game: the film named by MovieNo, or the main menu when 0.
   virtual void ShowAfterGame(Game& game);
 
+  // Text on surfaces; headless it draws nothing.
+  virtual TextRenderer& Text() { return headlessText_; }
+
   // Headless end windows answer with this result (0 continue, 1 quit, 2 game
   // over, 3 finished); tests change it.
   int headlessEndAnswer = 0;
+
+ private:
+  TextRenderer headlessText_;
 };

@@ -1,0 +1,49 @@
+#include "data/world.h"
+
+#include "data/catalogue.h"
+
+bool IsOnMap(const World& world, int x, int y) {
+  return x >= 0 && x < world.MapWidth && y >= 0 && y < world.MapHeight;
+}
+
+int FindFacility(World& world, const Catalogue& catalogue, int x, int y) {
+  world.FoundDX = 0;
+  world.FoundDY = 0;
+  for (int dy = -(kMaxBuildingSize - 1); dy <= 0; ++dy) {
+    for (int dx = -(kMaxBuildingSize - 1); dx <= 0; ++dx) {
+      int cx = x + dx, cy = y + dy;
+      if (!IsOnMap(world, cx, cy)) continue;
+      int type = world.Cells[cy][cx].Type;
+      if (type < 0 || type >= kBuildTypes) continue;
+      int size = catalogue.BuildType[type].Size;
+      if (size >= 1 - dy && size >= 1 - dx) {
+        world.FoundDX = dx;
+        world.FoundDY = dy;
+        return type;
+      }
+    }
+  }
+  return -1;
+}
+
+void ResetWorldTables(World& world) {
+  for (int y = 0; y < kGridSize; ++y) {
+    for (int x = 0; x < kGridSize; ++x) {
+      world.Cells[y][x] = Facility{};
+      world.CellEffect[y][x] = -1.0;
+      world.CellAnim[y][x] = -1;
+      world.Litter[y][x] = kNoLitter;
+      world.DayStats1[y][x] = {};
+      world.DayStats2[y][x] = {};
+    }
+  }
+  for (Person& p : world.Walkers) {
+    p = Person{};
+    p.Visible = 1;
+    p.Name = FixedString<10>("-");
+    for (auto& c : p.Comments) c = FixedString<60>("-");
+  }
+  for (Person& p : world.Escapees) p.Used = 0;
+  world.FoundDX = 0;
+  world.FoundDY = 0;
+}

@@ -1,0 +1,271 @@
+#include "data/map_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "data/temp_folder.h"
+#include "shell/game.h"
+
+namespace {
+
+int32_t I32At(const std::string& bytes, size_t offset) {
+  int32_t v;
+  std::memcpy(&v, bytes.data() + offset, 4);
+  return v;
+}
+
+// A small scenario with every map field set to something recognisable.
+void FillScenario(World& w, Zoo& z, int width, int height) {
+  z.MapPattern = "map_pat2.bmp";
+  w.MapStartSave = "start";
+  z.Money = 123456;
+  z.LevelCostPerCell = 75;
+  z.Economy = 4;
+  z.Population = 2;
+  w.MapWidth = width;
+  w.MapHeight = height;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      w.TileMap[y][x] = x * 100 + y;
+      w.LandMap[y][x] = 1 + (x + 2 * y) % 4;
+    }
+  }
+  z.HasGoalYears = 1;
+  z.HasGoalRank = 1;
+  z.GoalYears = 5;
+  z.GoalAssets = 7000000;
+  z.GoalAttraction = 900;
+  z.GoalRank = 3;
+  for (int t = 0; t < kMapTypes; ++t) {
+    z.TypeAvailable[t] = t % 3 == 0;
+    z.TypeResearchPending[t] = t % 5 == 0;
+  }
+  z.MapCaption = "第一關";
+  z.MapText = "在山邊建一座動物園。";
+}
+
+TEST(MapFile, OneByOneMapIs414BytesInFieldOrder) {
+  TempFolder dir;
+  auto g = MakeGame();
+  FillScenario(g->world, g->zoo, 1, 1);
+  g->world.TileMap[0][0] = 17;
+  g->world.LandMap[0][0] = 3;
+  ASSERT_TRUE(WriteMap(dir / "m.mdt", g->world, g->zoo).ok());
+  std::string b = dir.Read("m.mdt");
+  ASSERT_EQ(b.size(), 414u);
+  EXPECT_EQ(b[0], 12);
+  EXPECT_EQ(b.substr(1, 12), "map_pat2.bmp");
+  EXPECT_EQ(b[51], 5);
+  EXPECT_EQ(b.substr(52, 5), "start");
+  EXPECT_EQ(I32At(b, 102), 123456);
+  EXPECT_EQ(I32At(b, 106), 75);
+  EXPECT_EQ(I32At(b, 110), 4);
+  EXPECT_EQ(I32At(b, 114), 2);
+  EXPECT_EQ(I32At(b, 118), 1);
+  EXPECT_EQ(I32At(b, 122), 1);
+  EXPECT_EQ(I32At(b, 126), 17);
+  EXPECT_EQ(I32At(b, 130), 3);
+  EXPECT_EQ(b[134], 1);  // HasGoalYears
+  EXPECT_EQ(b[135], 0);
+  EXPECT_EQ(b[137], 1);  // HasGoalRank
+  EXPECT_EQ(I32At(b, 138), 5);
+  EXPECT_EQ(I32At(b, 150), 3);
+  EXPECT_EQ(b[154], 1);  // TypeAvailable[0]
+  EXPECT_EQ(b[155], 0);
+  EXPECT_EQ(b[154 + 129], 1);
+  EXPECT_EQ(b[284], 1);  // TypeResearchPending[0]
+  EXPECT_EQ(b[289], 1);
+}
+
+TEST(MapFile, GridsAreWrittenColumnByColumn) {
+  TempFolder dir;
+  auto g = MakeGame();
+  FillScenario(g->world, g->zoo, 3, 2);
+  ASSERT_TRUE(WriteMap(dir / "m.mdt", g->world, g->zoo).ok());
+  std::string b = dir.Read("m.mdt");
+  ASSERT_EQ(b.size(), 406u + 8 * 6);
+  EXPECT_EQ(I32At(b, 126), 0);     // (0,0)
+  EXPECT_EQ(I32At(b, 130), 1);     // (0,1)
+  EXPECT_EQ(I32At(b, 134), 100);   // (1,0)
+  EXPECT_EQ(I32At(b, 146), 201);   // (2,1)
+  EXPECT_EQ(I32At(b, 150), g->world.LandMap[0][0]);
+}
+
+TEST(MapFile, RoundTripKeepsEveryField) {
+  TempFolder dir;
+  auto src = MakeGame();
+  FillScenario(src->world, src->zoo, 51, 51);
+  ASSERT_TRUE(WriteMap(dir / "Big.mdt", src->world, src->zoo).ok());
+  auto g = MakeGame();
+  ASSERT_TRUE(LoadMap(dir / "Big.mdt", g->world, g->zoo).ok());
+  EXPECT_EQ(g->world.TileMap, src->world.TileMap);
+  EXPECT_EQ(g->world.LandMap, src->world.LandMap);
+  EXPECT_EQ(g->world.MapWidth, 51);
+  EXPECT_EQ(g->world.MapHeight, 51);
+  EXPECT_EQ(g->world.MapStartSave.str(), "start");
+  const Zoo& a = src->zoo;
+  const Zoo& b = g->zoo;
+  EXPECT_EQ(b.MapPattern, a.MapPattern);
+  EXPECT_EQ(b.Money, a.Money);
+  EXPECT_EQ(b.LevelCostPerCell, a.LevelCostPerCell);
+  EXPECT_EQ(b.Economy, a.Economy);
+  EXPECT_EQ(b.Population, a.Population);
+  EXPECT_EQ(b.HasGoalYears, 1);
+  EXPECT_EQ(b.HasGoalAssets, 0);
+  EXPECT_EQ(b.HasGoalAttraction, 0);
+  EXPECT_EQ(b.HasGoalRank, 1);
+  EXPECT_EQ(b.GoalYears, 5);
+  EXPECT_EQ(b.GoalAssets, 7000000);
+  EXPECT_EQ(b.GoalAttraction, 900);
+  EXPECT_EQ(b.GoalRank, 3);
+  EXPECT_EQ(b.TypeAvailable, a.TypeAvailable);
+  EXPECT_EQ(b.TypeResearchPending, a.TypeResearchPending);
+  EXPECT_EQ(b.MapCaption, "第一關");
+  EXPECT_EQ(b.MapText, "在山邊建一座動物園。");
+}
+
+TEST(MapFile, SmallMapLeavesCellsOutsideUntouched) {
+  TempFolder dir;
+  auto src = MakeGame();
+  FillScenario(src->world, src->zoo, 20, 30);
+  ASSERT_TRUE(WriteMap(dir / "m.mdt", src->world, src->zoo).ok());
+  auto g = MakeGame();
+  for (auto& row : g->world.TileMap) row.fill(-7);
+  ASSERT_TRUE(LoadMap(dir / "m.mdt", g->world, g->zoo).ok());
+  EXPECT_EQ(g->world.TileMap[29][19], 19 * 100 + 29);
+  EXPECT_EQ(g->world.TileMap[29][20], -7);
+  EXPECT_EQ(g->world.TileMap[30][0], -7);
+  EXPECT_EQ(g->world.TileMap[50][50], -7);
+}
+
+TEST(MapFile, DerivesPixelSizesAndOverviewFrame) {
+  TempFolder dir;
+  auto src = MakeGame();
+  FillScenario(src->world, src->zoo, 20, 30);
+  ASSERT_TRUE(WriteMap(dir / "m.mdt", src->world, src->zoo).ok());
+  auto g = MakeGame();
+  ASSERT_TRUE(LoadMap(dir / "m.mdt", g->world, g->zoo, {800, 600}).ok());
+  // hw = 36, hh = 18 for 74 x 100 tiles with a 63-pixel base.
+  EXPECT_EQ(g->zoo.MapPixelWidth, 20 * 72 + 2);
+  EXPECT_EQ(g->zoo.MapPixelHeight, 30 * 36 + 63 + 2);
+  EXPECT_EQ(g->zoo.OverviewFrameWidth, 19);   // 680 / 1442 * 40 = 18.86
+  EXPECT_EQ(g->zoo.OverviewFrameHeight, 30);  // 570 / 1145 * 60 = 29.87
+}
+
+TEST(MapFile, OneLineMdsGivesEmptyText) {
+  TempFolder dir;
+  auto src = MakeGame();
+  FillScenario(src->world, src->zoo, 2, 2);
+  ASSERT_TRUE(WriteMap(dir / "m.mdt", src->world, src->zoo).ok());
+  dir.Write("m.mds", "Caption only\r\n");
+  auto g = MakeGame();
+  g->zoo.MapText = "old";
+  ASSERT_TRUE(LoadMap(dir / "m.mdt", g->world, g->zoo).ok());
+  EXPECT_EQ(g->zoo.MapCaption, "Caption only");
+  EXPECT_EQ(g->zoo.MapText, "");
+}
+
+TEST(MapFile, FurtherMdsLinesAreJoinedWithoutSeparators) {
+  TempFolder dir;
+  auto src = MakeGame();
+  FillScenario(src->world, src->zoo, 2, 2);
+  ASSERT_TRUE(WriteMap(dir / "m.mdt", src->world, src->zoo).ok());
+  dir.Write("m.mds", "Cap\r\nab\r\ncd\nef");
+  auto g = MakeGame();
+  ASSERT_TRUE(LoadMap(dir / "m.mdt", g->world, g->zoo).ok());
+  EXPECT_EQ(g->zoo.MapText, "abcdef");
+}
+
+TEST(MapFile, FoundInAnyLetterCaseAndBesideDottedFolder) {
+  TempFolder dir;
+  std::filesystem::create_directories(dir / "v1.2");
+  auto src = MakeGame();
+  FillScenario(src->world, src->zoo, 2, 2);
+  ASSERT_TRUE(WriteMap(dir / "v1.2/Camp1.mdt", src->world, src->zoo).ok());
+  EXPECT_TRUE(std::filesystem::exists(dir / "v1.2/Camp1.mds"));
+  std::filesystem::rename(dir / "v1.2/Camp1.mds", dir / "v1.2/CAMP1.MDS");
+  auto g = MakeGame();
+  ASSERT_TRUE(LoadMap(dir / "v1.2/camp1.MDT", g->world, g->zoo).ok());
+  EXPECT_EQ(g->zoo.MapCaption, "第一關");
+}
+
+// Each damaged file is refused and changes nothing.
+class RefusedMap : public testing::Test {
+ protected:
+  void SetUp() override {
+    src = MakeGame();
+    FillScenario(src->world, src->zoo, 4, 4);
+    ASSERT_TRUE(WriteMap(dir / "m.mdt", src->world, src->zoo).ok());
+    good = dir.Read("m.mdt");
+    g = MakeGame();
+    g->world.TileMap[0][0] = -5;
+    g->world.MapWidth = 9;
+    g->zoo.Money = 77;
+  }
+  void ExpectRefused(const std::string& bytes) {
+    dir.Write("m.mdt", bytes);
+    IoResult r = LoadMap(dir / "m.mdt", g->world, g->zoo);
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(g->world.TileMap[0][0], -5);
+    EXPECT_EQ(g->world.MapWidth, 9);
+    EXPECT_EQ(g->zoo.Money, 77);
+  }
+  std::string WithI32(size_t offset, int32_t v) {
+    std::string b = good;
+    std::memcpy(b.data() + offset, &v, 4);
+    return b;
+  }
+  TempFolder dir;
+  std::unique_ptr<Game> src, g;
+  std::string good;
+};
+
+TEST_F(RefusedMap, EndsEarly) { ExpectRefused(good.substr(0, good.size() - 1)); }
+TEST_F(RefusedMap, EmptyFile) { ExpectRefused(""); }
+TEST_F(RefusedMap, WidthZero) { ExpectRefused(WithI32(118, 0)); }
+TEST_F(RefusedMap, HeightTooLarge) { ExpectRefused(WithI32(122, 52)); }
+TEST_F(RefusedMap, NegativeWidth) { ExpectRefused(WithI32(118, -3)); }
+TEST_F(RefusedMap, EconomyOutOfRange) { ExpectRefused(WithI32(110, 6)); }
+TEST_F(RefusedMap, NegativeTile) { ExpectRefused(WithI32(126, -1)); }
+TEST_F(RefusedMap, PatternLengthTooLong) {
+  std::string b = good;
+  b[0] = static_cast<char>(51);
+  ExpectRefused(b);
+}
+TEST_F(RefusedMap, MissingMds) {
+  std::filesystem::remove(dir / "m.mds");
+  ExpectRefused(good);
+}
+TEST_F(RefusedMap, MissingMdt) {
+  std::filesystem::remove(dir / "m.mdt");
+  EXPECT_FALSE(LoadMap(dir / "m.mdt", g->world, g->zoo).ok());
+  EXPECT_EQ(g->zoo.Money, 77);
+}
+
+TEST(MapPatternMusic, ChoosesPairByPatternInAnyCase) {
+  Zoo z;
+  z.MapPattern = "MAP_PAT2.BMP";
+  EXPECT_EQ(MapPatternMusic(z, 0), "bgm2A.wav");
+  EXPECT_EQ(MapPatternMusic(z, 1), "bgm2B.wav");
+  z.MapPattern = "map_pat1.bmp";
+  EXPECT_EQ(MapPatternMusic(z, 0), "bgm1A.wav");
+  z.MapPattern = "Map_Pat3.bmp";
+  EXPECT_EQ(MapPatternMusic(z, 1), "bgm3B.wav");
+  z.MapPattern = "map_pat4.bmp";
+  EXPECT_EQ(MapPatternMusic(z, 0), "");
+}
+
+TEST(FindGate, FirstGateColumnByColumn) {
+  auto g = MakeGame();
+  g->world.MapWidth = 10;
+  g->world.MapHeight = 10;
+  for (auto& row : g->world.LandMap) row.fill(1);
+  EXPECT_FALSE(FindGate(g->world).has_value());
+  g->world.LandMap[2][5] = 3;  // (5, 2)
+  g->world.LandMap[9][4] = 3;  // (4, 9): smaller x wins
+  ASSERT_TRUE(FindGate(g->world).has_value());
+  EXPECT_EQ(*FindGate(g->world), std::make_pair(4, 9));
+}
+
+}  // namespace
