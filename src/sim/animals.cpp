@@ -44,7 +44,7 @@ void RemoveAnimal(Facility& r, int i) {
 void Collapse(Game& game, const FacilityRef& f) {
   const char* what = f.def->Kind == BuildKind::Enclosure ? "的柵欄倒塌了(耐用度:0)" : "因耐用度變0倒塌了";
   PostMail(game, f.def->Name.str() + what, f.x, f.y);
-  ClearCells(game, f.x, f.y, f.def->Size, false);
+  ClearCells(game, f.x, f.y, false);
 }
 
 void DailyWear(Game& game, const FacilityRef& f) {

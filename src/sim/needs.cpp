@@ -183,12 +183,8 @@ void LookStep(Game& game, int slot) {
   p.BoredTicks = 0;
 }
 
-bool TryPurchase(Game& game, int slot) {
-  Person& p = game.world.Walkers[slot];
-  FacilityRef shop = Ahead(game, p);
-  if (!IsOpenShop(shop)) return false;
-  Facility& f = *shop.record;
-  int d = (55 - 10 * game.zoo.Economy) + f.SalePrice - shop.def->InitialPrice;
+int PurchaseDivisor(const Game& game, const Person& p, const FacilityRef& shop) {
+  int d = (55 - 10 * game.zoo.Economy) + shop.record->SalePrice - shop.def->InitialPrice;
   if (p.MoodPoints >= 21) d /= 3;
   else if (p.MoodPoints >= 11) d /= 2;
   else if (p.MoodPoints < -20) d *= 3;
@@ -205,7 +201,16 @@ bool TryPurchase(Game& game, int slot) {
   int difficulty = game.settings.Difficulty;
   if (difficulty == 0) d = RoundHalfEven(d * 1.3);
   else if (difficulty >= 2) d = RoundHalfEven(d * 0.7);
-  if (d < 1) d = 1;
+  return d < 1 ? 1 : d;
+}
+
+bool TryPurchase(Game& game, int slot) {
+  Person& p = game.world.Walkers[slot];
+  FacilityRef shop = Ahead(game, p);
+  if (!IsOpenShop(shop)) return false;
+  Facility& f = *shop.record;
+  int m = game.clock.Month;
+  int d = PurchaseDivisor(game, p, shop);
   if (game.random(d) != 0 || p.Purse < f.SalePrice || f.Stock <= 0) return false;
   AddComment(game, slot, shop.def->Name.str(), 5);
   p.ShopTicks = 0;

@@ -6,6 +6,7 @@
 
 struct Game;
 struct Person;
+struct FacilityRef;
 
 // Visitor slots 0..149, walking staff 150..199.
 constexpr int kFirstStaffSlot = 150;
@@ -26,6 +27,9 @@ void ThinkVisitor(Game& game, int slot);
 int MoodFromPoints(int points);
 void LookStep(Game& game, int slot);
 bool TryPurchase(Game& game, int slot);
+// One purchase in this many tries at a shop, by price, economy, mood, season and
+// difficulty.
+int PurchaseDivisor(const Game& game, const Person& p, const FacilityRef& shop);
 void BenchStep(Game& game, int slot);
 void SignStep(Game& game, int slot);
 void DropLitter(Game& game, int slot);
