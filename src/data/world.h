@@ -41,6 +41,8 @@ struct Facility {
   std::array<int16_t, kMaxItems> ItemX{}, ItemY{};
   std::array<uint8_t, kMaxItems> ItemType{};
   int32_t ItemCount = 0;
+
+  bool operator==(const Facility&) const = default;
 };
 
 // A visitor or walking staff member in Walkers; an escaped animal in Escapees.
@@ -68,6 +70,8 @@ struct Person {
   int16_t Kind = 0;
   int32_t EscWidth = 0;
   int16_t EscAge = 0;
+
+  bool operator==(const Person&) const = default;
 };
 
 template <typename T>

@@ -48,7 +48,7 @@ TEST(Paint, PaletteStaysFarFromTheKeyAtSixteenBits) {
   auto to565 = [](Rgb c) { return (c.r >> 3) << 11 | (c.g >> 2) << 5 | (c.b >> 3); };
   for (Rgb c : Palette()) EXPECT_NE(to565(c), to565(kKey));
   EXPECT_GE(Palette().size(), 32u);
-  EXPECT_LE(Palette().size(), 72u);
+  EXPECT_LE(Palette().size(), 80u);
 }
 
 TEST(Paint, NoiseIsDeterministicAndInRange) {

@@ -4,7 +4,8 @@
 
 #include <cstring>
 
-#include "data/temp_folder.h"
+#include "data/file_bytes.h"
+#include "test_folder.h"
 #include "shell/game.h"
 
 namespace {
@@ -46,13 +47,13 @@ void FillScenario(World& w, Zoo& z, int width, int height) {
 }
 
 TEST(MapFile, OneByOneMapIs414BytesInFieldOrder) {
-  TempFolder dir;
+  TestFolder dir;
   auto g = MakeGame();
   FillScenario(g->world, g->zoo, 1, 1);
   g->world.TileMap[0][0] = 17;
   g->world.LandMap[0][0] = 3;
-  ASSERT_TRUE(WriteMap(dir / "m.mdt", g->world, g->zoo).ok());
-  std::string b = dir.Read("m.mdt");
+  ASSERT_TRUE(WriteMap(dir.path / "m.mdt", g->world, g->zoo).ok());
+  std::string b = FileBytes(dir.path / "m.mdt");
   ASSERT_EQ(b.size(), 414u);
   EXPECT_EQ(b[0], 12);
   EXPECT_EQ(b.substr(1, 12), "map_pat2.bmp");
@@ -79,11 +80,11 @@ TEST(MapFile, OneByOneMapIs414BytesInFieldOrder) {
 }
 
 TEST(MapFile, GridsAreWrittenColumnByColumn) {
-  TempFolder dir;
+  TestFolder dir;
   auto g = MakeGame();
   FillScenario(g->world, g->zoo, 3, 2);
-  ASSERT_TRUE(WriteMap(dir / "m.mdt", g->world, g->zoo).ok());
-  std::string b = dir.Read("m.mdt");
+  ASSERT_TRUE(WriteMap(dir.path / "m.mdt", g->world, g->zoo).ok());
+  std::string b = FileBytes(dir.path / "m.mdt");
   ASSERT_EQ(b.size(), 406u + 8 * 6);
   EXPECT_EQ(I32At(b, 126), 0);     // (0,0)
   EXPECT_EQ(I32At(b, 130), 1);     // (0,1)
@@ -93,12 +94,12 @@ TEST(MapFile, GridsAreWrittenColumnByColumn) {
 }
 
 TEST(MapFile, RoundTripKeepsEveryField) {
-  TempFolder dir;
+  TestFolder dir;
   auto src = MakeGame();
   FillScenario(src->world, src->zoo, 51, 51);
-  ASSERT_TRUE(WriteMap(dir / "Big.mdt", src->world, src->zoo).ok());
+  ASSERT_TRUE(WriteMap(dir.path / "Big.mdt", src->world, src->zoo).ok());
   auto g = MakeGame();
-  ASSERT_TRUE(LoadMap(dir / "Big.mdt", g->world, g->zoo).ok());
+  ASSERT_TRUE(LoadMap(dir.path / "Big.mdt", g->world, g->zoo).ok());
   EXPECT_EQ(g->world.TileMap, src->world.TileMap);
   EXPECT_EQ(g->world.LandMap, src->world.LandMap);
   EXPECT_EQ(g->world.MapWidth, 51);
@@ -126,13 +127,13 @@ TEST(MapFile, RoundTripKeepsEveryField) {
 }
 
 TEST(MapFile, SmallMapLeavesCellsOutsideUntouched) {
-  TempFolder dir;
+  TestFolder dir;
   auto src = MakeGame();
   FillScenario(src->world, src->zoo, 20, 30);
-  ASSERT_TRUE(WriteMap(dir / "m.mdt", src->world, src->zoo).ok());
+  ASSERT_TRUE(WriteMap(dir.path / "m.mdt", src->world, src->zoo).ok());
   auto g = MakeGame();
   for (auto& row : g->world.TileMap) row.fill(-7);
-  ASSERT_TRUE(LoadMap(dir / "m.mdt", g->world, g->zoo).ok());
+  ASSERT_TRUE(LoadMap(dir.path / "m.mdt", g->world, g->zoo).ok());
   EXPECT_EQ(g->world.TileMap[29][19], 19 * 100 + 29);
   EXPECT_EQ(g->world.TileMap[29][20], -7);
   EXPECT_EQ(g->world.TileMap[30][0], -7);
@@ -140,12 +141,12 @@ TEST(MapFile, SmallMapLeavesCellsOutsideUntouched) {
 }
 
 TEST(MapFile, DerivesPixelSizesAndOverviewFrame) {
-  TempFolder dir;
+  TestFolder dir;
   auto src = MakeGame();
   FillScenario(src->world, src->zoo, 20, 30);
-  ASSERT_TRUE(WriteMap(dir / "m.mdt", src->world, src->zoo).ok());
+  ASSERT_TRUE(WriteMap(dir.path / "m.mdt", src->world, src->zoo).ok());
   auto g = MakeGame();
-  ASSERT_TRUE(LoadMap(dir / "m.mdt", g->world, g->zoo, {800, 600}).ok());
+  ASSERT_TRUE(LoadMap(dir.path / "m.mdt", g->world, g->zoo, {800, 600}).ok());
   // hw = 36, hh = 18 for 74 x 100 tiles with a 63-pixel base.
   EXPECT_EQ(g->zoo.MapPixelWidth, 20 * 72 + 2);
   EXPECT_EQ(g->zoo.MapPixelHeight, 30 * 36 + 63 + 2);
@@ -154,39 +155,39 @@ TEST(MapFile, DerivesPixelSizesAndOverviewFrame) {
 }
 
 TEST(MapFile, OneLineMdsGivesEmptyText) {
-  TempFolder dir;
+  TestFolder dir;
   auto src = MakeGame();
   FillScenario(src->world, src->zoo, 2, 2);
-  ASSERT_TRUE(WriteMap(dir / "m.mdt", src->world, src->zoo).ok());
-  dir.Write("m.mds", "Caption only\r\n");
+  ASSERT_TRUE(WriteMap(dir.path / "m.mdt", src->world, src->zoo).ok());
+  PutFile(dir.path / "m.mds", "Caption only\r\n");
   auto g = MakeGame();
   g->zoo.MapText = "old";
-  ASSERT_TRUE(LoadMap(dir / "m.mdt", g->world, g->zoo).ok());
+  ASSERT_TRUE(LoadMap(dir.path / "m.mdt", g->world, g->zoo).ok());
   EXPECT_EQ(g->zoo.MapCaption, "Caption only");
   EXPECT_EQ(g->zoo.MapText, "");
 }
 
 TEST(MapFile, FurtherMdsLinesAreJoinedWithoutSeparators) {
-  TempFolder dir;
+  TestFolder dir;
   auto src = MakeGame();
   FillScenario(src->world, src->zoo, 2, 2);
-  ASSERT_TRUE(WriteMap(dir / "m.mdt", src->world, src->zoo).ok());
-  dir.Write("m.mds", "Cap\r\nab\r\ncd\nef");
+  ASSERT_TRUE(WriteMap(dir.path / "m.mdt", src->world, src->zoo).ok());
+  PutFile(dir.path / "m.mds", "Cap\r\nab\r\ncd\nef");
   auto g = MakeGame();
-  ASSERT_TRUE(LoadMap(dir / "m.mdt", g->world, g->zoo).ok());
+  ASSERT_TRUE(LoadMap(dir.path / "m.mdt", g->world, g->zoo).ok());
   EXPECT_EQ(g->zoo.MapText, "abcdef");
 }
 
 TEST(MapFile, FoundInAnyLetterCaseAndBesideDottedFolder) {
-  TempFolder dir;
-  std::filesystem::create_directories(dir / "v1.2");
+  TestFolder dir;
+  std::filesystem::create_directories(dir.path / "v1.2");
   auto src = MakeGame();
   FillScenario(src->world, src->zoo, 2, 2);
-  ASSERT_TRUE(WriteMap(dir / "v1.2/Camp1.mdt", src->world, src->zoo).ok());
-  EXPECT_TRUE(std::filesystem::exists(dir / "v1.2/Camp1.mds"));
-  std::filesystem::rename(dir / "v1.2/Camp1.mds", dir / "v1.2/CAMP1.MDS");
+  ASSERT_TRUE(WriteMap(dir.path / "v1.2/Camp1.mdt", src->world, src->zoo).ok());
+  EXPECT_TRUE(std::filesystem::exists(dir.path / "v1.2/Camp1.mds"));
+  std::filesystem::rename(dir.path / "v1.2/Camp1.mds", dir.path / "v1.2/CAMP1.MDS");
   auto g = MakeGame();
-  ASSERT_TRUE(LoadMap(dir / "v1.2/camp1.MDT", g->world, g->zoo).ok());
+  ASSERT_TRUE(LoadMap(dir.path / "v1.2/camp1.MDT", g->world, g->zoo).ok());
   EXPECT_EQ(g->zoo.MapCaption, "第一關");
 }
 
@@ -196,16 +197,16 @@ class RefusedMap : public testing::Test {
   void SetUp() override {
     src = MakeGame();
     FillScenario(src->world, src->zoo, 4, 4);
-    ASSERT_TRUE(WriteMap(dir / "m.mdt", src->world, src->zoo).ok());
-    good = dir.Read("m.mdt");
+    ASSERT_TRUE(WriteMap(dir.path / "m.mdt", src->world, src->zoo).ok());
+    good = FileBytes(dir.path / "m.mdt");
     g = MakeGame();
     g->world.TileMap[0][0] = -5;
     g->world.MapWidth = 9;
     g->zoo.Money = 77;
   }
   void ExpectRefused(const std::string& bytes) {
-    dir.Write("m.mdt", bytes);
-    IoResult r = LoadMap(dir / "m.mdt", g->world, g->zoo);
+    PutFile(dir.path / "m.mdt", bytes);
+    IoResult r = LoadMap(dir.path / "m.mdt", g->world, g->zoo);
     EXPECT_FALSE(r.ok());
     EXPECT_EQ(g->world.TileMap[0][0], -5);
     EXPECT_EQ(g->world.MapWidth, 9);
@@ -216,7 +217,7 @@ class RefusedMap : public testing::Test {
     std::memcpy(b.data() + offset, &v, 4);
     return b;
   }
-  TempFolder dir;
+  TestFolder dir;
   std::unique_ptr<Game> src, g;
   std::string good;
 };
@@ -234,12 +235,12 @@ TEST_F(RefusedMap, PatternLengthTooLong) {
   ExpectRefused(b);
 }
 TEST_F(RefusedMap, MissingMds) {
-  std::filesystem::remove(dir / "m.mds");
+  std::filesystem::remove(dir.path / "m.mds");
   ExpectRefused(good);
 }
 TEST_F(RefusedMap, MissingMdt) {
-  std::filesystem::remove(dir / "m.mdt");
-  EXPECT_FALSE(LoadMap(dir / "m.mdt", g->world, g->zoo).ok());
+  std::filesystem::remove(dir.path / "m.mdt");
+  EXPECT_FALSE(LoadMap(dir.path / "m.mdt", g->world, g->zoo).ok());
   EXPECT_EQ(g->zoo.Money, 77);
 }
 

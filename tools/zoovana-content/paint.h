@@ -37,6 +37,7 @@ enum class Hue : uint8_t {
   kSkin,    // people
   kPurple,  // flowers, clothes
   kTeal,    // paint, tiles, clothes
+  kPink,    // blossom, flamingos, sweets
   kCount
 };
 inline constexpr int kShades = 5;

@@ -1,0 +1,308 @@
+#include "data/definitions.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "data/file_bytes.h"
+#include "platform/big5.h"
+#include "shell/game.h"
+#include "test_folder.h"
+
+namespace {
+
+// The 18 values of a Build file, in file order.
+struct BuildValues {
+  std::string name = "Bear house", price = "1200", initialPrice = "0", upkeep = "30", initialStock = "0",
+              unitCost = "0", attraction = "40", size = "3", pixelHeight = "150", bitmap = "Cage_Bear.bmp",
+              animalKind = "2", kind = "cage", staffSlots = "2", maxAnimals = "4", frames = "1", shape = "non",
+              description = "A bear's den", season = "";
+};
+
+std::string BuildFile(const BuildValues& v) {
+  const std::string values[] = {v.name,       v.price,      v.initialPrice, v.upkeep,    v.initialStock, v.unitCost,
+                                v.attraction, v.size,       v.pixelHeight,  v.bitmap,    v.animalKind,   v.kind,
+                                v.staffSlots, v.maxAnimals, v.frames,       v.shape,     v.description};
+  std::string out;
+  for (const auto& value : values) out += "// comment\r\n" + Utf8ToBig5(value) + "\r\n";
+  return out + v.season + "\r\n";
+}
+
+std::string AnimalFile(const std::string& name, const std::string& firstTextB = "non") {
+  std::string out;
+  auto pair = [&](const std::string& v) { out += "#\r\n" + Utf8ToBig5(v) + "\r\n"; };
+  pair(name);
+  pair("64");
+  pair("48");
+  pair("3");
+  pair("7");
+  pair("Bear.bmp");
+  pair("900");
+  pair("25");
+  out += "#texts A\r\n";
+  for (int i = 0; i < 10; ++i) out += "a" + std::to_string(i) + "\r\n";
+  out += "#texts B\r\n";
+  out += firstTextB + "\r\n";
+  for (int i = 1; i < 10; ++i) out += "b" + std::to_string(i) + "\r\n";
+  pair("bear1.wav");
+  pair("non");
+  return out;
+}
+
+class Definitions : public testing::Test {
+ protected:
+  IoResult Build(int n, const BuildValues& v) {
+    PutFile(dir.path / ("Build" + std::to_string(n) + ".dat"), BuildFile(v));
+    return LoadBuildType(g->catalogue, dir.path, n);
+  }
+  TestFolder dir;
+  std::unique_ptr<Game> g = MakeGame();
+};
+
+TEST_F(Definitions, BuildFileFillsEveryField) {
+  BuildValues v;
+  v.initialPrice = "15", v.initialStock = "200", v.unitCost = "3", v.season = "sum";
+  ASSERT_TRUE(Build(85, v).ok());
+  const BuildTypeRecord& t = g->catalogue.BuildType[85];
+  EXPECT_EQ(t.Name.str(), "Bear house");
+  EXPECT_EQ(t.Price, 1200);
+  EXPECT_EQ(t.InitialPrice, 15);
+  EXPECT_EQ(t.Upkeep, 30);
+  EXPECT_EQ(t.InitialStock, 200);
+  EXPECT_EQ(t.ShopUnitCost, 3);
+  EXPECT_EQ(t.AttractionPoints, 40);
+  EXPECT_EQ(t.Size, 3);
+  EXPECT_EQ(t.PixelHeight, 150);
+  EXPECT_EQ(t.BitmapFile, "Cage_Bear.bmp");
+  EXPECT_EQ(t.AnimalKind, 2);
+  EXPECT_EQ(t.Kind, BuildKind::Enclosure);
+  EXPECT_EQ(t.StaffSlots, 2);
+  EXPECT_EQ(t.MaxAnimals, 4);
+  EXPECT_EQ(t.FrameCount, 1);
+  EXPECT_EQ(t.Shape, Shape::None);
+  EXPECT_EQ(t.Description.str(), "A bear's den");
+  EXPECT_EQ(t.Season, Season::Summer);
+}
+
+TEST_F(Definitions, KindKeywordsInAnyCaseOtherTextKeepsKind) {
+  const std::pair<const char*, int> cases[] = {{"cage", 0}, {"SHOP", 1}, {"Obje", 2}, {"road", 3}, {"encyo", 4},
+                                               {"JyuGyo", 5}};
+  for (auto [word, kind] : cases) {
+    BuildValues v;
+    v.kind = word;
+    ASSERT_TRUE(Build(10, v).ok());
+    EXPECT_EQ(g->catalogue.BuildType[10].Kind, kind) << word;
+  }
+  BuildValues v;
+  v.kind = "CAGE";
+  ASSERT_TRUE(Build(10, v).ok());
+  v.kind = "cages";
+  g->catalogue.BuildType[10].Kind = 3;
+  ASSERT_TRUE(Build(10, v).ok());
+  EXPECT_EQ(g->catalogue.BuildType[10].Kind, 3);
+}
+
+TEST_F(Definitions, ShapeKeywordsToiletIsTenVendingMachineNine) {
+  const std::pair<const char*, int> cases[] = {
+      {"non", 0},     {"7to1", 1},     {"9to3", 2},    {"7to9", 3},      {"1to3", 4},
+      {"7to3", 5},    {"1to9", 6},     {"bench73", 7}, {"BENCH91", 8},   {"jihanki", 9},
+      {"Toile", 10},  {"kanban", 11},  {"water", 12}};
+  for (auto [word, shape] : cases) {
+    BuildValues v;
+    v.kind = "obje", v.shape = word;
+    ASSERT_TRUE(Build(50, v).ok());
+    EXPECT_EQ(g->catalogue.BuildType[50].Shape, shape) << word;
+  }
+  BuildValues v;
+  v.kind = "obje", v.shape = "toilet";
+  ASSERT_TRUE(Build(50, v).ok());
+  EXPECT_EQ(g->catalogue.BuildType[50].Shape, 12);  // unknown word: unchanged
+}
+
+TEST_F(Definitions, SeasonKeywords) {
+  const std::pair<const char*, int> cases[] = {{"win", 1}, {"Win", 1}, {"SUM", 2}, {"", 0}, {"winter", 0}};
+  for (auto [word, season] : cases) {
+    BuildValues v;
+    v.season = word;
+    ASSERT_TRUE(Build(45, v).ok());
+    EXPECT_EQ(g->catalogue.BuildType[45].Season, season) << word;
+  }
+}
+
+TEST_F(Definitions, FileWithoutSeasonLineMeansAllYear) {
+  std::string text = BuildFile(BuildValues{});
+  text.resize(text.size() - 2);  // drop the empty last line
+  PutFile(dir.path / "Build3.dat", text);
+  g->catalogue.BuildType[3].Season = 2;
+  ASSERT_TRUE(LoadBuildType(g->catalogue, dir.path, 3).ok());
+  EXPECT_EQ(g->catalogue.BuildType[3].Season, 0);
+}
+
+TEST_F(Definitions, NameCutToTwentyAndDescriptionTo255Big5Bytes) {
+  BuildValues v;
+  v.name = "熊熊熊熊熊熊熊熊熊熊熊";  // 11 characters, 22 Big5 bytes
+  v.description = std::string(300, 'd');
+  ASSERT_TRUE(Build(85, v).ok());
+  EXPECT_EQ(g->catalogue.BuildType[85].Name.str(), "熊熊熊熊熊熊熊熊熊熊");
+  EXPECT_EQ(g->catalogue.BuildType[85].Description.str(), std::string(255, 'd'));
+  v.name = "abcdefghijklmnopqrstuvwxyz";
+  ASSERT_TRUE(Build(85, v).ok());
+  EXPECT_EQ(g->catalogue.BuildType[85].Name.str(), "abcdefghijklmnopqrst");
+}
+
+TEST_F(Definitions, MissingBuildFileKeepsEntry) {
+  g->catalogue.BuildType[12].Price = 99;
+  EXPECT_TRUE(LoadBuildType(g->catalogue, dir.path, 12).ok());
+  EXPECT_EQ(g->catalogue.BuildType[12].Price, 99);
+  EXPECT_TRUE(LoadBuildPattern(g->catalogue, dir.path, 90).ok());
+}
+
+TEST_F(Definitions, FileNameFoundInAnyLetterCase) {
+  PutFile(dir.path / "BUILD7.DAT", BuildFile(BuildValues{}));
+  ASSERT_TRUE(LoadBuildType(g->catalogue, dir.path, 7).ok());
+  EXPECT_EQ(g->catalogue.BuildType[7].Price, 1200);
+}
+
+TEST_F(Definitions, BadBuildFilesAreDataErrorsAndKeepEntry) {
+  g->catalogue.BuildType[85].Price = 7;
+  BuildValues notNumber;
+  notNumber.price = "12a";
+  BuildValues tooWide;
+  tooWide.price = "40000";  // an i16 field
+  BuildValues tooBig;
+  tooBig.size = "7";
+  BuildValues zeroSize;
+  zeroSize.size = "0";
+  BuildValues badSpecies;
+  badSpecies.animalKind = "51";
+  for (const BuildValues& v : {notNumber, tooWide, tooBig, zeroSize, badSpecies}) {
+    EXPECT_FALSE(Build(85, v).ok());
+    EXPECT_EQ(g->catalogue.BuildType[85].Price, 7);
+  }
+  std::string shortFile = BuildFile(BuildValues{});
+  PutFile(dir.path / "Build85.dat", shortFile.substr(0, shortFile.size() / 2));
+  EXPECT_FALSE(LoadBuildType(g->catalogue, dir.path, 85).ok());
+  EXPECT_EQ(g->catalogue.BuildType[85].Price, 7);
+}
+
+TEST_F(Definitions, CapacitiesCappedToTheRecordArrays) {
+  BuildValues v;
+  v.maxAnimals = "9", v.staffSlots = "4";
+  ASSERT_TRUE(Build(85, v).ok());
+  EXPECT_EQ(g->catalogue.BuildType[85].MaxAnimals, 5);
+  EXPECT_EQ(g->catalogue.BuildType[85].StaffSlots, 2);
+  v.kind = "jyugyo";
+  ASSERT_TRUE(Build(131, v).ok());
+  EXPECT_EQ(g->catalogue.BuildType[131].StaffSlots, 4);  // an office's capacity, not posts
+}
+
+TEST_F(Definitions, PatternRowsGoIntoColumnFirstStorage) {
+  std::string text;
+  for (int row = 0; row < 50; ++row)
+    for (int col = 0; col < 60; ++col) text += std::to_string((row * 7 + col) % 5) + "\r\n";
+  PutFile(dir.path / "BuildP81.dat", text);
+  ASSERT_TRUE(LoadBuildPattern(g->catalogue, dir.path, 81).ok());
+  const WalkMask& m = g->catalogue.PatternOf(81);
+  EXPECT_EQ(m.At(0, 0), 0);
+  EXPECT_EQ(m.At(3, 0), 3);
+  EXPECT_EQ(m.At(0, 1), 2);
+  EXPECT_EQ(m.Cells[59][49], (49 * 7 + 59) % 5);
+  EXPECT_EQ(m.At(60, 0), 0);  // outside: blocked
+  EXPECT_EQ(m.At(0, 50), 0);
+  EXPECT_EQ(m.At(-1, 0), 0);
+}
+
+TEST_F(Definitions, ShortOrBadPatternIsDataError) {
+  std::string text;
+  for (int i = 0; i < 2999; ++i) text += "1\r\n";
+  PutFile(dir.path / "BuildP82.dat", text);
+  EXPECT_FALSE(LoadBuildPattern(g->catalogue, dir.path, 82).ok());
+  PutFile(dir.path / "BuildP82.dat", text + "256\r\n");
+  EXPECT_FALSE(LoadBuildPattern(g->catalogue, dir.path, 82).ok());
+  PutFile(dir.path / "BuildP82.dat", text + "4\r\n");
+  EXPECT_TRUE(LoadBuildPattern(g->catalogue, dir.path, 82).ok());
+  EXPECT_EQ(g->catalogue.PatternOf(82).At(59, 49), 4);
+}
+
+TEST_F(Definitions, AnimalFileFillsEveryField) {
+  PutFile(dir.path / "Animal3.dat", AnimalFile("棕熊"));
+  ASSERT_TRUE(LoadAnimalType(g->catalogue, dir.path, 3).ok());
+  const AnimalTypeRecord& a = g->catalogue.AnimalType[3];
+  EXPECT_EQ(a.Name.str(), "棕熊");
+  EXPECT_EQ(a.FrameWidth, 64);
+  EXPECT_EQ(a.FrameHeight, 48);
+  EXPECT_EQ(a.AnimalValue3, 3);
+  EXPECT_EQ(a.AnimalValue4, 7);
+  EXPECT_EQ(a.BitmapFile, "Bear.bmp");
+  EXPECT_EQ(a.PricePerAnimal, 900);
+  EXPECT_EQ(a.FeedCost, 25);
+  EXPECT_EQ(a.TextsA[0], "a0");
+  EXPECT_EQ(a.TextsA[9], "a9");
+  EXPECT_EQ(a.TextsB[0], "non");
+  EXPECT_EQ(a.TextsB[9], "b9");
+  EXPECT_EQ(a.Sound1, "bear1.wav");
+  EXPECT_EQ(a.Sound2, "non");
+}
+
+TEST_F(Definitions, MissingOrShortAnimalFileIsDataError) {
+  EXPECT_FALSE(LoadAnimalType(g->catalogue, dir.path, 4).ok());
+  std::string text = AnimalFile("x");
+  PutFile(dir.path / "Animal4.dat", text.substr(0, text.size() - 8));
+  EXPECT_FALSE(LoadAnimalType(g->catalogue, dir.path, 4).ok());
+}
+
+TEST_F(Definitions, InfoFlagsNeedExactlyOne) {
+  PutFile(dir.path / "info.dat", "#species\r\n3\r\n#maps\r\n5\r\n#escapes\r\n1\r\n1 \r\n0\r\n#dangerous\r\n0\r\n1\r\nyes\r\n");
+  ASSERT_TRUE(LoadInfo(g->catalogue, dir.path).ok());
+  EXPECT_EQ(g->catalogue.AnimalTypeCount, 3);
+  EXPECT_EQ(g->catalogue.CampaignMapCount, 5);
+  EXPECT_EQ(g->catalogue.AnimalEscapes[0], 1);
+  EXPECT_EQ(g->catalogue.AnimalEscapes[1], 0);  // "1 " is not "1"
+  EXPECT_EQ(g->catalogue.AnimalEscapes[2], 0);
+  EXPECT_EQ(g->catalogue.AnimalDangerous[1], 1);
+  EXPECT_EQ(g->catalogue.AnimalDangerous[2], 0);
+}
+
+TEST_F(Definitions, InfoErrorKeepsWhatWasRead) {
+  g->catalogue.AnimalDangerous[0] = 1;
+  g->catalogue.CampaignMapCount = 9;
+  PutFile(dir.path / "info.dat", "#\r\n2\r\n#\r\nfive\r\n#\r\n1\r\n1\r\n");
+  EXPECT_FALSE(LoadInfo(g->catalogue, dir.path).ok());
+  EXPECT_EQ(g->catalogue.AnimalTypeCount, 2);
+  EXPECT_EQ(g->catalogue.CampaignMapCount, 9);
+  EXPECT_EQ(g->catalogue.AnimalDangerous[0], 1);
+}
+
+TEST_F(Definitions, InfoWithMoreThan51SpeciesKeeps51) {
+  std::string text = "#\r\n60\r\n#\r\n4\r\n#\r\n";
+  for (int i = 0; i < 60; ++i) text += "1\r\n";
+  text += "#\r\n";
+  for (int i = 0; i < 60; ++i) text += i == 50 ? "1\r\n" : "0\r\n";
+  PutFile(dir.path / "info.dat", text);
+  EXPECT_FALSE(LoadInfo(g->catalogue, dir.path).ok());  // reported, not fatal
+  EXPECT_EQ(g->catalogue.AnimalTypeCount, 51);
+  EXPECT_EQ(g->catalogue.CampaignMapCount, 4);
+  EXPECT_EQ(g->catalogue.AnimalEscapes[50], 1);
+  EXPECT_EQ(g->catalogue.AnimalEscapes[51], 0);
+  EXPECT_EQ(g->catalogue.AnimalDangerous[50], 1);
+  EXPECT_EQ(g->catalogue.AnimalDangerous[49], 0);
+}
+
+TEST_F(Definitions, LoadDefinitionsReadsTypesPatternsAndSpecies) {
+  BuildValues v;
+  PutFile(dir.path / "Build80.dat", BuildFile(v));
+  std::string mask;
+  for (int i = 0; i < 3000; ++i) mask += "1\r\n";
+  PutFile(dir.path / "BuildP80.dat", mask);
+  PutFile(dir.path / "Animal0.dat", AnimalFile("a"));
+  PutFile(dir.path / "Animal1.dat", AnimalFile("b"));
+  g->catalogue.AnimalTypeCount = 2;
+  ASSERT_TRUE(LoadDefinitions(g->catalogue, dir.path).ok());
+  EXPECT_EQ(g->catalogue.BuildType[80].Price, 1200);
+  EXPECT_EQ(g->catalogue.PatternOf(80).At(59, 49), 1);
+  EXPECT_EQ(g->catalogue.AnimalType[1].Name.str(), "b");
+  g->catalogue.AnimalTypeCount = 3;  // Animal2.dat is missing
+  EXPECT_FALSE(LoadDefinitions(g->catalogue, dir.path).ok());
+}
+
+}  // namespace

@@ -1,0 +1,520 @@
+#include "data/save_game.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "data/file_bytes.h"
+#include "shell/game.h"
+#include "test_folder.h"
+
+namespace {
+
+constexpr size_t kHeaderBytes = 168;
+constexpr size_t kEscapeeBytes = 62 * 50;
+constexpr size_t kFacilityBlock = 20 + 15 * 5 + 13 * 32 * 8 + 8;  // without animals and staff
+
+// A game whose folders live in a fresh temporary folder, on a map "Test.mdt" of
+// w x h cells that exists in the maps folder.
+class SaveGameTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    Folders& f = g->folders;
+    f.MapsDir = dir.path / "Maps";
+    f.SaveDir = dir.path / "SaveGame";
+    f.MapSaveDir = dir.path / "Map_Save";
+    for (auto* p : {&f.MapsDir, &f.SaveDir, &f.MapSaveDir}) std::filesystem::create_directories(*p);
+    g->catalogue.BuildType[85].Size = 3;
+    UseMap(4, 3);
+  }
+
+  void UseMap(int w, int h) {
+    ResetWorldTables(g->world);
+    g->world.MapWidth = w;
+    g->world.MapHeight = h;
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) g->world.TileMap[y][x] = 1, g->world.LandMap[y][x] = 1;
+    g->zoo.MapPattern = "map_pat1.bmp";
+    g->zoo.Economy = 3;
+    g->zoo.Population = 3;
+    g->zoo.MapFileName = "Test.mdt";
+    g->zoo.MapCaption = "Test";
+    ASSERT_TRUE(WriteMap(g->folders.MapsDir / "Test.mdt", g->world, g->zoo).ok());
+  }
+
+  std::string Aps(const std::string& name = "S") { return FileBytes(g->folders.SaveDir / (name + ".aps")); }
+
+  std::unique_ptr<Game> Reloaded(const std::string& name = "S") {
+    auto h = MakeGame();
+    h->folders = g->folders;
+    ResetWorldTables(h->world);
+    IoResult r = LoadSavedGame(*h, name, false);
+    EXPECT_TRUE(r.ok()) << r.error;
+    return h;
+  }
+
+  TestFolder dir;
+  std::unique_ptr<Game> g = MakeGame();
+};
+
+Facility FullEnclosure() {
+  Facility f;
+  f.Type = 85;
+  f.ConstructionLeft = 123;
+  f.AnimalCount = 5;
+  f.StaffCount = 2;
+  f.Durability = 97;
+  f.WearDays = 3;
+  f.SalePrice = 12;
+  f.PurchaseQty = 40;
+  f.Stock = 33;
+  f.ItemCount = 2;
+  for (int i = 0; i < 5; ++i) {
+    f.AnimalX[i] = static_cast<int16_t>(10 + i);
+    f.AnimalY[i] = static_cast<int16_t>(-20 - i);
+    f.AnimalDir[i] = static_cast<uint8_t>(1 + 2 * i);
+    f.AnimalScript[i] = static_cast<int16_t>(300 + i);
+    f.AnimalStep[i] = static_cast<int16_t>(i);
+    f.AnimalAction[i] = static_cast<uint8_t>(i);
+    f.AnimalAux[i] = 255;
+    f.AnimalHealth[i] = static_cast<int16_t>(100 - i);
+    f.AnimalName[i] = "小熊" + std::to_string(i);
+    f.AnimalAge[i] = 12 + i;
+  }
+  for (int j = 0; j < 2; ++j) {
+    f.StaffX[j] = static_cast<int16_t>(5 * j);
+    f.StaffY[j] = static_cast<int16_t>(7 * j);
+    f.StaffDir[j] = 3;
+    f.StaffScript[j] = static_cast<int16_t>(j + 1);
+    f.StaffStep[j] = 4;
+    f.StaffAction[j] = 2;
+    f.StaffAux[j] = 255;
+    f.StaffName[j] = j == 0 ? "飼育員一" : "keeper";
+  }
+  for (int k = 0; k < 15; ++k) {
+    f.ItemX[k] = static_cast<int16_t>(k);
+    f.ItemY[k] = static_cast<int16_t>(2 * k);
+    f.ItemType[k] = static_cast<uint8_t>(k % 8);
+  }
+  return f;
+}
+
+Person Visitor(int seed) {
+  Person p;
+  p.Frame = static_cast<int16_t>(seed);
+  p.BoredTicks = 1000 + seed;
+  p.ShopTicks = 2000 + seed;
+  p.ToiletTicks = 3000 + seed;
+  p.LostTicks = 4000 + seed;
+  p.TiredTicks = 5000 + seed;
+  p.Visible = 1;
+  for (int i = 0; i < 5; ++i) p.Comments[i] = "好玩" + std::to_string(i + seed);
+  p.PrevDir = 7;
+  p.Dir = 3;
+  p.CellX = static_cast<int16_t>(seed % 51);
+  p.CellY = 9;
+  p.OffsetX = -4;
+  p.OffsetY = 2;
+  p.Purse = 3000;
+  p.Name = "王小明" + std::to_string(seed % 10);
+  p.Mood = 4;
+  p.MoodPoints = -77;
+  p.Activity = 21;
+  p.TurnBias = 1;
+  p.Used = 1;
+  p.Look = static_cast<int16_t>(seed % 13);
+  p.AnimTicks = 6;
+  p.FramePeriod = 8;
+  p.StayTicks = 123456;
+  p.TurnMemo = 11;
+  p.Kind = 1;
+  return p;
+}
+
+TEST_F(SaveGameTest, NoVisitorsMeansTwoHundredUsedBytes) {
+  ASSERT_TRUE(SaveGame(*g, "S").ok());
+  std::string aps = Aps();
+  // header, escapees, 200 flags, size, 12 empty cells, 11 month lines, 13 x 3 history
+  ASSERT_EQ(aps.size(), kHeaderBytes + kEscapeeBytes + 200 + 8 + 12 * 11 + 44 + 156);
+  for (size_t i = 0; i < 200; ++i) ASSERT_EQ(aps[kHeaderBytes + kEscapeeBytes + i], 0) << i;
+  int32_t w;
+  std::memcpy(&w, aps.data() + kHeaderBytes + kEscapeeBytes + 200, 4);
+  EXPECT_EQ(w, 4);
+}
+
+TEST_F(SaveGameTest, HeaderFieldsInOrder) {
+  Zoo& z = g->zoo;
+  z.EntryFee = 51, z.MonthAdvertising = 52, z.BribeAmount = 53, z.Salary = 54;
+  g->clock.Year = 3, g->clock.Month = 7, g->clock.Day = 30, g->clock.TickOfDay = 799;
+  z.ZooOpen = 1, z.BusFrame = 2.5, z.HeliActive = 1, z.HeliRotor = 5, z.SkyActive = 1, z.SkyKind = 11;
+  z.SkyFrame = 0.25, z.SkyBlastFrame = 6, z.TotalVisitors = 4242;
+  g->clock.GoalReached = 1;
+  ASSERT_TRUE(SaveGame(*g, "S").ok());
+  std::string b = Aps();
+  auto i32 = [&](size_t at) { int32_t v; std::memcpy(&v, b.data() + at, 4); return v; };
+  auto f64 = [&](size_t at) { double v; std::memcpy(&v, b.data() + at, 8); return v; };
+  EXPECT_EQ(i32(0), 51);
+  EXPECT_EQ(i32(4), 52);
+  EXPECT_EQ(i32(8), 53);
+  EXPECT_EQ(i32(12), 54);
+  EXPECT_EQ(i32(16), 3);
+  EXPECT_EQ(i32(20), 7);
+  EXPECT_EQ(i32(24), 30);
+  EXPECT_EQ(i32(28), 799);
+  EXPECT_EQ(b[32], 1);
+  EXPECT_EQ(f64(57), 2.5);
+  EXPECT_EQ(b[65], 1);
+  EXPECT_EQ(i32(86), 5);  // rotor, last of the six helicopter values
+  EXPECT_EQ(b[90], 1);
+  EXPECT_EQ(i32(91), 11);
+  EXPECT_EQ(f64(99), 0.25);
+  EXPECT_EQ(i32(135), 6);
+  EXPECT_EQ(b[163], 1);
+  EXPECT_EQ(i32(164), 4242);
+}
+
+TEST_F(SaveGameTest, FacilityWithFiveAnimalsAndTwoStaffWritesTheirEntries) {
+  g->world.Cells[0][0] = FullEnclosure();
+  ASSERT_TRUE(SaveGame(*g, "S").ok());
+  size_t empty = kHeaderBytes + kEscapeeBytes + 200 + 8 + 12 * 11 + 44 + 156;
+  EXPECT_EQ(Aps().size(), empty + kFacilityBlock + 5 * 17 + 2 * 11);
+}
+
+TEST_F(SaveGameTest, ThreeByThreeFacilityWrittenOnceAtItsOrigin) {
+  Facility f;
+  f.Type = 85;
+  g->world.Cells[0][1] = f;  // covers x 1..3, y 0..2
+  ASSERT_TRUE(SaveGame(*g, "S").ok());
+  std::string b = Aps();
+  size_t cells = kHeaderBytes + kEscapeeBytes + 200 + 8;
+  EXPECT_EQ(b.size(), cells + 12 * 11 + kFacilityBlock + 44 + 156);
+  // Column 0 (three empty cells), then the origin (1, 0) with its block.
+  int16_t type;
+  std::memcpy(&type, b.data() + cells + 3 * 11 + 9, 2);
+  EXPECT_EQ(type, 85);
+  std::memcpy(&type, b.data() + cells + 4 * 11 + kFacilityBlock + 9, 2);  // (1, 1)
+  EXPECT_EQ(type, -1);
+}
+
+TEST_F(SaveGameTest, RoundTripKeepsEveryField) {
+  World& w = g->world;
+  Zoo& z = g->zoo;
+  w.Cells[0][0] = FullEnclosure();
+  w.Cells[2][3].Type = 40;
+  w.Cells[2][3].ItemCount = 15;
+  w.DayStats1[0][0][12][31] = 77;
+  w.DayStats2[0][0][1][1] = -5;
+  w.DayStats1[2][3][0][0] = 9;
+  w.Litter[0][0] = {0, 1, -1, 3, -1, -1, 6, 7};
+  w.CellEffect[1][2] = 4.5;
+  w.CellAnim[1][2] = 7;
+  w.Walkers[0] = Visitor(1);
+  w.Walkers[149] = Visitor(2);
+  w.Walkers[150] = Visitor(3);
+  w.Walkers[150].Kind = 2;
+  w.Walkers[7].Name = "空位";
+  w.Walkers[7].Comments[4] = "舊評語";
+  for (int i = 0; i < 50; ++i) {
+    Person& e = w.Escapees[i];
+    e.Frame = static_cast<int16_t>(i);
+    e.BoredTicks = i * 3;
+    e.Name = "逃脫" + std::to_string(i);
+    e.Used = i % 2;
+    e.Look = static_cast<int16_t>(i % 51);
+    e.Activity = 3;
+    e.FramePeriod = 4;
+    e.EscWidth = 64;
+    e.EscAge = static_cast<int16_t>(20 + i);
+  }
+  z.EntryFee = 80, z.MonthAdvertising = 1000, z.BribeAmount = 50000, z.Salary = 300;
+  g->clock.Year = 2, g->clock.Month = 11, g->clock.Day = 4, g->clock.TickOfDay = 555, g->clock.GoalReached = 1;
+  z.ZooOpen = 0;
+  z.BusX = 100, z.BusY = 200, z.BusStopX = 300, z.BusState = 2, z.BusWaitTicks = 9, z.BusInterval = 1234;
+  z.BusFrame = 1.75;
+  z.HeliActive = 1, z.HeliX = -3, z.HeliY = -140, z.HeliTarget = 49, z.HeliState = 2, z.HeliFrame = 8,
+  z.HeliRotor = 4;
+  z.SkyActive = 1, z.SkyKind = 12, z.SkyLook = 2, z.SkyFrame = 3.5, z.SkyX = 400, z.SkyY = 500, z.SkyDir = 9,
+  z.SkyState = 4, z.SkyTicks = 109, z.SkyTargetX = 12, z.SkyTargetY = 13, z.SkyBlastFrame = 3;
+  z.BusLoad = 40, z.BusUnloaded = 20, z.AlightTicks = 6, z.ResearchPoints = 777, z.AdLevel = 2, z.Rank = 4;
+  z.TotalVisitors = 99999;
+  z.MonthShopTakings = 1, z.MonthEntryFees = 2, z.MonthSalaries = 3, z.MonthShopPurchasing = 4;
+  z.MonthUpkeep = 5, z.MonthLevelSpend = 6, z.MonthBuildSpend = 7, z.MonthBribery = 8;
+  z.MonthAnimalKeeping = 9, z.MonthAnimalPurchases = 10, z.MonthAnimalSales = 11;
+  for (int i = 0; i < 13; ++i) z.NetHistory[i] = i, z.ExpenseHistory[i] = -i, z.IncomeHistory[i] = 100 * i;
+  z.ZooName = "快樂動物園";
+  z.Money = 5555555;
+  z.CampaignMode = 1;
+  z.CampaignMap = 3;
+  w.TileMap[2][3] = 63;
+  w.LandMap[2][3] = 4;
+  for (int t = 0; t < kBuildTypes; ++t) z.TypeAvailable[t] = t % 2;
+  ASSERT_TRUE(SaveGame(*g, "S").ok());
+
+  auto h = Reloaded();
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 4; ++x) {
+      EXPECT_EQ(h->world.Cells[y][x], w.Cells[y][x]) << x << "," << y;
+      EXPECT_EQ(h->world.CellEffect[y][x], w.CellEffect[y][x]);
+      EXPECT_EQ(h->world.CellAnim[y][x], w.CellAnim[y][x]);
+      EXPECT_EQ(h->world.TileMap[y][x], w.TileMap[y][x]);
+      EXPECT_EQ(h->world.LandMap[y][x], w.LandMap[y][x]);
+    }
+  }
+  EXPECT_EQ(h->world.DayStats1[0][0], w.DayStats1[0][0]);
+  EXPECT_EQ(h->world.DayStats2[0][0], w.DayStats2[0][0]);
+  EXPECT_EQ(h->world.DayStats1[2][3], w.DayStats1[2][3]);
+  EXPECT_EQ(h->world.Litter[0][0], w.Litter[0][0]);
+  EXPECT_EQ(h->world.Walkers, w.Walkers);
+  EXPECT_EQ(h->world.Escapees, w.Escapees);
+  const Zoo& r = h->zoo;
+  EXPECT_EQ(r.EntryFee, 80);
+  EXPECT_EQ(r.MonthAdvertising, 1000);
+  EXPECT_EQ(r.BribeAmount, 50000);
+  EXPECT_EQ(r.Salary, 300);
+  EXPECT_EQ(h->clock.Year, 2);
+  EXPECT_EQ(h->clock.Month, 11);
+  EXPECT_EQ(h->clock.Day, 4);
+  EXPECT_EQ(h->clock.TickOfDay, 555);
+  EXPECT_EQ(h->clock.GoalReached, 1);
+  EXPECT_EQ(r.ZooOpen, 0);
+  EXPECT_EQ(std::tie(r.BusX, r.BusY, r.BusStopX, r.BusState, r.BusWaitTicks, r.BusInterval),
+            std::make_tuple(100, 200, 300, 2, 9, 1234));
+  EXPECT_EQ(r.BusFrame, 1.75);
+  EXPECT_EQ(std::tie(r.HeliActive, r.HeliX, r.HeliY, r.HeliTarget, r.HeliState, r.HeliFrame, r.HeliRotor),
+            std::make_tuple(uint8_t{1}, -3, -140, 49, 2, 8, 4));
+  EXPECT_EQ(std::tie(r.SkyActive, r.SkyKind, r.SkyLook, r.SkyX, r.SkyY, r.SkyDir, r.SkyState, r.SkyTicks,
+                     r.SkyTargetX, r.SkyTargetY, r.SkyBlastFrame),
+            std::make_tuple(uint8_t{1}, 12, 2, 400, 500, 9, 4, 109, 12, 13, 3));
+  EXPECT_EQ(r.SkyFrame, 3.5);
+  EXPECT_EQ(std::tie(r.BusLoad, r.BusUnloaded, r.AlightTicks, r.ResearchPoints, r.AdLevel, r.Rank, r.TotalVisitors),
+            std::make_tuple(40, 20, 6, 777, 2, 4, 99999));
+  EXPECT_EQ(std::tie(r.MonthShopTakings, r.MonthEntryFees, r.MonthSalaries, r.MonthShopPurchasing, r.MonthUpkeep,
+                     r.MonthLevelSpend, r.MonthBuildSpend, r.MonthBribery, r.MonthAnimalKeeping,
+                     r.MonthAnimalPurchases, r.MonthAnimalSales),
+            std::make_tuple(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11));
+  EXPECT_EQ(r.NetHistory, z.NetHistory);
+  EXPECT_EQ(r.ExpenseHistory, z.ExpenseHistory);
+  EXPECT_EQ(r.IncomeHistory, z.IncomeHistory);
+  EXPECT_EQ(r.MapFileName, "Test.mdt");
+  EXPECT_EQ(r.ZooName.str(), "快樂動物園");
+  EXPECT_EQ(r.Money, 5555555);
+  EXPECT_EQ(r.CampaignMode, 1);
+  EXPECT_EQ(r.CampaignMap, 3);
+  EXPECT_EQ(r.TypeAvailable, z.TypeAvailable);
+  EXPECT_EQ(r.MapCaption, "Test");
+}
+
+TEST_F(SaveGameTest, NameOfTenBig5BytesSurvives) {
+  g->world.Walkers[3] = Visitor(5);
+  g->world.Walkers[3].Name = "一二三四五";
+  g->world.Cells[1][1].StaffName[0] = "abcdefghij";
+  ASSERT_EQ(g->world.Walkers[3].Name.str(), "一二三四五");
+  ASSERT_TRUE(SaveGame(*g, "S").ok());
+  auto h = Reloaded();
+  EXPECT_EQ(h->world.Walkers[3].Name.str(), "一二三四五");
+  EXPECT_EQ(h->world.Cells[1][1].StaffName[0].str(), "abcdefghij");
+}
+
+TEST_F(SaveGameTest, RemarkLongerThanSixtyCutOnReading) {
+  ASSERT_TRUE(SaveGame(*g, "S").ok());
+  // Lines: map, zoo name, 50 escapee names, then walker 0's name and remarks.
+  std::string apm = FileBytes(g->folders.SaveDir / "S.apm");
+  size_t at = 0;
+  for (int line = 0; line < 53; ++line) at = apm.find("\r\n", at) + 2;
+  size_t end = apm.find("\r\n", at);
+  apm.replace(at, end - at, std::string(70, 'r'));
+  PutFile(g->folders.SaveDir / "S.apm", apm);
+  auto h = Reloaded();
+  EXPECT_EQ(h->world.Walkers[0].Comments[0].str(), std::string(60, 'r'));
+}
+
+TEST_F(SaveGameTest, SmallMapLeavesOtherCellsUntouched) {
+  UseMap(20, 30);
+  ASSERT_TRUE(SaveGame(*g, "S").ok());
+  auto h = MakeGame();
+  h->folders = g->folders;
+  ResetWorldTables(h->world);
+  h->world.Cells[30][5].Type = 7;
+  h->world.Cells[5][20].Type = 8;
+  h->world.TileMap[50][50] = 99;
+  ASSERT_TRUE(LoadSavedGame(*h, "S", false).ok());
+  EXPECT_EQ(h->world.Cells[30][5].Type, 7);
+  EXPECT_EQ(h->world.Cells[5][20].Type, 8);
+  EXPECT_EQ(h->world.TileMap[50][50], 99);
+  EXPECT_EQ(h->world.MapWidth, 20);
+  EXPECT_EQ(h->world.MapHeight, 30);
+}
+
+TEST_F(SaveGameTest, AvailableTypesAreNoLongerPendingResearch) {
+  g->zoo.TypeResearchPending[90] = 1;
+  g->zoo.TypeResearchPending[91] = 1;
+  ASSERT_TRUE(WriteMap(g->folders.MapsDir / "Test.mdt", g->world, g->zoo).ok());
+  g->zoo.TypeAvailable[90] = 1;  // researched during play
+  ASSERT_TRUE(SaveGame(*g, "S").ok());
+  auto h = Reloaded();
+  EXPECT_EQ(h->zoo.TypeAvailable[90], 1);
+  EXPECT_EQ(h->zoo.TypeResearchPending[90], 0);
+  EXPECT_EQ(h->zoo.TypeResearchPending[91], 1);
+}
+
+TEST_F(SaveGameTest, StartingSaveKeepsTheMapsPaletteFlags) {
+  g->zoo.TypeAvailable.fill(1);
+  g->zoo.Money = 42;
+  ASSERT_TRUE(WriteSavedGame(g->folders.MapSaveDir, "Start", g->world, g->zoo, g->clock).ok());
+  auto h = MakeGame();
+  h->folders = g->folders;
+  h->zoo.TypeAvailable[5] = 0;
+  ASSERT_TRUE(LoadMap(g->folders.MapsDir / "Test.mdt", h->world, h->zoo).ok());
+  h->zoo.TypeAvailable.fill(0);
+  // The map's own flags stay even when the file lacks the palette bytes.
+  std::string app = FileBytes(g->folders.MapSaveDir / "Start.app");
+  PutFile(g->folders.MapSaveDir / "Start.app", app.substr(0, app.size() - 270));
+  ASSERT_TRUE(LoadSavedGame(*h, "Start", true).ok());
+  EXPECT_EQ(h->zoo.Money, 42);
+  for (uint8_t flag : h->zoo.TypeAvailable) EXPECT_EQ(flag, 0);
+}
+
+TEST_F(SaveGameTest, InterruptedSaveKeepsThePreviousSave) {
+  g->zoo.Money = 1000;
+  ASSERT_TRUE(SaveGame(*g, "Q").ok());
+  std::string before = Aps("Q");
+  g->zoo.Money = 2000;
+  g->zoo.EntryFee = 99;
+  std::filesystem::create_directory(g->folders.SaveDir / "Q.app.tmp");  // the third file cannot be written
+  EXPECT_FALSE(SaveGame(*g, "Q").ok());
+  EXPECT_EQ(Aps("Q"), before);
+  EXPECT_FALSE(std::filesystem::exists(g->folders.SaveDir / "Q.aps.tmp"));
+  auto h = Reloaded("Q");
+  EXPECT_EQ(h->zoo.Money, 1000);
+  EXPECT_EQ(h->zoo.EntryFee, 50);
+}
+
+TEST_F(SaveGameTest, SaveReplacesFilesInAnyLetterCase) {
+  ASSERT_TRUE(SaveGame(*g, "QuickSave").ok());
+  std::filesystem::rename(g->folders.SaveDir / "QuickSave.aps", g->folders.SaveDir / "QUICKSAVE.APS");
+  g->zoo.EntryFee = 70;
+  ASSERT_TRUE(SaveGame(*g, "QuickSave").ok());
+  EXPECT_FALSE(std::filesystem::exists(g->folders.SaveDir / "QuickSave.aps"));
+  EXPECT_EQ(Reloaded("QuickSave")->zoo.EntryFee, 70);
+}
+
+TEST_F(SaveGameTest, UnsafeNamesAreRefused) {
+  for (const char* name : {"", "../x", "a/b", "a\\b", "..", "a\tb"}) {
+    EXPECT_FALSE(IsSafeSaveName(name)) << name;
+    EXPECT_FALSE(SaveGame(*g, name).ok()) << name;
+  }
+  EXPECT_TRUE(IsSafeSaveName("v1.2"));
+  EXPECT_TRUE(IsSafeSaveName("我的動物園"));
+}
+
+// Each damaged save is refused as a whole and the running game stays as it was.
+class RefusedSave : public SaveGameTest {
+ protected:
+  void SetUp() override {
+    SaveGameTest::SetUp();
+    g->world.Cells[0][0] = FullEnclosure();
+    g->world.Walkers[0] = Visitor(1);
+    ASSERT_TRUE(SaveGame(*g, "S").ok());
+    aps = Aps();
+    h = MakeGame();
+    h->folders = g->folders;
+    h->zoo.Money = 31337;
+    h->zoo.EntryFee = 12;
+    h->world.MapWidth = 7;
+    h->world.Cells[0][0].Type = 3;
+    h->world.Walkers[0].Used = 0;
+    h->clock.Year = 9;
+  }
+  void ExpectRefused() {
+    IoResult r = LoadSavedGame(*h, "S", false);
+    EXPECT_FALSE(r.ok());
+    EXPECT_FALSE(r.error.empty());
+    EXPECT_EQ(h->zoo.Money, 31337);
+    EXPECT_EQ(h->zoo.EntryFee, 12);
+    EXPECT_EQ(h->world.MapWidth, 7);
+    EXPECT_EQ(h->world.Cells[0][0].Type, 3);
+    EXPECT_EQ(h->world.Walkers[0].Used, 0);
+    EXPECT_EQ(h->clock.Year, 9);
+  }
+  void PutAps(const std::string& bytes) { PutFile(g->folders.SaveDir / "S.aps", bytes); }
+  // Offset of the first cell's block: header, escapees, walker 0 in use, 199 free.
+  size_t FirstCell() const { return kHeaderBytes + kEscapeeBytes + 73 + 199 + 8; }
+  std::string aps;
+  std::unique_ptr<Game> h;
+};
+
+TEST_F(RefusedSave, Truncated) {
+  PutAps(aps.substr(0, aps.size() - 1));
+  ExpectRefused();
+}
+
+TEST_F(RefusedSave, TooManyAnimals) {
+  aps[FirstCell() + 11] = 6;
+  PutAps(aps);
+  ExpectRefused();
+}
+
+TEST_F(RefusedSave, TooManyStaff) {
+  aps[FirstCell() + 13] = 3;
+  PutAps(aps);
+  ExpectRefused();
+}
+
+TEST_F(RefusedSave, TooManyItems) {
+  aps[FirstCell() + 11 + 2 + 1 + 1 + 8] = 16;
+  PutAps(aps);
+  ExpectRefused();
+}
+
+TEST_F(RefusedSave, TypeBeyondTheCatalogue) {
+  aps[FirstCell() + 9] = static_cast<char>(135);
+  PutAps(aps);
+  ExpectRefused();
+}
+
+TEST_F(RefusedSave, MapSizeOutOfRange) {
+  for (int32_t bad : {0, 52, -1}) {
+    std::string b = aps;
+    std::memcpy(b.data() + FirstCell() - 8, &bad, 4);
+    PutAps(b);
+    ExpectRefused();
+  }
+}
+
+TEST_F(RefusedSave, NameLengthByteTooLarge) {
+  aps[kHeaderBytes + 20] = 11;  // the first escaped animal's name
+  PutAps(aps);
+  ExpectRefused();
+}
+
+TEST_F(RefusedSave, MissingMap) {
+  std::filesystem::remove(g->folders.MapsDir / "Test.mdt");
+  ExpectRefused();
+}
+
+TEST_F(RefusedSave, MapOfAnotherSize) {
+  UseMap(5, 3);
+  ExpectRefused();
+}
+
+TEST_F(RefusedSave, TruncatedNames) {
+  std::string apm = FileBytes(g->folders.SaveDir / "S.apm");
+  PutFile(g->folders.SaveDir / "S.apm", apm.substr(0, apm.size() / 2));
+  ExpectRefused();
+}
+
+TEST_F(RefusedSave, TruncatedOrMissingApp) {
+  std::string app = FileBytes(g->folders.SaveDir / "S.app");
+  PutFile(g->folders.SaveDir / "S.app", app.substr(0, app.size() - 1));
+  ExpectRefused();
+  std::filesystem::remove(g->folders.SaveDir / "S.app");
+  ExpectRefused();
+}
+
+TEST_F(RefusedSave, MissingSave) {
+  IoResult r = LoadSavedGame(*h, "Nothing", false);
+  EXPECT_FALSE(r.ok());
+  EXPECT_EQ(h->zoo.Money, 31337);
+}
+
+}  // namespace
