@@ -25,6 +25,7 @@ void PostMail(Game& game, const std::string& text, int x, int y) {
   m.Read = 0;
   m.IconLeft = game.settings.ScreenResW - 125;
   m.IconTop = kIconTop;
+  game.sim.MailsPosted += 1;
   game.ui->PlayEffect("Mail.wav", false, false, 0, 0);
 }
 

@@ -61,5 +61,5 @@ struct SimState {
   std::array<WeatherParticle, kWeatherParticles> Particles{};
 
   // Running counts for reports and tools.
-  int32_t Births = 0, Deaths = 0;
+  int32_t Births = 0, Deaths = 0, MailsPosted = 0;
 };
