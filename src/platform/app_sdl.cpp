@@ -1,5 +1,7 @@
 #include "platform/app_sdl.h"
 
+#include "platform/cursor_file.h"
+#include "platform/file_names.h"
 #include "platform/keys_sdl.h"
 #include "shell/game.h"
 #include "shell/input.h"
@@ -20,24 +22,62 @@ MouseButton ButtonOf(uint8_t b) {
 
 }  // namespace
 
-App::App(Game& game) : game_(game) { game_.ui = this; }
+App::App(Game& game)
+    : game_(game), audio_(OpenSdlAudio()), sound_(*audio_, game.settings, game.folders) {
+  game_.ui = this;
+}
 
 App::~App() {
   game_.ui = &game_.headless;
+  for (auto& [number, cursor] : pointers_) SDL_FreeCursor(cursor);
   display_.Close();
 }
 
 bool App::Open() {
   if (!display_.Open(640, 480)) return false;
   displayReady_ = true;
-  SDL_ShowCursor(SDL_ENABLE);
+  LoadPointers();
+  SetPointer(1);
   return true;
+}
+
+// The three pointer files; a missing or damaged one leaves the system arrow.
+void App::LoadPointers() {
+  const std::pair<int, const char*> files[] = {{1, "NormalCu.cur"}, {6, "WaitCu.cur"}, {7, "NonCu.cur"}};
+  for (auto [number, name] : files) {
+    CursorImage image;
+    auto path = ResolveFile(game_.folders.GraphicsDir, name);
+    if (!path || !LoadCursorFile(*path, image)) continue;
+    int w = image.picture.Width(), h = image.picture.Height();
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!s) continue;
+    for (int y = 0; y < h; ++y) {
+      auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(s->pixels) + y * s->pitch);
+      for (int x = 0; x < w; ++x) {
+        uint8_t r, g, b;
+        Rgb565ToRgb(image.picture.Pixel(x, y), r, g, b);
+        uint32_t a = image.visible[static_cast<size_t>(y) * w + x] ? 0xFFu : 0u;
+        row[x] = (a << 24) | (uint32_t{r} << 16) | (uint32_t{g} << 8) | b;
+      }
+    }
+    if (SDL_Cursor* c = SDL_CreateColorCursor(s, image.hotX, image.hotY)) pointers_[number] = c;
+    SDL_FreeSurface(s);
+  }
+}
+
+void App::SetPointer(int cursorNumber) {
+  if (cursorNumber == pointer_) return;
+  pointer_ = cursorNumber;
+  auto it = pointers_.find(cursorNumber);
+  if (it != pointers_.end()) SDL_SetCursor(it->second);
+  else SDL_SetCursor(SDL_GetDefaultCursor());
 }
 
 void App::SetDisplayMode(bool inGame) {
   int w = inGame ? game_.settings.ScreenResW : 640;
   int h = inGame ? game_.settings.ScreenResH : 480;
   display_.SetMode(w, h);
+  sound_.SetScreenSize(w, h);
   game_.clock.RedrawAll = 1;
 }
 
@@ -142,6 +182,16 @@ void App::DrawFrontScreen() {
   text_.Draw(back, (back.Width() - text_.Width(version, small)) / 2, 240, version, small);
   display_.Flip();
 }
+
+void App::PlayEffect(const std::string& file, bool loop, bool positional, int screenY, int screenX) {
+  sound_.PlayEffect(file, loop, positional, screenY, screenX);
+}
+void App::StopEffect(const std::string& file) { sound_.StopEffect(file); }
+void App::StopAllEffects() { sound_.StopAllEffects(); }
+bool App::EffectPlaying(const std::string& file) { return sound_.EffectPlaying(file); }
+void App::LoadEffect(const std::string& file, int slot) { sound_.LoadEffect(file, slot); }
+void App::PlayMusic(const std::string& file) { sound_.PlayMusic(file, true); }
+void App::StopMusic() { sound_.StopMusic(); }
 
 void App::RenderFrame(Game&, int) { display_.Flip(); }
 

@@ -2,10 +2,13 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <map>
 
+#include "platform/audio.h"
 #include "platform/display_sdl.h"
 #include "platform/text_sdl.h"
 #include "shell/presentation.h"
+#include "shell/sound.h"
 
 struct Game;
 
@@ -23,10 +26,18 @@ class App : public Presentation {
   // Switches between the front end's 640 x 480 and the chosen in-game size.
   void SetDisplayMode(bool inGame);
 
+  void PlayEffect(const std::string& file, bool loop, bool positional, int screenY, int screenX) override;
+  void StopEffect(const std::string& file) override;
+  void StopAllEffects() override;
+  bool EffectPlaying(const std::string& file) override;
+  void LoadEffect(const std::string& file, int slot) override;
+  void PlayMusic(const std::string& file) override;
+  void StopMusic() override;
   void RenderFrame(Game& game, int kind) override;
   void PumpMessages(int count) override;
   void Wait(int milliseconds) override;
   void LeaveGameScreen(Game& game) override;
+  void SetPointer(int cursorNumber) override;
   TextRenderer& Text() override { return text_; }
 
  private:
@@ -35,13 +46,18 @@ class App : public Presentation {
   void RunFrameTimer();
   void RunStartTimer();
   void DrawFrontScreen();
+  void LoadPointers();
 
   Game& game_;
   Display display_;
   SdlText text_;
+  std::unique_ptr<AudioDevice> audio_;
+  SoundSystem sound_;
   bool quit_ = false;
   uint64_t nextTick_ = 0;
   uint64_t nextStartTimer_ = 0;
   bool startTimerOn_ = true;
   bool displayReady_ = false;
+  std::map<int, SDL_Cursor*> pointers_;
+  int pointer_ = 0;
 };

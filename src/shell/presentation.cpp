@@ -18,6 +18,7 @@ void Presentation::BuildPaletteChanged(Game&) {}
 void Presentation::RenderFrame(Game&, int) {}
 void Presentation::PumpMessages(int) {}
 void Presentation::Wait(int) {}
+void Presentation::SetPointer(int) {}
 void Presentation::LeaveGameScreen(Game&) {}
 void Presentation::ShowAfterGame(Game&) {}
 
@@ -29,3 +30,5 @@ void Presentation::RunWindow(Game& game, int mode) {
     game.clock.GameMode = Mode::Playing;
   }
 }
+
+const Surface* Presentation::BackBuffer() { return nullptr; }

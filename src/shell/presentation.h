@@ -4,6 +4,7 @@
 #include "platform/text.h"
 
 struct Game;
+class Surface;
 
 // What the rules of the game ask of the screen and the speakers. The core calls
 // only this; the program supplies the real one, and the base class is the
@@ -46,8 +47,14 @@ class Presentation {
   // The screen after a game: the film named by MovieNo, or the main menu when 0.
   virtual void ShowAfterGame(Game& game);
 
+  // The system pointer: 1 normal arrow, 6 busy, 7 empty (the game draws its own).
+  virtual void SetPointer(int cursorNumber);
+
   // Text on surfaces; headless it draws nothing.
   virtual TextRenderer& Text() { return headlessText_; }
+
+  // The picture last composed for the screen; nullptr when there is none.
+  virtual const Surface* BackBuffer();
 
   // Headless end windows answer with this result (0 continue, 1 quit, 2 game
   // over, 3 finished); tests change it.

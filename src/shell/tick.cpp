@@ -10,16 +10,16 @@ constexpr int kMoneyCap = 99999999;
 // Stops the rest of a tick once an end window has chosen a way out.
 bool Leaving(const Game& game) { return IsLeaving(game.clock.GameMode); }
 
-void MonthEnd(Game& game) {
+void MonthEnd(Game& game, const PlaySteps& steps) {
   Clock& c = game.clock;
   c.Day = 1;
-  MonthEndBills(game);
+  steps.MonthEndBills(game);
   game.ui->StopEffect("Bus1.wav");
   c.GameMode = Mode::Finance;
   game.ui->RunWindow(game, Mode::Finance);
-  AgeAnimals(game);
+  steps.AgeAnimals(game);
   c.Month += 1;
-  PayMonthEnd(game);
+  steps.PayMonthEnd(game);
 }
 
 void ClearDayHistory(World& world) {
@@ -30,6 +30,15 @@ void ClearDayHistory(World& world) {
 }
 
 }  // namespace
+
+const PlaySteps& GameSteps() {
+  static const PlaySteps steps{ScrollStep,     EvaluateTicket,    EvaluateSalary,      CrowdSound,
+                               CellPass,       UpdateWalker,      WalkerTallies,       CommentCheck,
+                               FinishWalkerTallies, HeliCheck,    StaffQuitCheck,      ResearchStep,
+                               FindHoverCell,  SpecialObjects,    DailyWeather,        ChargeAdvertising,
+                               RankingStep,    MonthEndBills,     AgeAnimals,          PayMonthEnd};
+  return steps;
+}
 
 int DaysInMonth(int month, int year) {
   switch (month) {
@@ -46,7 +55,7 @@ int TimerIntervalFor(int fastForward, int gameSpeed) {
   return 0;
 }
 
-void ClockStep(Game& game) {
+void ClockStep(Game& game, const PlaySteps& steps) {
   Clock& c = game.clock;
   c.TickOfDay += 1;
   c.NewDay = 0;
@@ -54,7 +63,7 @@ void ClockStep(Game& game) {
   c.TickOfDay = 0;
   c.Day += 1;
   c.NewDay = 1;
-  if (c.Day == DaysInMonth(c.Month, c.Year) + 1) MonthEnd(game);
+  if (c.Day == DaysInMonth(c.Month, c.Year) + 1) MonthEnd(game, steps);
   if (c.Month >= 13) {
     c.Month = 1;
     c.Year += 1;
@@ -62,63 +71,63 @@ void ClockStep(Game& game) {
   }
 }
 
-void PlayTick(Game& game) {
+void PlayTick(Game& game, const PlaySteps& steps) {
   Clock& c = game.clock;
   // Step 1, stopping the windows' auto-close timers, is the window layer's: the
   // frame timer only runs while no window is open.
   int interval = TimerIntervalFor(c.FastForward, c.GameSpeed);
   if (interval != c.TimerInterval) c.TimerInterval = interval;
 
-  ScrollStep(game);
-  ClockStep(game);
+  steps.ScrollStep(game);
+  ClockStep(game, steps);
 
   if (c.TickOfDay % 10 == 0) {
     if (Leaving(game)) return;
-    EvaluateTicket(game);
+    steps.EvaluateTicket(game);
     if (Leaving(game)) return;
-    EvaluateSalary(game);
+    steps.EvaluateSalary(game);
     if (Leaving(game)) return;
-    CrowdSound(game);
+    steps.CrowdSound(game);
   }
 
   if (Leaving(game)) return;
-  CellPass(game);
+  steps.CellPass(game);
 
   if (Leaving(game)) return;
   game.sim.VisitorsInZoo = 0;
   for (int slot = 0; slot < kWalkerSlots; ++slot) {
     if (game.world.Walkers[slot].Used != 1) continue;
-    UpdateWalker(game, slot);
+    steps.UpdateWalker(game, slot);
     // A visitor who left the map in this step is no longer counted.
     const Person& p = game.world.Walkers[slot];
     if (p.Used == 1 && p.Kind == 1) game.sim.VisitorsInZoo += 1;
-    WalkerTallies(game, slot);
-    CommentCheck(game, slot);
+    steps.WalkerTallies(game, slot);
+    steps.CommentCheck(game, slot);
   }
-  FinishWalkerTallies(game);
-  for (int slot = 0; slot < kEscapeeSlots; ++slot) HeliCheck(game, slot);
+  steps.FinishWalkerTallies(game);
+  for (int slot = 0; slot < kEscapeeSlots; ++slot) steps.HeliCheck(game, slot);
 
   if (c.TickOfDay % 5 == 0) {
     if (Leaving(game)) return;
-    StaffQuitCheck(game);
+    steps.StaffQuitCheck(game);
     if (Leaving(game)) return;
-    ResearchStep(game);
+    steps.ResearchStep(game);
   }
 
-  FindHoverCell(game);
+  steps.FindHoverCell(game);
   if (game.zoo.Money > kMoneyCap) game.zoo.Money = kMoneyCap;
-  SpecialObjects(game);
+  steps.SpecialObjects(game);
   game.ui->RenderFrame(game, 2);
   if (Leaving(game)) return;
 
   if (c.NewDay == 1) {
-    DailyWeather(game);
+    steps.DailyWeather(game);
     if (Leaving(game)) return;
-    ChargeAdvertising(game);
+    steps.ChargeAdvertising(game);
     if (Leaving(game)) return;
     DailyGoalCheck(game);
     if (Leaving(game)) return;
-    RankingStep(game);
+    steps.RankingStep(game);
   }
   c.RedrawAll = 0;
 }
@@ -129,6 +138,7 @@ void GameTick(Game& game) {
   // timer event must not start a second tick or a second end routine.
   if (c.InTick) return;
   c.InTick = true;
+  game.ui->SetPointer(7);  // while playing, the game draws its own pointer
   switch (c.GameMode) {
     case Mode::Playing: PlayTick(game); break;
     case Mode::LeaveGameOver: EndGameOver(game); break;

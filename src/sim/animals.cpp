@@ -45,6 +45,7 @@ void Collapse(Game& game, const FacilityRef& f) {
   const char* what = f.def->Kind == BuildKind::Enclosure ? "的柵欄倒塌了(耐用度:0)" : "因耐用度變0倒塌了";
   PostMail(game, f.def->Name.str() + what, f.x, f.y);
   ClearCells(game, f.x, f.y, false);
+  game.sim.CoverValid = false;
 }
 
 void DailyWear(Game& game, const FacilityRef& f) {
@@ -55,16 +56,22 @@ void DailyWear(Game& game, const FacilityRef& f) {
   if (f.def->Kind == BuildKind::Enclosure) BirthDay(game, f.x, f.y);
 }
 
-void Litter(Game& game, int x, int y) {
-  for (int8_t mark : game.world.Litter[y][x])
-    if (mark >= 0) game.sim.LitterTotal += 5;
+// Litter marks and coin effects have no order to keep: they are run row by row,
+// the way the grids lie in memory.
+int LitterMarks(const World& w, int right, int bottom) {
+  int marks = 0;
+  for (int y = 1; y <= bottom; ++y)
+    for (int x = 1; x <= right; ++x)
+      for (int8_t mark : w.Litter[y][x]) marks += mark >= 0;
+  return marks;
 }
 
-void Coins(Game& game, int x, int y) {
-  int8_t& anim = game.world.CellAnim[y][x];
-  if (anim < 0) return;
-  anim += 1;
-  if (anim >= 10) anim = -1;
+void StepCoins(World& w, int right, int bottom) {
+  for (int y = 1; y <= bottom; ++y)
+    for (int x = 1; x <= right; ++x) {
+      int8_t& anim = w.CellAnim[y][x];
+      if (anim >= 0) anim = anim >= 9 ? -1 : anim + 1;
+    }
 }
 
 }  // namespace
@@ -75,23 +82,23 @@ void CellPass(Game& game) {
   SimState& s = game.sim;
   c.CellStepCounter += 1;
   bool figures = c.CellStepCounter >= FigurePeriod(c);
-  if (figures) {
-    c.CellStepCounter = 0;
-    s.LitterTotal = 0;
-  }
+  if (figures) c.CellStepCounter = 0;
   s.AttractionSum = 0;
   s.TickStaff = 0;
   s.TickCapacity = 0;
   s.ResearchAtTickStart = game.zoo.ResearchPoints;
-  for (int x = 1; x <= w.MapWidth - 2; ++x) {
-    for (int y = 1; y <= w.MapHeight - 4; ++y) {
+  // Buildings are found row by row, in the order the large cell records lie in
+  // memory; the pass itself then walks the columns as the rules order it.
+  MapCover(game);
+  int right = std::min(w.MapWidth - 2, kGridSize - 1), bottom = std::min(w.MapHeight - 4, kGridSize - 1);
+  if (figures) s.LitterTotal = 5 * LitterMarks(w, right, bottom);
+  StepCoins(w, right, bottom);
+  for (int x = 1; x <= right; ++x) {
+    for (int y = 1; y <= bottom; ++y) {
+      if (s.Cover[y][x] != y * kGridSize + x) continue;
       FacilityRef f = FacilityWithOrigin(game, x, y);
-      if (figures) {
-        if (f && (f.def->Kind == BuildKind::Enclosure || f.def->Kind == BuildKind::Shop)) RunFigures(game, f);
-        Litter(game, x, y);
-      }
-      Coins(game, x, y);
       if (!f) continue;
+      if (figures && (f.def->Kind == BuildKind::Enclosure || f.def->Kind == BuildKind::Shop)) RunFigures(game, f);
       if (!IsRoad(f)) {
         s.AttractionSum += IsEnclosure(f) ? AttractionSum(game, x, y) : f.def->AttractionPoints;
         TallyStaff(f, s.TickStaff, s.TickCapacity);

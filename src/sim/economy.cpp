@@ -47,10 +47,11 @@ void MaybeAdvise(Game& game, const char* advice) {
 }
 
 void ScatterParticles(Game& game) {
-  for (auto& particle : game.sim.Particles) {
-    particle.X = game.random(game.settings.ScreenResW);
-    particle.Y = -game.random(300);
+  for (auto& particle : game.view.particles) {
+    particle.x = game.random(game.settings.ScreenResW);
+    particle.y = -game.random(300);
   }
+  game.view.particlesPlaced = true;
 }
 
 }  // namespace
@@ -140,14 +141,14 @@ void ChargeAdvertising(Game& game) {
 }
 
 void DailyWeather(Game& game) {
-  game.sim.Weather = 1;
+  game.view.Weather = 1;
   if (game.random(30) == 0) {
-    game.sim.Weather = 2;
+    game.view.Weather = 2;
     ScatterParticles(game);
   }
   int m = game.clock.Month;
   if ((m == 12 || m == 1 || m == 2) && game.random(30) == 0) {
-    game.sim.Weather = 3;
+    game.view.Weather = 3;
     ScatterParticles(game);
   }
 }

@@ -76,7 +76,7 @@ bool SitDown(Game& game, int slot) {
   for (const Neighbour& n : kLookOrder) {
     int x = p.CellX + n.dx, y = p.CellY + n.dy;
     int bench = n.dy != 0 ? Shape::Bench91 : Shape::Bench73;
-    if (!CellFreeOfVisitors(game, slot, x, y) || !HasShape(game, x, y, bench)) continue;
+    if (!HasShape(game, x, y, bench) || !CellFreeOfVisitors(game, slot, x, y)) continue;
     Face(p, n.dir);
     found = true;
   }

@@ -4,7 +4,6 @@
 #include <string>
 
 constexpr int kMailSlots = 14;
-constexpr int kWeatherParticles = 50;
 
 // One mail of the list shown by the icons at the screen's edge; empty text marks a
 // free record.
@@ -22,10 +21,6 @@ struct EventRequest {
   int32_t Kind = 0;
   int32_t Subject = 0;
   int32_t X = -1, Y = -1;
-};
-
-struct WeatherParticle {
-  int32_t X = 0, Y = 0;
 };
 
 // Simulation state that is not part of a saved game: a loaded game starts these
@@ -52,13 +47,13 @@ struct SimState {
   int32_t TickCapacity = 0;
   int32_t ResearchAtTickStart = 0;
 
-  int32_t TrackedVisitor = -1;  // walker followed by the tracking tool, -1 none
+  // Which building covers each cell (origin y * 51 + x, -1 none), found by the cell
+  // pass and trusted until the walker pass ends; buildings change only outside it.
+  bool CoverValid = false;
+  std::array<std::array<int16_t, 51>, 51> Cover{};
 
   std::array<Mail, kMailSlots> Mails{};  // oldest first
   EventRequest Event;
-
-  int32_t Weather = 1;  // 1 clear, 2 rain, 3 snow
-  std::array<WeatherParticle, kWeatherParticles> Particles{};
 
   // Running counts for reports and tools.
   int32_t Births = 0, Deaths = 0, MailsPosted = 0;

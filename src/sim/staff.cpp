@@ -48,7 +48,7 @@ void QuitWalkers(Game& game, int& excess) {
     Person& p = game.world.Walkers[slot];
     if (p.Used != 1 || game.random(50) != 0) continue;
     p.Used = 0;
-    if (game.sim.TrackedVisitor == slot) game.sim.TrackedVisitor = -1;
+    if (game.view.TrackedVisitor == slot) game.view.TrackedVisitor = -1;
     excess -= 1;
     PostMail(game, std::string(QuitTitle(p.Kind)) + p.Name.str() + "離職了", -1, -1);
   }
@@ -191,6 +191,7 @@ void WalkerTallies(Game& game, int slot) {
 }
 
 void FinishWalkerTallies(Game& game) {
+  game.sim.CoverValid = false;
   game.zoo.StaffTotal = game.sim.TickStaff;
   game.zoo.StaffCapacity = game.sim.TickCapacity;
 }

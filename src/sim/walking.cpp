@@ -15,7 +15,7 @@ void CountUp(int32_t& counter) {
 }
 
 void StopTracking(Game& game, int slot) {
-  if (game.sim.TrackedVisitor == slot) game.sim.TrackedVisitor = -1;
+  if (game.view.TrackedVisitor == slot) game.view.TrackedVisitor = -1;
 }
 
 // Activity 1: up from the gate cell until the walker has crossed into the cell above.

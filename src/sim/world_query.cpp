@@ -1,5 +1,7 @@
 #include "sim/world_query.h"
 
+#include <algorithm>
+
 #include "shell/game.h"
 
 FacilityRef FacilityWithOrigin(Game& game, int x, int y) {
@@ -17,6 +19,10 @@ FacilityRef FacilityWithOrigin(Game& game, int x, int y) {
 
 FacilityRef FacilityAt(Game& game, int x, int y) {
   if (!IsOnMap(game.world, x, y)) return {};
+  if (game.sim.CoverValid) {
+    int origin = game.sim.Cover[y][x];
+    return origin < 0 ? FacilityRef{} : FacilityWithOrigin(game, origin % kGridSize, origin / kGridSize);
+  }
   if (FindFacility(game.world, game.catalogue, x, y) < 0) return {};
   return FacilityWithOrigin(game, x + game.world.FoundDX, y + game.world.FoundDY);
 }
@@ -68,4 +74,19 @@ void TallyStaff(const FacilityRef& f, int32_t& staff, int32_t& capacity) {
   if (!f) return;
   if (f.type >= kGroupStart[3]) capacity += f.def->StaffSlots;
   else staff += f.record->StaffCount;
+}
+
+void MapCover(Game& game) {
+  World& w = game.world;
+  for (auto& row : game.sim.Cover) row.fill(-1);
+  for (int y = 0; y < w.MapHeight; ++y)
+    for (int x = 0; x < w.MapWidth; ++x) {
+      int type = w.Cells[y][x].Type;
+      if (type < 0 || type >= kBuildTypes) continue;
+      int size = game.catalogue.BuildType[type].Size;
+      auto origin = static_cast<int16_t>(y * kGridSize + x);
+      for (int cy = y; cy < std::min(y + size, w.MapHeight); ++cy)
+        for (int cx = x; cx < std::min(x + size, w.MapWidth); ++cx) game.sim.Cover[cy][cx] = origin;
+    }
+  game.sim.CoverValid = true;
 }

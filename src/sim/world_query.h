@@ -15,6 +15,9 @@ struct FacilityRef {
   explicit operator bool() const { return record != nullptr; }
 };
 FacilityRef FacilityAt(Game& game, int x, int y);
+// Notes which building covers every cell, for FacilityAt to use until the cover is
+// marked stale (SimState::CoverValid).
+void MapCover(Game& game);
 // The building whose origin record is at (x, y); empty when none has its origin there.
 FacilityRef FacilityWithOrigin(Game& game, int x, int y);
 

@@ -205,14 +205,14 @@ TEST(Weather, RainAndWinterSnow) {
   g.clock.Month = 1;
   for (int i = 0; i < 30000; ++i) {
     DailyWeather(g);
-    if (g.sim.Weather == 2) ++rain;
-    if (g.sim.Weather == 3) {
+    if (g.view.Weather == 2) ++rain;
+    if (g.view.Weather == 3) {
       ++snow;
-      for (const auto& p : g.sim.Particles) {
-        EXPECT_GE(p.X, 0);
-        EXPECT_LT(p.X, g.settings.ScreenResW);
-        EXPECT_LE(p.Y, 0);
-        EXPECT_GT(p.Y, -300);
+      for (const auto& p : g.view.particles) {
+        EXPECT_GE(p.x, 0);
+        EXPECT_LT(p.x, g.settings.ScreenResW);
+        EXPECT_LE(p.y, 0);
+        EXPECT_GT(p.y, -300);
       }
     }
   }
@@ -221,6 +221,6 @@ TEST(Weather, RainAndWinterSnow) {
   g.clock.Month = 7;
   for (int i = 0; i < 3000; ++i) {
     DailyWeather(g);
-    EXPECT_NE(g.sim.Weather, 3);
+    EXPECT_NE(g.view.Weather, 3);
   }
 }

@@ -207,10 +207,10 @@ TEST(Leaving, WalksOffTheMapAndFreesTheSlot) {
   g.world.LandMap[7][5] = 3;
   Person& p = PutWalker(g, 0, 1, 5, 6, 1);
   p.Activity = 2;
-  g.sim.TrackedVisitor = 0;
+  g.view.TrackedVisitor = 0;
   for (int t = 0; t < 400 && p.Used == 1; ++t) UpdateWalker(g, 0);
   EXPECT_NE(p.Used, 1);
-  EXPECT_EQ(g.sim.TrackedVisitor, -1);
+  EXPECT_EQ(g.view.TrackedVisitor, -1);
 }
 
 TEST(Alighting, StepsUpIntoTheRoadAndStartsWalking) {

@@ -120,9 +120,10 @@ Fill TerrainFill(Terrain t, int side, uint32_t seed) {
         return Dithered(Hue::kGrey, 1.6 + 1.4 * n, x, y);
       }
       case Terrain::kMud: {
-        double wet = CellNoise(g, seed + 9, 4);
-        if (wet > 0.68) return Dithered(Hue::kWater, 1.2 + 2.5 * (wet - 0.68) + (grain > 0.95 ? 1 : 0), x, y);
-        if (wet > 0.63) return Shade(Hue::kSoil, 0);
+        // Puddles need not repeat: mud only floors enclosures, never tiles.
+        double wet = ValueNoise(g.a * 3.1, g.b * 3.1, seed + 9);
+        if (wet > 0.8) return Dithered(Hue::kWater, 1.2 + 4 * (wet - 0.8) + (grain > 0.95 ? 1 : 0), x, y);
+        if (wet > 0.76) return Shade(Hue::kSoil, 0);
         return Dithered(Hue::kSoil, 0.9 + 1.5 * n + (streak < 0.1 ? 0.8 : 0), x, y);
       }
     }
@@ -355,8 +356,15 @@ void Tree(Canvas& c, double x, double y, TreeKind kind, double height, uint32_t 
           c.Set(static_cast<int>(sx), static_cast<int>(sy - k), Shade(Hue::kGrass, node ? 4 : 3));
           c.Set(static_cast<int>(sx) + 1, static_cast<int>(sy - k), Shade(Hue::kGrass, node ? 3 : 1));
         }
-        for (int l = 0; l < 3; ++l)
-          Blob(c, sx + (l - 1) * 4, sy - sh + 4 + l * 6, 5, 2.2, Hue::kGrass, 2.3, seed + static_cast<uint32_t>(s * 7 + l), 0.5);
+        // Leaves: slender blades slanting out from the upper nodes.
+        for (int l = 0; l < 9; ++l) {
+          int ly = static_cast<int>(sy - sh * (0.45 + 0.55 * Hash01(l, s, seed + 3)));
+          int dir = (l % 2) ? 1 : -1;
+          int len = 4 + static_cast<int>(Hash(l, s, seed) % 4);
+          int lx = static_cast<int>(sx) + (dir > 0 ? 2 : -1);
+          c.Line(lx, ly, lx + dir * len, ly + len / 2, Shade(Hue::kGrass, dir < 0 ? 3 : 2));
+          c.Line(lx, ly + 1, lx + dir * (len - 1), ly + len / 2 + 1, Shade(Hue::kLeaf, 2));
+        }
       }
       break;
     }
@@ -447,4 +455,39 @@ Hue HueNear(uint32_t rgb) {
 void WriteWithIcon(Output& out, const std::string& file, const Canvas& picture) {
   WriteBmp(out, file, picture);
   WriteBmp(out, "T_" + file, FitInto(picture, 80, 60, kKey));
+}
+
+void Mound(Canvas& c, double x, double y, double rx, double ry, double h, Hue hue, uint32_t seed, Hue top) {
+  Shadow(c, x + rx * 0.25, y + ry * 0.3, rx * 1.05, ry * 1.05);
+  const int x0 = static_cast<int>(x - rx * 1.2) - 2, y0 = static_cast<int>(y - h - ry * 1.2) - 2;
+  const int w = static_cast<int>(rx * 2.4) + 5, hh = static_cast<int>(h + ry * 2.4) + 5;
+  Outlined(c, x0, y0, w, hh, [&](Canvas& s, int ox, int oy) {
+    // Radius wobbles with the angle so the rock is not a perfect ellipse.
+    auto radius = [&](double dx, double dy) {
+      double ang = std::atan2(dy, dx);
+      return 1.0 + 0.16 * (ValueNoise(ang * 2.2 + 10, 0.5, seed) - 0.5) + 0.08 * std::sin(ang * 5 + seed % 7);
+    };
+    for (int py = 0; py < s.Height(); ++py)
+      for (int px = 0; px < s.Width(); ++px) {
+        int X = px + ox, Y = py + oy;
+        double dx = (X + 0.5 - x) / rx;
+        // Top face at height h, sides below it: test the column of the side.
+        double dyTop = (Y + 0.5 - (y - h)) / ry;
+        double r = radius(dx, dyTop);
+        if (dx * dx + dyTop * dyTop <= r * r) {
+          double v = 2.6 - 0.7 * dx - 0.5 * dyTop + 0.9 * (ValueNoise(X * 0.3, Y * 0.5, seed + 1) - 0.5);
+          s.Set(px, py, Dithered(top == Hue::kCount ? hue : top, v, X, Y));
+          continue;
+        }
+        // A side pixel lies below the top rim and above the ground rim.
+        if (std::abs(dx) > 1.1) continue;
+        double rim = std::sqrt(std::max(0.0, 1 - dx * dx));
+        double yGround = y + rim * ry, yTop = y - h + rim * ry;
+        if (Y + 0.5 > yTop && Y + 0.5 <= yGround && dx * dx <= radius(dx, rim) * radius(dx, rim)) {
+          double strata = std::sin((Y - y) * 0.9 + 3 * ValueNoise(X * 0.2, 0, seed)) * 0.35;
+          double v = 1.7 - 1.0 * dx + strata + 0.6 * (Hash01(X, Y / 2, seed) - 0.5);
+          s.Set(px, py, Dithered(hue, v, X, Y));
+        }
+      }
+  });
 }

@@ -65,3 +65,6 @@ void Stump(Canvas& c, double x, double y, double w, uint32_t seed);
 Hue HueNear(uint32_t rgb);
 // Writes a building picture and its palette icon ("T_" + file, 80 x 60, key (0, 0)).
 void WriteWithIcon(Output& out, const std::string& file, const Canvas& picture);
+// A flat-topped rock or earth mound: an ellipse of ground radii rx, ry around (x, y)
+// raised h pixels, its sides lit from the left, its edge a little irregular.
+void Mound(Canvas& c, double x, double y, double rx, double ry, double h, Hue hue, uint32_t seed, Hue top = Hue::kCount);

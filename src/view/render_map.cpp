@@ -1,0 +1,275 @@
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "shell/game.h"
+#include "view/geometry.h"
+#include "view/render_parts.h"
+#include "view/screen_layout.h"
+#include "view/sprite_layout.h"
+
+namespace {
+
+constexpr int kPeople = kWalkerSlots + kEscapeeSlots;
+
+// The people of the frame, linked per cell in slot order (walkers, then escapees).
+struct PeopleIndex {
+  Grid<int16_t> head;
+  std::array<int16_t, kPeople> next;
+
+  const Person& At(const World& w, int i) const { return i < kWalkerSlots ? w.Walkers[i] : w.Escapees[i - kWalkerSlots]; }
+
+  void Build(const Game& game) {
+    const World& w = game.world;
+    for (auto& row : head) row.fill(-1);
+    // Walk backwards so that prepending keeps slot order.
+    for (int i = kPeople - 1; i >= 0; --i) {
+      const Person& p = At(w, i);
+      next[i] = -1;
+      if (p.Used != 1 || p.CellX < 0 || p.CellY < 0 || p.CellX >= kGridSize || p.CellY >= kGridSize) continue;
+      next[i] = head[p.CellY][p.CellX];
+      head[p.CellY][p.CellX] = static_cast<int16_t>(i);
+    }
+  }
+};
+
+bool GateNear(const World& w, int x, int y) {
+  for (int cx = std::max(0, x - 2); cx <= std::min(w.MapWidth - 1, x + 2); ++cx)
+    if (w.LandMap[y][cx] == 3) return true;
+  return false;
+}
+
+void DrawGround(FrameTarget& t, int x, int y, ScreenPoint s) {
+  Game& g = t.game;
+  SurfaceSet& ss = g.view.surfaces;
+  if (g.view.HideBuildings && GateNear(g.world, x, y)) {
+    t.Static(s.x, s.y, ss.plate.Bounds(), ss.plate);
+    return;
+  }
+  int tile = g.world.TileMap[y][x];
+  if (tile < 0) return;
+  t.Static(s.x, s.y, Rect{kTileWidth * (tile / 8), kTileHeight * (tile % 8), kTileWidth, kTileHeight}, ss.tiles);
+}
+
+// The top-left of a building's whole picture on the screen.
+ScreenPoint PictureOrigin(const Game& g, int x0, int y0, int size) {
+  ScreenPoint s = CellToScreen(g, x0, y0);
+  return {s.x - kHalfW * (size - 1), s.y};
+}
+
+void MaybeCall(Game& g, const AnimalTypeRecord& at, int action, int sx, int sy) {
+  if (action != 3 && action != 4) return;
+  if (g.random(100) != 0) return;
+  const std::string& sound = action == 3 ? at.Sound1 : at.Sound2;
+  if (sound.empty() || sound == "non" || g.ui->EffectPlaying(sound)) return;
+  g.ui->PlayEffect(sound, false, true, sy, sx);
+}
+
+// Animals and posted staff of an enclosure or shop, over the finished picture.
+void DrawFigures(FrameTarget& t, int type, int x0, int y0) {
+  Game& g = t.game;
+  const auto& bt = g.catalogue.BuildType[type];
+  const Facility& f = g.world.Cells[y0][x0];
+  ScreenPoint p = PictureOrigin(g, x0, y0, bt.Size);
+  SurfaceSet& ss = g.view.surfaces;
+  if (bt.Kind == BuildKind::Enclosure && bt.AnimalKind >= 0 && bt.AnimalKind < kMaxAnimalTypes) {
+    const auto& at = g.catalogue.AnimalType[bt.AnimalKind];
+    for (int i = 0; i < std::min<int>(f.AnimalCount, kMaxAnimals); ++i) {
+      const Surface& sheet = LoadAnimalSheet(g, bt.AnimalKind, f.AnimalAge[i] < 7);
+      int ax = p.x + f.AnimalX[i] - at.FrameWidth / 2, ay = p.y + f.AnimalY[i] - at.FrameHeight;
+      t.screen.Draw(ax, ay, FigureFrame(f.AnimalDir[i], f.AnimalScript[i], at.FrameWidth, at.FrameHeight), sheet, true);
+      MaybeCall(g, at, f.AnimalAction[i], ax, ay);
+    }
+  }
+  if (bt.Kind != BuildKind::Enclosure && bt.Kind != BuildKind::Shop) return;
+  bool keeper = bt.Kind == BuildKind::Enclosure;
+  const auto& fig = g.catalogue.AnimalType[keeper ? kKeeperFigure : kClerkFigure];
+  for (int j = 0; j < std::min<int>(f.StaffCount, kMaxStaff); ++j) {
+    const Surface& sheet = keeper ? (j == 0 ? ss.keeper : ss.keeper2) : ss.clerk;
+    t.screen.Draw(p.x + f.StaffX[j] - fig.FrameWidth / 2, p.y + f.StaffY[j] - fig.FrameHeight,
+                  FigureFrame(f.StaffDir[j], f.StaffScript[j], fig.FrameWidth, fig.FrameHeight), sheet, true);
+  }
+}
+
+int ConstructionStage(int left) { return left >= 600 ? 0 : left >= 400 ? 1 : left >= 200 ? 2 : 3; }
+
+void DrawFacilityPart(FrameTarget& t, int type, int x, int y, ScreenPoint s) {
+  Game& g = t.game;
+  World& w = g.world;
+  const auto& bt = g.catalogue.BuildType[type];
+  int a = -w.FoundDX, b = -w.FoundDY, size = bt.Size;
+  int x0 = x + w.FoundDX, y0 = y + w.FoundDY;
+  const Facility& f = w.Cells[y0][x0];
+  SurfaceSet& ss = g.view.surfaces;
+  if (g.view.HideBuildings) {
+    if (t.full) t.Static(s.x, s.y, ss.plate.Bounds(), ss.plate);
+    return;
+  }
+  const Surface& pic = LoadBuildPicture(g, type);
+  bool building = f.ConstructionLeft >= 1;
+  if (bt.Kind == BuildKind::Road && size == 1) {
+    if (t.full) t.Static(s.x, s.y, pic.Bounds(), pic);
+  } else {
+    bool back = a == 0 || b == 0;
+    bool front = a == size - 1 || b == size - 1;
+    if (back || t.full || (front && building)) {
+      int frames = std::max<int>(1, bt.FrameCount);
+      int frameH = frames >= 2 ? static_cast<int>(std::lround(static_cast<double>(pic.Height()) / frames)) : 0;
+      int frame = frames >= 2 ? static_cast<int>(f.AnimPhase) % frames : 0;
+      t.Static(s.x, s.y, Rect{kHalfW * (size - 1 - b + a), kHalfH * (a + b) + frame * frameH, kTileWidth, kTileHeight},
+               pic);
+      if (building) {
+        int row = a == 0 ? 0 : b == 0 ? 1 : a <= b ? 0 : 1;
+        t.Static(s.x, s.y,
+                 Rect{kTileWidth * ConstructionStage(f.ConstructionLeft), kTileHeight * row, kTileWidth, kTileHeight},
+                 ss.construction);
+      }
+    }
+  }
+  if (a == size - 1 && b == size - 1 && !building) DrawFigures(t, type, x0, y0);
+}
+
+void DrawLitter(FrameTarget& t, int x, int y, ScreenPoint s) {
+  const auto& places = t.game.world.Litter[y][x];
+  const Surface& sheet = t.game.view.surfaces.litter;
+  for (int k = 0; k < kLitterPlaces; ++k)
+    if (places[k] >= 0) t.Static(s.x + 12, s.y + kTileBase - 1, Rect{0, 38 * k, 50, 38}, sheet);
+}
+
+const Surface& WalkerSheet(Game& g, const Person& p) {
+  SurfaceSet& ss = g.view.surfaces;
+  switch (p.Kind) {
+    case 1: return LoadPersonSheet(g, std::clamp<int>(p.Look, 0, kPersonLooks - 1));
+    case 2: return ss.cleaner;
+    case 3: return ss.maintenance;
+    default: return ss.researcher;
+  }
+}
+
+void DrawPerson(FrameTarget& t, const Person& p, bool escapee, ScreenPoint s, const Rect& view) {
+  Game& g = t.game;
+  if (!p.Visible) return;
+  Rect box = PersonBox(p, s.x, s.y);
+  if (box.x + box.w <= view.x || box.x >= view.x + view.w || box.y + box.h <= view.y || box.y >= view.y + view.h)
+    return;
+  if (escapee) {
+    if (p.Activity == 5 || p.Look < 0 || p.Look >= kMaxAnimalTypes) return;
+    const auto& at = g.catalogue.AnimalType[p.Look];
+    const Surface& sheet = LoadAnimalSheet(g, p.Look, p.EscAge <= 6);
+    int fx = box.x + kPersonW / 2 - at.FrameWidth / 2, fy = box.y + kPersonH - at.FrameHeight;
+    t.screen.Draw(fx, fy, FigureFrame(p.Dir, p.Frame, at.FrameWidth, at.FrameHeight), sheet, true);
+    return;
+  }
+  if (p.Kind == 1 && p.Activity == 21) {
+    const Surface& dead = g.view.surfaces.dead;
+    t.screen.Draw(box.x + kPersonW / 2 - dead.Width() / 2, box.y + kPersonH - dead.Height(), dead, true);
+  } else {
+    t.screen.Draw(box.x, box.y, PersonFrame(p), WalkerSheet(g, p), true);
+  }
+}
+
+void DrawPeople(FrameTarget& t, const PeopleIndex& index, int x, int y, ScreenPoint s, const Rect& view) {
+  int i = index.head[y][x];
+  if (i < 0) return;
+  const World& w = t.game.world;
+  std::array<int16_t, kPeople> here;
+  int n = 0;
+  for (; i >= 0; i = index.next[i]) here[n++] = static_cast<int16_t>(i);
+  std::stable_sort(here.begin(), here.begin() + n,
+                   [&](int l, int r) { return index.At(w, l).OffsetY < index.At(w, r).OffsetY; });
+  const ViewState& v = t.game.view;
+  for (int k = 0; k < n; ++k) {
+    const Person& p = index.At(w, here[k]);
+    DrawPerson(t, p, here[k] >= kWalkerSlots, s, view);
+    if (v.TrackingOn && here[k] == v.TrackedVisitor) {
+      Rect box = PersonBox(p, s.x, s.y);
+      t.screen.Draw(box.x + kPersonW / 2 - 25, box.y - 40, v.surfaces.personMarker, true);
+    }
+  }
+}
+
+void DrawGate(FrameTarget& t) {
+  Game& g = t.game;
+  ViewState& v = g.view;
+  if (v.HideBuildings) return;
+  const Surface& gate = v.surfaces.gate;
+  int frameH = gate.Height() / 3;
+  int frame = 2;
+  if (g.zoo.ZooOpen == 1) {
+    frame = static_cast<int>(v.GatePhase);
+    v.GatePhase += 0.05;
+    if (v.GatePhase >= 3.0) v.GatePhase = 0.0;
+  }
+  ScreenPoint s = CellToScreen(g, v.GateX, v.GateY);
+  t.screen.Draw(s.x, s.y, Rect{0, frame * frameH, gate.Width(), frameH}, gate, true);
+  ScreenPoint sign = CellToScreen(g, v.GateX - 1, v.GateY);
+  t.screen.Draw(sign.x, sign.y, v.surfaces.gateSign, true);
+}
+
+// The overview's colour for a cell: four facility classes, three kinds of ground.
+int OverviewClass(Game& g, int type, int x, int y) {
+  if (type >= 0) {
+    switch (g.catalogue.BuildType[type].Kind) {
+      case BuildKind::Road: return 0;
+      case BuildKind::Shop: return 1;
+      case BuildKind::Enclosure: return 2;
+      default: return 3;
+    }
+  }
+  int land = g.world.LandMap[y][x];
+  if (land == 3) return 0;
+  if (land == 2 || land == 4) return 6;
+  return g.world.TileMap[y][x] / 8 == 0 ? 4 : 5;
+}
+
+void PlotOverview(FrameTarget& t, int type, int x, int y) {
+  Game& g = t.game;
+  static constexpr Color16 kColors[7] = {Rgb565(200, 190, 170), Rgb565(230, 80, 60),  Rgb565(150, 100, 50),
+                                         Rgb565(90, 120, 220),  Rgb565(90, 170, 70),  Rgb565(60, 130, 60),
+                                         Rgb565(40, 80, 40)};
+  int cls = OverviewClass(g, type, x, y);
+  int code = (g.world.TileMap[y][x] & 0xFFFF) * 8 + cls;
+  int32_t& memo = g.view.overviewPlotted[y][x];
+  if (memo == code && !t.full) return;
+  memo = code;
+  int mx = (kOverviewSize - 2 * g.world.MapWidth) / 2, my = (kOverviewSize - 2 * g.world.MapHeight) / 2;
+  g.view.surfaces.overviewBase.FillRect(Rect{mx + 2 * x, my + 2 * y, 2, 2}, kColors[cls]);
+}
+
+}  // namespace
+
+void DrawMap(FrameTarget& t) {
+  Game& g = t.game;
+  World& w = g.world;
+  ViewState& v = g.view;
+  static PeopleIndex index;
+  index.Build(g);
+  Rect view = MapViewRect(g);
+  int gateLastX = v.GateX + v.GateCells - 1;
+  for (int x = 0; x < w.MapWidth; ++x)
+    for (int y = 0; y < w.MapHeight; ++y) {
+      ScreenPoint s = CellToScreen(g, x, y);
+      int type = FindFacility(g.world, g.catalogue, x, y);
+      if (IsVisible(g, s.x, s.y)) {
+        if (type < 0) {
+          if (t.full) DrawGround(t, x, y, s);
+        } else {
+          DrawFacilityPart(t, type, x, y, s);
+        }
+        if (t.full) DrawLitter(t, x, y, s);
+        DrawPeople(t, index, x, y, s, view);
+        int coin = w.CellAnim[y][x];
+        if (coin >= 0) t.screen.Draw(s.x, s.y - 20, Rect{0, 50 * coin, kTileWidth, 50}, v.surfaces.money, true);
+      }
+      if (v.GateX >= 0 && y == v.GateY && x == gateLastX) DrawGate(t);
+      double& effect = w.CellEffect[y][x];
+      if (effect >= 0) {
+        if (IsVisible(g, s.x, s.y))
+          t.screen.Draw(s.x, s.y, Rect{kTileWidth * static_cast<int>(effect), 0, kTileWidth, kTileHeight},
+                        v.surfaces.dust, true);
+        effect += 0.5;
+        if (effect >= 10) effect = -1;
+      }
+      PlotOverview(t, type, x, y);
+    }
+}

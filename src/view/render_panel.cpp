@@ -1,0 +1,152 @@
+#include <chrono>
+#include <string>
+
+#include "platform/text.h"
+#include "shell/game.h"
+#include "view/geometry.h"
+#include "view/palette.h"
+#include "view/render_parts.h"
+#include "view/screen_layout.h"
+#include "shell/input_toolbar.h"
+
+namespace {
+
+constexpr Color16 kWhite = Rgb565(255, 255, 255);
+constexpr Color16 kHighlight = Rgb565(255, 230, 60);
+
+void DrawFrame(Surface& s, Rect r, Color16 c) {
+  s.FillRect(Rect{r.x, r.y, r.w, 1}, c);
+  s.FillRect(Rect{r.x, r.y + r.h - 1, r.w, 1}, c);
+  s.FillRect(Rect{r.x, r.y, 1, r.h}, c);
+  s.FillRect(Rect{r.x + r.w - 1, r.y, 1, r.h}, c);
+}
+
+// A number written with the digit pictures, or as text when there are none.
+void DrawNumber(Game& g, Surface& screen, int x, int y, int value) {
+  const Surface& digits = LoadDigits(g);
+  std::string text = std::to_string(value);
+  if (digits.Empty()) {
+    g.ui->Text().Draw(screen, x, y, text, TextStyle{"新細明體", 11, kWhite, false});
+    return;
+  }
+  for (char c : text) {
+    if (c >= '0' && c <= '9') screen.Draw(x, y, Rect{(c - '0') * kDigitW, 0, kDigitW, kDigitH}, digits, true);
+    x += kDigitW;
+  }
+}
+
+void DrawPalette(Game& g, Surface& screen) {
+  ViewState& v = g.view;
+  if (v.ToolMode < 2 || v.ToolMode > 5) return;
+  int w = ScreenWidth(g);
+  for (int k = 0; k < 4; ++k) {
+    int type = v.PaletteTypes[k];
+    if (type < 0) continue;
+    int y = kPaletteY + kPaletteRowH * k;
+    screen.Draw(w - kPaletteX, y, LoadPaletteIcon(g, type), true);
+    if (k == v.SelectedRow) screen.Draw(w - kPaletteX, y, v.surfaces.panelPattern, true);
+  }
+  if (v.SelectedType < 0) return;
+  const auto& bt = g.catalogue.BuildType[v.SelectedType];
+  TextRenderer& text = g.ui->Text();
+  text.Draw(screen, w - 83, 411, bt.Name.str(), TextStyle{"新細明體", 12, kWhite, false});
+  // Two columns of three: size, price, upkeep; attraction, animals, staff.
+  static constexpr const char* kLabels[6] = {"大小", "價格", "維持", "魅力", "動物", "人員"};
+  const int values[6] = {bt.Size, bt.Price, bt.Upkeep, bt.AttractionPoints, bt.MaxAnimals, bt.StaffSlots};
+  TextStyle label{"新細明體", 10, Rgb565(200, 220, 255), false};
+  for (int i = 0; i < 6; ++i) {
+    int x = w - 83 + (i / 3) * 42, y = 426 + (i % 3) * 13;
+    text.Draw(screen, x, y, kLabels[i], label);
+    DrawNumber(g, screen, x + 20, y, values[i]);
+  }
+}
+
+void DrawOverview(Game& g, Surface& screen) {
+  ViewState& v = g.view;
+  const Zoo& z = g.zoo;
+  int left = ScreenWidth(g) - kOverviewX;
+  screen.Draw(left, kOverviewY, v.surfaces.overviewBase, false);
+  if (z.MapPixelWidth <= 0 || z.MapPixelHeight <= 0) return;
+  int mx = RoundHalfEven((kOverviewSize - 2.0 * g.world.MapWidth) / 2);
+  int my = RoundHalfEven((kOverviewSize - 2.0 * g.world.MapHeight) / 2);
+  int fx = left + mx + RoundHalfEven(2.0 * g.world.MapWidth / z.MapPixelWidth * v.ScrollX);
+  int fy = kOverviewY + my + RoundHalfEven(2.0 * g.world.MapHeight / z.MapPixelHeight * v.ScrollY);
+  Color16 c = v.surfaces.viewRect.Empty() ? kWhite : v.surfaces.viewRect.Pixel(0, 0);
+  DrawFrame(screen, Rect{fx, fy, z.OverviewFrameWidth, z.OverviewFrameHeight}, c);
+}
+
+void DrawTopBar(Game& g, Surface& screen) {
+  const SurfaceSet& s = g.view.surfaces;
+  int w = ScreenWidth(g), h = ScreenHeight(g);
+  screen.Draw(0, 0, Rect{0, 0, w, kTopBar}, s.toolbar1, false);
+  screen.Draw(0, h - 40, Rect{0, 30, 48, 40}, s.toolbar1, true);
+  // Money and date beside the top bar's buttons.
+  const Clock& c = g.clock;
+  std::string line = "資金:" + std::to_string(g.zoo.Money) + "   " + std::to_string(c.Year) + "年" +
+                     std::to_string(c.Month) + "月" + std::to_string(c.Day) + "日";
+  g.ui->Text().Draw(screen, 232, 8, line, TextStyle{"新細明體", 14, kWhite, false});
+}
+
+void DrawStatus(Game& g, Surface& screen) {
+  const ViewState& v = g.view;
+  int h = ScreenHeight(g);
+  screen.Draw(kStatusX - 5, h - kStatusFromBottom - 2, v.surfaces.statusBar, false);
+  TextRenderer& text = g.ui->Text();
+  text.Draw(screen, kStatusX, h - kStatusFromBottom, v.HintText, TextStyle{"新細明體", 14, kWhite, false});
+  bool overMap = v.MouseX < MapViewRight(g) && v.MouseY >= kTopBar;
+  if (v.ToolMode >= 1 && v.ToolMode <= 5 && overMap && v.CostText != "0") {
+    Color16 c = v.CostText == "No!" ? Rgb565(255, 60, 60) : Rgb565(255, 255, 120);
+    text.Draw(screen, v.MouseX + 24, v.MouseY + 10, v.CostText, TextStyle{"新細明體", 14, c, true});
+  }
+}
+
+void DrawFastForward(Game& g, Surface& screen) {
+  int ff = g.clock.FastForward;
+  if (ff < 1) return;
+  const Surface& icons = g.view.surfaces.messageIcons;
+  int x = (ScreenWidth(g) - 225) / 2, y = (ScreenHeight(g) - 50) / 2;
+  screen.Draw(x, y, Rect{47, 0, 100, 20}, icons, true);
+  if (ff == 2) screen.Draw(x, y + 20, Rect{47, 0, 100, 20}, icons, true);
+}
+
+}  // namespace
+
+void DrawPanel(FrameTarget& t) {
+  Game& g = t.game;
+  Surface& screen = t.screen;
+  const ViewState& v = g.view;
+  DrawFastForward(g, screen);
+  int left = ScreenWidth(g) - kToolbarWidth;
+  screen.Draw(left, 0, v.surfaces.toolbar2, true);
+  DrawTopBar(g, screen);
+  for (int i = 0; i < kToolbarButtons; ++i)
+    if (v.ToolHighlight[i]) DrawFrame(screen, ToolbarButtonRect(g, i), kHighlight);
+  DrawPalette(g, screen);
+  DrawOverview(g, screen);
+  DrawStatus(g, screen);
+}
+
+void DrawFps(Game& game, Surface& screen, bool drawn) {
+  ViewState& v = game.view;
+  auto now = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+                 .count();
+  ++v.FpsFrames;
+  if (now - v.FpsLastMs >= 1000) {
+    v.FpsLastMs = now;
+    v.Fps = v.FpsFrames;
+    v.FpsTotalFrames += v.FpsFrames;
+    v.FpsFrames = 0;
+    if (++v.FpsSeconds >= 100000) v.FpsSeconds = v.FpsTotalFrames = 0;
+    v.FpsAverage = v.FpsSeconds > 0 ? v.FpsTotalFrames / v.FpsSeconds : 0;
+  }
+  if (!v.ShowFPS || !drawn) return;
+  TextStyle style{"新細明體", 14, Rgb565(255, 255, 0), false};
+  game.ui->Text().Draw(screen, 0, 30, "FPS/" + std::to_string(v.Fps), style);
+  game.ui->Text().Draw(screen, 0, 50, "FPS/" + std::to_string(v.FpsAverage), style);
+}
+
+void DrawPointer(Game& game, Surface& screen) {
+  const ViewState& v = game.view;
+  screen.Draw(v.MouseX, v.MouseY, Rect{0, (v.CursorKind - 1) * kCursorSize, kCursorSize, kCursorSize},
+              v.surfaces.cursors, true);
+}

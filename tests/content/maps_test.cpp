@@ -1,0 +1,175 @@
+// The generated maps, read by the game's own map reader.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+#include "content/content_folder.h"
+#include "data/map_file.h"
+#include "platform/file_names.h"
+#include "shell/game.h"
+
+namespace {
+
+struct LoadedMap {
+  std::string name;
+  std::unique_ptr<Game> game = MakeGame();
+};
+
+std::vector<std::unique_ptr<LoadedMap>> LoadAll(const std::string& containing) {
+  std::vector<std::unique_ptr<LoadedMap>> maps;
+  for (const auto& path : FilesEndingIn("Maps", ".mdt")) {
+    const std::string name = path.filename().string();
+    if (name.find(containing) == std::string::npos) continue;
+    auto m = std::make_unique<LoadedMap>();
+    m->name = name;
+    IoResult r = LoadMap(path, m->game->world, m->game->zoo);
+    EXPECT_TRUE(r.ok()) << r.error;
+    maps.push_back(std::move(m));
+  }
+  return maps;
+}
+
+std::vector<std::unique_ptr<LoadedMap>> Campaign() {
+  std::vector<std::unique_ptr<LoadedMap>> maps;
+  for (int n = 1; n <= GeneratedCatalogue().catalogue.CampaignMapCount; ++n) {
+    auto m = std::make_unique<LoadedMap>();
+    m->name = "Camp" + std::to_string(n) + ".mdt";
+    IoResult r = LoadMap(ContentFolder() / "Maps" / m->name, m->game->world, m->game->zoo);
+    EXPECT_TRUE(r.ok()) << r.error;
+    maps.push_back(std::move(m));
+  }
+  return maps;
+}
+
+TEST(ContentMaps, EveryMapLoadsWithItsCaption) {
+  auto maps = LoadAll("");
+  EXPECT_GE(maps.size(), 9u);
+  for (const auto& m : maps) {
+    SCOPED_TRACE(m->name);
+    EXPECT_FALSE(m->game->zoo.MapCaption.empty());
+    EXPECT_FALSE(m->game->zoo.MapText.empty());
+    EXPECT_TRUE(ResolveFile(ContentFolder() / "Graphics", m->game->zoo.MapPattern.str()));
+    EXPECT_FALSE(MapPatternMusic(m->game->zoo, 0).empty());
+  }
+}
+
+// The gate: two cells in the middle of row height - 3, where the bus stops below;
+// visitors step up onto clear land, and leave along that row.
+TEST(ContentMaps, EachMapHasOneGateAtTheBottomWithClearLandInFront) {
+  for (const auto& m : LoadAll("")) {
+    SCOPED_TRACE(m->name);
+    World& w = m->game->world;
+    auto gate = FindGate(w);
+    ASSERT_TRUE(gate);
+    auto [gx, gy] = *gate;
+    EXPECT_EQ(gy, w.MapHeight - 3);
+    int gateCells = 0;
+    for (int x = 0; x < w.MapWidth; ++x)
+      for (int y = 0; y < w.MapHeight; ++y)
+        if (w.LandMap[y][x] == 3) {
+          ++gateCells;
+          EXPECT_EQ(y, gy);
+          EXPECT_LE(x - gx, 1);
+          EXPECT_EQ(w.LandMap[y - 1][x], 1);  // the first road goes here
+        }
+    EXPECT_EQ(gateCells, 2);
+    EXPECT_GT(gx, 2);
+    EXPECT_LT(gx + 1, w.MapWidth - 3);
+  }
+}
+
+TEST(ContentMaps, ObstaclesAndTilesStayWithinTheirRanges) {
+  for (const auto& m : LoadAll("")) {
+    SCOPED_TRACE(m->name);
+    const World& w = m->game->world;
+    std::set<int> lands;
+    int buildable = 0;
+    for (int x = 0; x < w.MapWidth; ++x)
+      for (int y = 0; y < w.MapHeight; ++y) {
+        lands.insert(w.LandMap[y][x]);
+        EXPECT_GE(w.TileMap[y][x], 0);
+        EXPECT_LT(w.TileMap[y][x], 72);  // nine columns of eight tiles in the sheet
+        const bool simulated = x >= 1 && x <= w.MapWidth - 2 && y >= 1 && y <= w.MapHeight - 4;
+        // Buildings are only simulated inside that area, so nothing may be built outside it.
+        if (!simulated) {
+          EXPECT_NE(w.LandMap[y][x], 1) << x << "," << y;
+        }
+        buildable += w.LandMap[y][x] == 1;
+      }
+    EXPECT_TRUE(lands.count(2));
+    EXPECT_TRUE(lands.count(4));
+    EXPECT_GT(buildable, (w.MapWidth - 2) * (w.MapHeight - 4) / 2);
+  }
+}
+
+TEST(ContentMaps, CampaignGrowsAndAsksForEveryKindOfGoal) {
+  auto maps = Campaign();
+  ASSERT_GE(maps.size(), 5u);
+  const Catalogue& c = GeneratedCatalogue().catalogue;
+  bool assets = false, attraction = false, rank = false;
+  int previousArea = 0;
+  for (const auto& m : maps) {
+    SCOPED_TRACE(m->name);
+    const Zoo& z = m->game->zoo;
+    const World& w = m->game->world;
+    EXPECT_GE(w.MapWidth * w.MapHeight, previousArea);
+    previousArea = w.MapWidth * w.MapHeight;
+    // A time limit alone would be won on the first day: every map asks for more.
+    EXPECT_TRUE(z.HasGoalAssets || z.HasGoalAttraction || z.HasGoalRank);
+    EXPECT_TRUE(z.HasGoalYears);
+    EXPECT_GT(z.GoalYears, 0);
+    assets |= z.HasGoalAssets && z.GoalAssets > z.Money;
+    attraction |= z.HasGoalAttraction && z.GoalAttraction > 0;
+    rank |= z.HasGoalRank && z.GoalRank >= 1 && z.GoalRank <= 5;
+    int research = 0, offered = 0;
+    for (int t = 0; t < kMapTypes; ++t) {
+      EXPECT_FALSE(z.TypeAvailable[t] && z.TypeResearchPending[t]) << t;
+      if (z.TypeAvailable[t] || z.TypeResearchPending[t]) {
+        EXPECT_GE(c.BuildType[t].Size, 1) << t;
+      }
+      research += z.TypeResearchPending[t];
+      offered += z.TypeAvailable[t];
+    }
+    EXPECT_GT(research, 0);
+    // A zoo can start: roads, an enclosure, a toilet and a bench are on offer.
+    bool road = false, enclosure = false, toilet = false, bench = false;
+    for (int t = 0; t < kMapTypes; ++t) {
+      if (!z.TypeAvailable[t]) continue;
+      road |= c.BuildType[t].Kind == BuildKind::Road && c.BuildType[t].Shape == Shape::None;
+      enclosure |= c.BuildType[t].Kind == BuildKind::Enclosure;
+      toilet |= c.BuildType[t].Shape == Shape::Toilet;
+      bench |= c.BuildType[t].Shape == Shape::Bench73 || c.BuildType[t].Shape == Shape::Bench91;
+    }
+    EXPECT_TRUE(road && enclosure && toilet && bench) << offered;
+  }
+  EXPECT_TRUE(assets && attraction && rank);
+  EXPECT_EQ(maps.back()->game->world.MapWidth, 51);
+}
+
+TEST(ContentMaps, FreeMapsCoverEveryGroundSizeAndRegion) {
+  auto maps = LoadAll("single");
+  EXPECT_GE(maps.size(), 4u);
+  std::set<std::string> patterns;
+  std::set<int> economies, populations;
+  int smallest = 51, largest = 0;
+  for (const auto& m : maps) {
+    SCOPED_TRACE(m->name);
+    const Zoo& z = m->game->zoo;
+    const World& w = m->game->world;
+    patterns.insert(z.MapPattern.str());
+    economies.insert(z.Economy);
+    populations.insert(z.Population);
+    smallest = std::min(smallest, w.MapWidth * w.MapHeight);
+    largest = std::max(largest, w.MapWidth * w.MapHeight);
+    EXPECT_FALSE(z.HasGoalAssets || z.HasGoalAttraction || z.HasGoalRank || z.HasGoalYears);
+    for (int t = 0; t < kMapTypes; ++t) EXPECT_TRUE(z.TypeAvailable[t]) << t;
+  }
+  EXPECT_EQ(patterns, (std::set<std::string>{"map_pat1.bmp", "map_pat2.bmp", "map_pat3.bmp"}));
+  EXPECT_EQ(economies, (std::set<int>{1, 2, 3, 4, 5}));
+  EXPECT_EQ(populations, (std::set<int>{1, 2, 3, 4, 5}));
+  EXPECT_LE(smallest, 20 * 20);
+  EXPECT_EQ(largest, 51 * 51);
+}
+
+}  // namespace

@@ -1,0 +1,355 @@
+#include "view/construction.h"
+
+#include <gtest/gtest.h>
+
+#include "view/view_world.h"
+
+using namespace view_test;
+
+namespace {
+
+std::string Preview(Game& g) {
+  PlacementPreview(g);
+  return g.view.HintText;
+}
+
+}  // namespace
+
+TEST(Footprint, OddSizesCentreOnTheCursor) {
+  Footprint f = FootprintAt(10, 10, 3);
+  EXPECT_EQ(f.x0, 9);
+  EXPECT_EQ(f.y0, 9);
+  f = FootprintAt(10, 10, 1);
+  EXPECT_EQ(f.x0, 10);
+  EXPECT_EQ(f.y0, 10);
+  f = FootprintAt(10, 10, 5);
+  EXPECT_EQ(f.x0, 8);
+  EXPECT_EQ(f.y0, 8);
+}
+
+TEST(Footprint, EvenSizesPutTheCursorBelowRightOfCentre) {
+  Footprint f = FootprintAt(10, 10, 2);
+  EXPECT_EQ(f.x0, 9);
+  EXPECT_EQ(f.y0, 9);
+  EXPECT_EQ(f.size, 2);
+  f = FootprintAt(10, 10, 4);
+  EXPECT_EQ(f.x0, 8);
+  EXPECT_EQ(f.y0, 8);
+  f = FootprintAt(10, 10, 6);
+  EXPECT_EQ(f.x0, 7);
+}
+
+TEST(Preview, FootprintPastTheMapEdgeCannotBeBuilt) {
+  auto g = MakePark();
+  Aim(*g, 4, 0, 5, kPen);  // origin x = -1
+  EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
+  EXPECT_EQ(g->view.CostText, "No!");
+  EXPECT_TRUE(g->view.outline.refused);
+  Aim(*g, 4, 19, 19, kPen);  // reaches x = 20
+  EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
+  Aim(*g, 4, 18, 18, kPen);
+  EXPECT_EQ(Preview(*g), BuildText::BuildOk);
+  EXPECT_EQ(g->view.CostText, "1000");
+  EXPECT_FALSE(g->view.outline.refused);
+}
+
+TEST(Preview, ObstaclesAndBuildingsBlockTheSite) {
+  auto g = MakePark();
+  g->world.LandMap[5][5] = 2;
+  Aim(*g, 2, 5, 5, kRoad);
+  EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
+  PlaceFacility(*g, kPen, 10, 10);
+  Aim(*g, 3, 12, 12, kBench);  // last cell of the pen
+  EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
+  Aim(*g, 3, 13, 12, kBench);
+  EXPECT_EQ(Preview(*g), BuildText::BuildOk);
+}
+
+TEST(Preview, RefusalsComeInOrderSiteMoneyPeopleDirector) {
+  auto g = MakePark();
+  PlaceFacility(*g, kDirector, 2, 2);
+  PutWalker(*g, 3, 10, 10);
+  g->zoo.Money = 10;
+  // Site beats money.
+  Aim(*g, 5, 2, 2, kDirector);
+  EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
+  // Money beats people and the director rule; the price is shown, then refused.
+  Aim(*g, 5, 10, 10, kDirector);
+  EXPECT_EQ(Preview(*g), BuildText::BuildNoFunds);
+  EXPECT_EQ(g->view.CostText, "No!");
+  // People beat the director rule.
+  g->zoo.Money = 100000;
+  EXPECT_EQ(Preview(*g), BuildText::RoadsOnlyNearPeople);
+  // Away from people only the second director's office remains.
+  Aim(*g, 5, 15, 15, kDirector);
+  EXPECT_EQ(Preview(*g), BuildText::OneDirectorOffice);
+  EXPECT_EQ(g->view.CostText, "No!");
+}
+
+TEST(Preview, RoadsMayBeLaidWherePeopleStand) {
+  auto g = MakePark();
+  PutWalker(*g, 0, 7, 7);
+  Aim(*g, 2, 7, 7, kRoad);
+  EXPECT_EQ(Preview(*g), BuildText::BuildOk);
+  Aim(*g, 3, 7, 7, kBench);
+  EXPECT_EQ(Preview(*g), BuildText::RoadsOnlyNearPeople);
+  // A walker slot that is not in use does not count.
+  g->world.Walkers[0].Used = 0;
+  EXPECT_EQ(Preview(*g), BuildText::BuildOk);
+}
+
+TEST(Preview, ExactMoneyIsEnough) {
+  auto g = MakePark();
+  g->zoo.Money = 50;
+  Aim(*g, 3, 4, 4, kBench);
+  EXPECT_EQ(Preview(*g), BuildText::BuildOk);
+  g->zoo.Money = 49;
+  EXPECT_EQ(Preview(*g), BuildText::BuildNoFunds);
+}
+
+TEST(Preview, NothingWithoutToolCursorOrOverThePanel) {
+  auto g = MakePark();
+  Aim(*g, 3, 4, 4, kBench);
+  g->view.HintText = "keep";
+  g->view.MouseX = 800 - 120;
+  PlacementPreview(*g);
+  EXPECT_EQ(g->view.HintText, "keep");
+  EXPECT_FALSE(g->view.outline.shown);
+  g->view.MouseX = 100;
+  g->view.CursorCellX = -1;
+  PlacementPreview(*g);
+  EXPECT_EQ(g->view.HintText, "keep");
+  Aim(*g, 0, 4, 4, kBench);
+  PlacementPreview(*g);
+  EXPECT_EQ(g->view.HintText, "keep");
+}
+
+TEST(Level, StoneCostsOneCellAndBuildingsTheirWholeFootprint) {
+  auto g = MakePark();
+  g->world.LandMap[3][3] = 4;
+  Aim(*g, 1, 3, 3);
+  EXPECT_EQ(Preview(*g), BuildText::LevelOk);
+  EXPECT_EQ(g->view.CostText, "30");
+  PlaceFacility(*g, kBigPen, 10, 10);
+  Aim(*g, 1, 12, 13);
+  EXPECT_EQ(Preview(*g), BuildText::LevelOk);
+  EXPECT_EQ(g->view.CostText, "480");
+  EXPECT_EQ(g->view.outline.x0, 10);
+  EXPECT_EQ(g->view.outline.y0, 10);
+  EXPECT_EQ(g->view.outline.size, 4);
+  LevelOrClear(*g);
+  EXPECT_EQ(g->zoo.Money, 100000 - 480);
+  EXPECT_EQ(g->zoo.MonthLevelSpend, 480);
+  EXPECT_EQ(g->world.Cells[10][10].Type, -1);
+  EXPECT_EQ(g->world.TileMap[13][13], 0);
+  EXPECT_EQ(g->world.LandMap[13][13], 1);
+}
+
+TEST(Level, BareLandCannotBeLevelled) {
+  auto g = MakePark();
+  Aim(*g, 1, 6, 6);
+  EXPECT_EQ(Preview(*g), BuildText::CannotLevel);
+  EXPECT_EQ(g->view.CostText, "No!");
+  LevelOrClear(*g);
+  EXPECT_EQ(g->zoo.Money, 100000);
+}
+
+TEST(Level, ClearingAStoneMakesClearLand) {
+  auto g = MakePark();
+  g->world.LandMap[3][3] = 2;
+  g->world.TileMap[3][3] = 17;
+  g->world.Litter[3][3][2] = 1;
+  Aim(*g, 1, 3, 3);
+  LevelOrClear(*g);
+  EXPECT_EQ(g->world.LandMap[3][3], 1);
+  EXPECT_EQ(g->world.TileMap[3][3], 0);
+  EXPECT_EQ(g->world.CellEffect[3][3], 0.0);
+  EXPECT_EQ(g->world.Litter[3][3][2], -1);
+  EXPECT_EQ(g->clock.RedrawAll, 1);
+  EXPECT_EQ(g->zoo.Money, 100000 - 30);
+}
+
+TEST(Level, MoneyNeverGoesBelowZero) {
+  auto g = MakePark();
+  g->world.LandMap[3][3] = 2;
+  g->zoo.Money = 29;
+  Aim(*g, 1, 3, 3);
+  EXPECT_EQ(Preview(*g), BuildText::LevelNoFunds);
+  LevelOrClear(*g);
+  EXPECT_EQ(g->world.LandMap[3][3], 2);
+  EXPECT_EQ(g->zoo.Money, 29);
+  g->zoo.Money = 30;
+  LevelOrClear(*g);
+  EXPECT_EQ(g->zoo.Money, 0);
+  EXPECT_EQ(g->world.LandMap[3][3], 1);
+}
+
+TEST(Level, HugeLevellingCostDoesNotWrap) {
+  auto g = MakePark();
+  PlaceFacility(*g, kBigPen, 2, 2);
+  g->zoo.LevelCostPerCell = 2000000000;
+  g->zoo.Money = 99999999;
+  Aim(*g, 1, 2, 2);
+  EXPECT_EQ(Preview(*g), BuildText::LevelNoFunds);
+  LevelOrClear(*g);
+  EXPECT_EQ(g->world.Cells[2][2].Type, kBigPen);
+}
+
+TEST(Level, LastManagementOfficeStaysWhileStaffNeedIt) {
+  auto g = MakePark();
+  PlaceFacility(*g, kOffice, 4, 4);
+  g->zoo.StaffCapacity = 5;
+  g->zoo.StaffTotal = 1;
+  Aim(*g, 1, 5, 5);
+  EXPECT_EQ(Preview(*g), BuildText::LevelOfficeNeeded);
+  LevelOrClear(*g);
+  EXPECT_EQ(g->view.HintText, BuildText::OfficesShort);
+  EXPECT_EQ(g->world.Cells[4][4].Type, kOffice);
+  // With a second office's capacity the first may go.
+  g->zoo.StaffCapacity = 10;
+  EXPECT_EQ(Preview(*g), BuildText::LevelOk);
+  LevelOrClear(*g);
+  EXPECT_EQ(g->world.Cells[4][4].Type, -1);
+}
+
+TEST(Level, MoneyIsCheckedBeforeTheOfficeRule) {
+  auto g = MakePark();
+  PlaceFacility(*g, kOffice, 4, 4);
+  g->zoo.StaffCapacity = 5;
+  g->zoo.StaffTotal = 1;
+  g->zoo.Money = 0;
+  Aim(*g, 1, 4, 4);
+  EXPECT_EQ(Preview(*g), BuildText::LevelNoFunds);
+}
+
+TEST(Build, PaysAndSetsUpTheRecord) {
+  auto g = MakePark();
+  g->world.Litter[9][10][0] = 3;
+  g->world.DayStats1[9][9][5][5] = 7;
+  Aim(*g, 3, 10, 10, kShop);
+  Build(*g);
+  EXPECT_EQ(g->zoo.Money, 100000 - 300);
+  EXPECT_EQ(g->zoo.MonthBuildSpend, 300);
+  const Facility& f = g->world.Cells[9][9];
+  EXPECT_EQ(f.Type, kShop);
+  EXPECT_EQ(f.Durability, 100);
+  EXPECT_EQ(f.ConstructionLeft, 800);
+  EXPECT_EQ(f.Stock, 120);
+  EXPECT_EQ(f.PurchaseQty, 120);
+  EXPECT_EQ(f.SalePrice, 15);
+  EXPECT_EQ(g->world.Litter[9][10][0], -1);
+  EXPECT_EQ(g->world.DayStats1[9][9][5][5], 0);
+  EXPECT_EQ(g->clock.RedrawAll, 1);
+  // Every cell of the footprint is now taken.
+  Aim(*g, 3, 10, 10, kBench);
+  EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
+}
+
+TEST(Build, RoadsAndPlantsAreFinishedAtOnce) {
+  auto g = MakePark();
+  Aim(*g, 2, 5, 5, kRoad);
+  Build(*g);
+  EXPECT_EQ(g->world.Cells[5][5].Type, kRoad);
+  EXPECT_EQ(g->world.Cells[5][5].ConstructionLeft, 0);
+}
+
+TEST(Build, RefusedBuildingChangesNothing) {
+  auto g = MakePark();
+  PlaceFacility(*g, kDirector, 2, 2);
+  Aim(*g, 5, 10, 10, kDirector);
+  Build(*g);
+  EXPECT_EQ(g->world.Cells[9][9].Type, -1);
+  EXPECT_EQ(g->zoo.Money, 100000);
+  g->world.Cells[2][2].Type = -1;
+  g->zoo.Money = 4999;
+  Build(*g);
+  EXPECT_EQ(g->world.Cells[9][9].Type, -1);
+  EXPECT_EQ(g->zoo.Money, 4999);
+  g->zoo.Money = 5000;
+  Build(*g);
+  EXPECT_EQ(g->world.Cells[9][9].Type, kDirector);
+  EXPECT_EQ(g->zoo.Money, 0);
+  EXPECT_TRUE(DirectorOfficeExists(g->world));
+}
+
+TEST(Clear, FindsTheOriginFromAnyCell) {
+  auto g = MakePark();
+  PlaceFacility(*g, kPen, 5, 5);
+  g->world.FoundDX = 3;  // stale values from some earlier lookup
+  g->world.FoundDY = 3;
+  ClearCells(*g, 7, 6, false);
+  EXPECT_EQ(g->world.Cells[5][5].Type, -1);
+  for (int y = 5; y < 8; ++y)
+    for (int x = 5; x < 8; ++x) {
+      EXPECT_EQ(g->world.CellEffect[y][x], 0.0);
+      EXPECT_EQ(g->world.LandMap[y][x], 1);
+    }
+}
+
+TEST(Clear, DisasterLeavesRubbleAndLetsEscapingAnimalsOut) {
+  auto g = MakePark();
+  PlaceFacility(*g, kPen, 5, 5);
+  g->catalogue.BuildType[kPen].AnimalKind = 2;
+  g->catalogue.AnimalEscapes[2] = 1;
+  g->catalogue.AnimalType[2].FrameWidth = 60;
+  g->catalogue.AnimalType[2].AnimalValue3 = 9;
+  Facility& f = g->world.Cells[5][5];
+  f.AnimalCount = 2;
+  f.AnimalName[0] = "花花";
+  f.AnimalName[1] = "abcdefghijkl";
+  f.AnimalAge[1] = 4;
+  g->world.Escapees[0].Used = 1;  // taken: the first animal gets slot 1
+  ClearCells(*g, 6, 6, true);
+  for (int y = 5; y < 8; ++y)
+    for (int x = 5; x < 8; ++x) {
+      EXPECT_EQ(g->world.LandMap[y][x], 4);
+      EXPECT_TRUE(g->world.TileMap[y][x] == 63 || g->world.TileMap[y][x] == 71);
+    }
+  const Person& a = g->world.Escapees[1];
+  const Person& b = g->world.Escapees[2];
+  EXPECT_EQ(a.Used, 1);
+  EXPECT_EQ(a.Activity, 3);
+  EXPECT_EQ(a.Look, 2);
+  EXPECT_EQ(a.Name.str(), "花花");
+  EXPECT_EQ(b.Name.str(), "abcdefghij");
+  EXPECT_EQ(b.EscAge, 4);
+  EXPECT_EQ(a.EscWidth, 60);
+  EXPECT_EQ(a.FramePeriod, 4);
+  EXPECT_GE(a.CellX, 5);
+  EXPECT_LE(a.CellX, 7);
+  EXPECT_GE(a.CellY, 5);
+  EXPECT_LE(a.CellY, 7);
+  EXPECT_TRUE(a.Dir == 1 || a.Dir == 3 || a.Dir == 7 || a.Dir == 9);
+  EXPECT_EQ(g->world.Escapees[3].Used, 0);
+  EXPECT_EQ(g->world.Cells[5][5].AnimalCount, 0);
+}
+
+TEST(Clear, PlayerDemolitionReleasesNoAnimals) {
+  auto g = MakePark();
+  PlaceFacility(*g, kPen, 5, 5);
+  g->catalogue.AnimalEscapes[0] = 1;
+  g->world.Cells[5][5].AnimalCount = 3;
+  ClearCells(*g, 5, 5, false);
+  for (const Person& p : g->world.Escapees) EXPECT_NE(p.Used, 1);
+}
+
+TEST(Clear, FullEscapeeTableReleasesNoMore) {
+  auto g = MakePark();
+  PlaceFacility(*g, kPen, 5, 5);
+  g->catalogue.AnimalEscapes[0] = 1;
+  g->world.Cells[5][5].AnimalCount = 3;
+  for (int i = 0; i < kEscapeeSlots - 1; ++i) g->world.Escapees[i].Used = 1;
+  ClearCells(*g, 5, 5, true);
+  EXPECT_EQ(g->world.Escapees[kEscapeeSlots - 1].Used, 1);
+  EXPECT_EQ(g->world.Cells[5][5].Type, -1);
+}
+
+TEST(People, InAreaCountsOnlyUsedSlotsInsideTheSquare) {
+  auto g = MakePark();
+  PutWalker(*g, 199, 9, 9);
+  EXPECT_TRUE(PeopleInArea(g->world, Footprint{8, 8, 2}));
+  EXPECT_FALSE(PeopleInArea(g->world, Footprint{10, 10, 2}));
+  EXPECT_FALSE(PeopleInArea(g->world, Footprint{6, 6, 3}));
+  g->world.Walkers[199].Used = 2;
+  EXPECT_FALSE(PeopleInArea(g->world, Footprint{8, 8, 2}));
+}

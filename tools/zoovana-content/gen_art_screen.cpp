@@ -1,0 +1,162 @@
+// Screen furniture of the play screen: the right-hand panel ("Toolbar2.bmp"), the top
+// and bottom bars ("Toolbar1.bmp"), the status-line ground, the overview map's base
+// and frame pictures, the build palette's digits and the map-cache pictures.
+#include <array>
+#include <string>
+
+#include "content.h"
+#include "ui_icons.h"
+
+namespace {
+constexpr int kPanelW = 125, kPanelH = 600, kBarW = 800;
+
+// Panel-relative button rectangles of the toolbar (left, top, width, height).
+constexpr int kToolX = 5, kToolY = 156, kToolSize = 30;
+constexpr Icon kToolIcons[10] = {Icon::kShovel, Icon::kTree,      Icon::kShop,      Icon::kFence, Icon::kOffice,
+                                 Icon::kHire,   Icon::kCoins,     Icon::kMagnifier, Icon::kMegaphone, Icon::kVisitor};
+constexpr int kTopX[7] = {3, 33, 63, 93, 133, 163, 193};
+constexpr Icon kTopIcons[7] = {Icon::kExit, Icon::kSave, Icon::kLoad, Icon::kGear, Icon::kHide, Icon::kBalloon, Icon::kFlag};
+
+// Where the build palette's six numbers go (panel-relative), each after its label.
+struct Field {
+  int x, y;
+  Icon icon;
+};
+constexpr Field kFields[6] = {{42, 426, Icon::kDiamond}, {82, 426, Icon::kCoins}, {42, 437, Icon::kWrench},
+                              {82, 437, Icon::kHeart},   {42, 448, Icon::kPaw},   {82, 448, Icon::kPerson}};
+
+// The top bar: seven buttons and a long well for the engine's money and date text.
+void TopBar(Canvas& c, int y0, bool pressed) {
+  c.Rect(0, y0, kBarW, 30, PanelTexture);
+  c.Rect(0, y0 + 27, kBarW, 1, Shade(Hue::kWood, 3));
+  c.Rect(0, y0 + 28, kBarW, 2, Shade(Hue::kWood, 1));
+  for (int i = 0; i < 7; ++i) {
+    Button(c, kTopX[i], y0 + 3, 24, 24, pressed);
+    DrawIcon(c, kTopX[i] + 12 + pressed, y0 + 15 + pressed, kTopIcons[i], 0.72);
+  }
+  Well(c, 226, y0 + 4, kBarW - 230, 21, Shade(Hue::kLeaf, 0));
+}
+
+Canvas Panel(bool pressed) {
+  Canvas c(kPanelW, kPanelH);
+  c.Rect(3, 0, kPanelW - 3, kPanelH, PanelTexture);
+  c.Rect(3, 0, 2, kPanelH, Shade(Hue::kWood, 3));  // wooden edge towards the map
+  c.Rect(5, 0, 1, kPanelH, Shade(Hue::kWood, 1));
+  // Top 30 rows continue the top bar.
+  c.Rect(6, 0, kPanelW - 6, 30, PanelTexture);
+  c.Rect(3, 27, kPanelW - 3, 1, Shade(Hue::kWood, 3));
+  c.Rect(3, 28, kPanelW - 3, 2, Shade(Hue::kWood, 1));
+  // Research gauge groove beside the overview map.
+  Well(c, 7, 45, 5, 96, Shade(Hue::kLeaf, 0));
+  // The overview map's frame: the map itself is 100 x 100 at (15, 40).
+  Well(c, 13, 38, 104, 104, Shade(Hue::kLeaf, 0));
+  // Catalogue paging: next one, next four, previous one, previous four.
+  const int pageX[4] = {41, 61, 81, 101};
+  for (int i = 0; i < 4; ++i) {
+    Button(c, pageX[i], 148, 20, 21, false);
+    Icon arrow = i < 2 ? Icon::kArrowDown : Icon::kArrowUp;
+    int cx = pageX[i] + 10, cy = 158;
+    if (i % 2 == 0) {
+      DrawIcon(c, cx, cy, arrow, 0.55);
+    } else {
+      DrawIcon(c, cx, cy - 4, arrow, 0.42);
+      DrawIcon(c, cx, cy + 3, arrow, 0.42);
+    }
+  }
+  for (int i = 0; i < 10; ++i) {
+    int y = kToolY + kToolSize * i;
+    Button(c, kToolX, y, kToolSize, kToolSize, pressed);
+    DrawIcon(c, kToolX + 15 + pressed, y + 15 + pressed, kToolIcons[i]);
+  }
+  // The four palette rows (80 x 60 at x 41, y 170 + 60k) sit in one well.
+  Well(c, 40, 169, 82, 242, Shade(Hue::kLeaf, 0));
+  for (int k = 1; k < 4; ++k) c.Rect(41, 169 + 60 * k, 80, 1, Shade(Hue::kLeaf, 1));
+  // Name line and the six labelled numbers of the selected type.
+  Well(c, 40, 410, 82, 15, Shade(Hue::kLeaf, 0));
+  for (const Field& f : kFields) DrawIcon(c, f.x + 4, f.y + 5, f.icon, 0.45);
+  return c;
+}
+
+void GeneratePanel(Output& out) {
+  Canvas sheet(2 * kPanelW, kPanelH);
+  sheet.Blit(Panel(false), 0, 0);
+  sheet.Blit(Panel(true), kPanelW, 0);
+  sheet.Set(0, 200, kKey);
+  WriteBmp(out, "Toolbar2.bmp", sheet);
+}
+
+// A panda keeper's face: the mascot in the bottom-left corner.
+void Mascot(Canvas& c, int x, int y) {
+  c.Ellipse(x + 9, y + 9, 6, 6, Shade(Hue::kGrey, 0));
+  c.Ellipse(x + 31, y + 9, 6, 6, Shade(Hue::kGrey, 0));
+  c.Ellipse(x + 20, y + 22, 17, 15, [](int px, int py) { return Dithered(Hue::kSnow, 3.6 - (py % 40) * 0.02, px, py); });
+  c.Ellipse(x + 13, y + 20, 5, 6, Shade(Hue::kGrey, 0));
+  c.Ellipse(x + 27, y + 20, 5, 6, Shade(Hue::kGrey, 0));
+  c.Ellipse(x + 14, y + 19, 1.8, 2, kWhite);
+  c.Ellipse(x + 26, y + 19, 1.8, 2, kWhite);
+  c.Ellipse(x + 20, y + 28, 3, 2, Shade(Hue::kGrey, 0));
+  c.Line(x + 17, y + 32, x + 20, y + 33, Shade(Hue::kGrey, 0));
+  c.Line(x + 20, y + 33, x + 23, y + 32, Shade(Hue::kGrey, 0));
+  c.Ellipse(x + 9, y + 27, 3, 2, Shade(Hue::kPink, 3));
+  c.Ellipse(x + 31, y + 27, 3, 2, Shade(Hue::kPink, 3));
+  // Keeper's cap.
+  c.Polygon({{x + 6.0, y + 10.0}, {x + 20.0, y + 3.0}, {x + 34.0, y + 10.0}, {x + 34.0, y + 13.0}, {x + 6.0, y + 13.0}}, Shade(Hue::kTeal, 2));
+  c.Rect(x + 4, y + 12, 22, 2, Shade(Hue::kTeal, 1));
+  c.Outline(1);
+}
+
+void GenerateBars(Output& out) {
+  Canvas bar(kBarW, 130);
+  TopBar(bar, 0, false);
+  // Bottom bar (drawn at the screen's bottom 40 rows): mascot and status plate.
+  bar.Rect(46, 38, kBarW - 46, 32, PanelTexture);
+  bar.Rect(46, 38, kBarW - 46, 1, Shade(Hue::kWood, 3));
+  bar.Rect(46, 39, kBarW - 46, 1, Shade(Hue::kWood, 1));
+  Well(bar, 56, 41, 470, 24, Shade(Hue::kLeaf, 0));
+  Canvas mascot(44, 40);
+  Mascot(mascot, 2, 1);
+  bar.Blit(mascot, 1, 30);
+  bar.Blit(bar.Crop(0, 0, kBarW, 30), 0, 70);  // the game copies the top bar here too
+  TopBar(bar, 100, true);
+  bar.Set(0, 35, kKey);
+  WriteBmp(out, "Toolbar1.bmp", bar);
+  // The status line's own ground: the inside of the bottom well.
+  WriteBmp(out, "tx_bak.bmp", Canvas(460, 20, Shade(Hue::kLeaf, 0)));
+}
+
+// Digits 0..9 for the build palette: 6 x 9 cells side by side, key (0, 0).
+void GenerateDigits(Output& out) {
+  static const std::array<const char*, 10> kGlyphs = {
+      "0110100110011001100110010110", "0010011000100010001000100111", "0110100100010010010010001111",
+      "1110000100010110000100011110", "0010011010101010111100100010", "1111100011100001000110010110",
+      "0110100010001110100110010110", "1111000100010010010001000100", "0110100110010110100110010110",
+      "0110100110010111000100010110"};
+  Canvas c(60, 9);
+  for (int d = 0; d < 10; ++d)
+    for (int r = 0; r < 7; ++r)
+      for (int k = 0; k < 4; ++k)
+        if (kGlyphs[static_cast<size_t>(d)][r * 4 + k] == '1') c.Set(d * 6 + 1 + k, 1 + r, Shade(Hue::kYellow, r < 3 ? 4 : 3));
+  c.OutlineWith(Shade(Hue::kLeaf, 0));
+  c.Set(0, 0, kKey);
+  WriteBmp(out, "Digits.bmp", c);
+}
+
+void GenerateOverviewAndCache(Output& out) {
+  Canvas base(100, 100);
+  base.Clear([](int x, int y) { return (x % 10 == 0 || y % 10 == 0) ? Shade(Hue::kLeaf, 1) : Shade(Hue::kLeaf, 0); });
+  WriteBmp(out, "Min_MapBase.bmp", base);
+  WriteBmp(out, "minwak.bmp", Canvas(100, 100, Shade(Hue::kYellow, 4)));
+  // The map caches only give the surfaces their size; paletted keeps them small.
+  out.Write("Graphics/Sc640.bmp", EncodeBmp8(Canvas(640, 480, kBlack)));
+  out.Write("Graphics/Sc800.bmp", EncodeBmp8(Canvas(800, 600, kBlack)));
+}
+
+void GenerateScreen(Output& out) {
+  GeneratePanel(out);
+  GenerateBars(out);
+  GenerateDigits(out);
+  GenerateOverviewAndCache(out);
+}
+
+RegisterGenerator reg("44-art-ground-screen", &GenerateScreen);
+}  // namespace
