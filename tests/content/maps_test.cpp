@@ -6,6 +6,7 @@
 
 #include "content/content_folder.h"
 #include "data/map_file.h"
+#include "data/save_game.h"
 #include "platform/file_names.h"
 #include "shell/game.h"
 
@@ -170,6 +171,57 @@ TEST(ContentMaps, FreeMapsCoverEveryGroundSizeAndRegion) {
   EXPECT_EQ(populations, (std::set<int>{1, 2, 3, 4, 5}));
   EXPECT_LE(smallest, 20 * 20);
   EXPECT_EQ(largest, 51 * 51);
+}
+
+// A prepared starting zoo loads onto its map with the game's reader; every building
+// stands on clear land inside the simulated area, roads lead from the gate, and what
+// visitors use (enclosures, shops, benches, toilets, signs) stands beside a road.
+TEST(ContentMaps, StartingSavesLoadOntoTheirMapsWithAConnectedZoo) {
+  const Catalogue& c = GeneratedCatalogue().catalogue;
+  int saves = 0;
+  for (const auto& m : LoadAll("")) {
+    const std::string save = m->game->world.MapStartSave.str();
+    if (save.empty()) continue;
+    ++saves;
+    SCOPED_TRACE(m->name);
+    Game& g = *m->game;
+    g.folders.MapsDir = ContentFolder() / "Maps";
+    g.folders.MapSaveDir = ContentFolder() / "Map_Save";
+    const auto gate = FindGate(g.world);
+    IoResult r = LoadSavedGame(g, save, true);
+    ASSERT_TRUE(r.ok()) << r.error;
+    World& w = g.world;
+    ASSERT_EQ(FindGate(w), gate);
+    auto isRoad = [&](int x, int y) {
+      int t = IsOnMap(w, x, y) ? FindFacility(w, c, x, y) : -1;
+      return t >= 0 && c.BuildType[t].Kind == BuildKind::Road;
+    };
+    EXPECT_TRUE(isRoad(gate->first, gate->second - 1));
+    int buildings = 0;
+    for (int y = 0; y < w.MapHeight; ++y)
+      for (int x = 0; x < w.MapWidth; ++x) {
+        const int t = w.Cells[y][x].Type;
+        if (t < 0) continue;
+        ++buildings;
+        const int size = c.BuildType[t].Size;
+        EXPECT_GE(x, 1);
+        EXPECT_GE(y, 1);
+        EXPECT_LE(x + size - 1, w.MapWidth - 2);
+        EXPECT_LE(y + size - 1, w.MapHeight - 4);
+        const BuildTypeRecord& type = c.BuildType[t];
+        const bool visited =
+            type.Kind == BuildKind::Enclosure || type.Kind == BuildKind::Shop || type.Shape >= Shape::Bench73;
+        bool reachable = !visited;
+        for (int a = x; a < x + size; ++a)
+          for (int b = y; b < y + size; ++b) {
+            EXPECT_EQ(w.LandMap[b][a], 1) << a << "," << b;
+            reachable |= isRoad(a - 1, b) || isRoad(a + 1, b) || isRoad(a, b - 1) || isRoad(a, b + 1);
+          }
+        EXPECT_TRUE(reachable) << t << " at " << x << "," << y;
+      }
+    EXPECT_GE(buildings, 20);
+  }
+  EXPECT_GE(saves, 1);
 }
 
 }  // namespace

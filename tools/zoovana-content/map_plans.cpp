@@ -35,11 +35,11 @@ std::vector<MapPlan> MakePlans() {
     p.file = "Camp1.mdt";
     p.caption = "第一關　小鎮的動物園";
     p.text = "在人口眾多的小鎮郊外，開一家小小的動物園吧。先鋪好從大門出發的道路，蓋柵欄、買動物，"
-             "再設置廁所和長椅。三年之內讓動物園的魅力達到６００。";
+             "再設置廁所和長椅。三年之內讓動物園的魅力達到１０００。";
     p.pattern = "map_pat1.bmp";
     p.width = p.height = 26;
     p.money = 60000, p.levelCost = 30, p.economy = 4, p.population = 4;
-    p.goalYears = 3, p.goalAttraction = 600;
+    p.goalYears = 3, p.goalAttraction = 1000;
     p.available = Basics({kSummer, kWinter, kSouvenirs, kSmallStatues, kPonds, Both(kRabbit), Both(kGoat),
                           Small(kPenguin), Small(kKangaroo), Small(kZebra)});
     p.research = {kBrick, kFountain, Large(kPenguin), Small(kFlamingo)};
@@ -130,7 +130,7 @@ std::vector<MapPlan> MakePlans() {
   };
   const Free frees[] = {
       {"single_hill.mdt", "自由模式　山丘上的小動物園", "小小的山丘。景氣和人口都普通，適合慢慢經營。", "map_pat1.bmp", 18,
-       50000, 30, 3, 3, 2, 2, 61, ""},
+       50000, 30, 3, 3, 2, 2, 61, "single_hill"},
       {"single_savanna.mdt", "自由模式　大草原", "廣闊的大草原。景氣非常好，但附近幾乎沒有人住。", "map_pat2.bmp", 36,
        80000, 40, 5, 1, 6, 10, 67, ""},
       {"single_snow.mdt", "自由模式　雪原都市", "人口很密集的北方都市旁的雪原。只是景氣非常蕭條。", "map_pat3.bmp", 30,
