@@ -27,7 +27,7 @@ struct Mood {
 // Spring meadow, dry savanna, winter.
 const Mood kMoods[] = {
     {"map_pat1.bmp", Terrain::kGrass, Terrain::kMeadow, Terrain::kSoil, Terrain::kMoss, Hue::kGrass, Hue::kYellow, Hue::kPurple,
-     TreeKind::kBroadleaf, TreeKind::kPine, Hue::kGrey, false, false, false},
+     TreeKind::kBroadleaf, TreeKind::kPine, Hue::kGrey, false, true, true},
     {"map_pat2.bmp", Terrain::kDryGrass, Terrain::kSand, Terrain::kRedSoil, Terrain::kGrass, Hue::kGrass, Hue::kRed, Hue::kYellow,
      TreeKind::kAcacia, TreeKind::kPalm, Hue::kSand, false, true, true},
     {"map_pat3.bmp", Terrain::kSnow, Terrain::kFrostGrass, Terrain::kSoil, Terrain::kIce, Hue::kSnow, Hue::kRed, Hue::kWater,
