@@ -44,8 +44,9 @@ constexpr FixedEntry kFixedRest[] = {
 
 bool LoadPicture(const Game& game, const std::string& file, int keyX, int keyY, Surface& out) {
   out.Release();
-  auto path = ResolveFile(game.folders.GraphicsDir, file);
-  if (!path || !LoadBmp(*path, out)) {
+  auto path = file.empty() ? std::nullopt : ResolveFile(game.folders.GraphicsDir, file);
+  std::error_code ec;
+  if (!path || !std::filesystem::is_regular_file(*path, ec) || !LoadBmp(*path, out)) {
     out.Release();
     return false;
   }
@@ -176,7 +177,11 @@ const Surface& LoadAnimalSheet(Game& game, int species, bool young) {
 
 const Surface& LoadHelicopter(Game& game) { return LoadLazy(game, game.view.surfaces.helicopter, "HEri.Bmp"); }
 
-const Surface& LoadDigits(Game& game) { return LoadLazy(game, game.view.surfaces.digits, "suuji.bmp"); }
+const Surface& LoadDigits(Game& game) { return LoadLazy(game, game.view.surfaces.digits, "Digits.bmp"); }
+
+const Surface& LoadOverviewColors(Game& game) {
+  return LoadLazy(game, game.view.surfaces.overviewColors, "MinColor.bmp");
+}
 
 const Surface& LoadEventPicture(Game& game, int kind) {
   static constexpr const char* kFiles[kEventPictures] = {"UFO.Bmp", "inseki.Bmp", "inseki2.Bmp", "UFO2.Bmp"};

@@ -29,7 +29,7 @@ struct SurfaceSet {
   std::array<LazySurface, kBuildTypes> buildings, paletteIcons;
   std::array<LazySurface, kPersonLooks> personSheets;
   std::array<LazySurface, kMaxAnimalTypes + 2> adultSheets, youngSheets;
-  LazySurface helicopter, digits;
+  LazySurface helicopter, digits, overviewColors;
   std::array<LazySurface, kEventPictures> eventPictures;
 };
 
@@ -50,6 +50,8 @@ const Surface& LoadAnimalSheet(Game& game, int species, bool young);
 const Surface& LoadHelicopter(Game& game);
 // The build palette's digit pictures.
 const Surface& LoadDigits(Game& game);
+// The overview map's colour samples, 2 x 2 each, side by side.
+const Surface& LoadOverviewColors(Game& game);
 const Surface& LoadEventPicture(Game& game, int kind);
 
 // The young sheet's file: "lion.bmp" -> "lion2.BMP".

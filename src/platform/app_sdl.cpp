@@ -6,6 +6,7 @@
 #include "shell/game.h"
 #include "shell/input.h"
 #include "shell/modes.h"
+#include "view/render.h"
 
 namespace {
 
@@ -193,7 +194,11 @@ void App::LoadEffect(const std::string& file, int slot) { sound_.LoadEffect(file
 void App::PlayMusic(const std::string& file) { sound_.PlayMusic(file, true); }
 void App::StopMusic() { sound_.StopMusic(); }
 
-void App::RenderFrame(Game&, int) { display_.Flip(); }
+void App::RenderFrame(Game& game, int kind) {
+  if (::RenderFrame(game, kind, display_.Back())) display_.Flip();
+}
+
+const Surface* App::BackBuffer() { return &display_.Back(); }
 
 void App::LeaveGameScreen(Game&) { SetDisplayMode(false); }
 

@@ -34,6 +34,7 @@ class App : public Presentation {
   void PlayMusic(const std::string& file) override;
   void StopMusic() override;
   void RenderFrame(Game& game, int kind) override;
+  const Surface* BackBuffer() override;
   void PumpMessages(int count) override;
   void Wait(int milliseconds) override;
   void LeaveGameScreen(Game& game) override;

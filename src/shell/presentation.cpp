@@ -27,3 +27,10 @@ void Presentation::RunWindow(Game& game, int mode) {
 }
 
 const Surface* Presentation::BackBuffer() { return nullptr; }
+
+void Presentation::ShowOptionsFromGame(Game&) {}
+
+void Presentation::WindowPress(Game&, int, int, int) {}
+
+void Presentation::EnterGameScreen(Game&) {}
+void Presentation::Present(const Surface&) {}

@@ -32,6 +32,11 @@ class Presentation {
   virtual void PumpMessages(int count);
   virtual void Wait(int milliseconds);
 
+  // Entering a game: the display switches to the in-game size from the settings.
+  virtual void EnterGameScreen(Game& game);
+  // Shows a picture composed by the rules at once (the loading screen).
+  virtual void Present(const Surface& picture);
+
   // Leaving a game: back to the front-end display size, game pictures released.
   virtual void LeaveGameScreen(Game& game);
   // The screen after a game: the film named by MovieNo, or the main menu when 0.
@@ -39,6 +44,12 @@ class Presentation {
 
   // The system pointer: 1 normal arrow, 6 busy, 7 empty (the game draws its own).
   virtual void SetPointer(int cursorNumber);
+
+  // A pointer press while a window is open (GameMode 2..24), for that window.
+  virtual void WindowPress(Game& game, int x, int y, int button);
+
+  // The options screen opened from the game; returns when it closes.
+  virtual void ShowOptionsFromGame(Game& game);
 
   // Text on surfaces; headless it draws nothing.
   virtual TextRenderer& Text() { return headlessText_; }

@@ -171,6 +171,8 @@ bool DirectorOfficeExists(const World& world) {
 void PlacementPreview(Game& game) {
   ViewState& v = game.view;
   v.outline.shown = false;
+  // Off the map nothing is priced: the last cell's price must not linger.
+  v.CostText = "0";
   if (v.ToolMode < 1 || v.ToolMode > 5 || v.CursorCellX == -1 || v.CursorCellY == -1) return;
   if (v.MouseX >= MapViewRight(game)) return;
   if (v.ToolMode == 1) PreviewLevel(game);

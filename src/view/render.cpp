@@ -10,6 +10,42 @@ Rect MapViewRect(const Game& game) {
   return {0, kTopBar + half, MapViewRight(game), ScreenHeight(game) - kTopBar - 2 * half};
 }
 
+namespace {
+
+// The block rows and columns a rectangle covers, clipped to the tracked area.
+struct BlockSpan {
+  int x0, x1, y0, y1;
+  bool empty() const { return x0 > x1 || y0 > y1; }
+};
+
+BlockSpan Blocks(Rect r, int block, int rows) {
+  auto clampTo = [](int v, int hi) { return v < 0 ? 0 : v > hi ? hi : v; };
+  if (r.w <= 0 || r.h <= 0 || r.x + r.w <= 0 || r.y + r.h <= 0) return {1, 0, 1, 0};
+  return {clampTo(r.x / block, 63), clampTo((r.x + r.w - 1) / block, 63), clampTo(r.y / block, rows - 1),
+          clampTo((r.y + r.h - 1) / block, rows - 1)};
+}
+
+uint64_t Bits(const BlockSpan& b) {
+  uint64_t hi = b.x1 >= 63 ? ~uint64_t{0} : (uint64_t{1} << (b.x1 + 1)) - 1;
+  return hi & ~((uint64_t{1} << b.x0) - 1);
+}
+
+}  // namespace
+
+void FrameTarget::Mark(Rect r) {
+  BlockSpan b = Blocks(r, kBlock, static_cast<int>(moved_.size()));
+  if (b.empty()) return;
+  for (int y = b.y0; y <= b.y1; ++y) moved_[y] |= Bits(b);
+}
+
+bool FrameTarget::Touched(Rect r) const {
+  BlockSpan b = Blocks(r, kBlock, static_cast<int>(moved_.size()));
+  if (b.empty()) return false;
+  for (int y = b.y0; y <= b.y1; ++y)
+    if (moved_[y] & Bits(b)) return true;
+  return false;
+}
+
 bool FrameDue(ViewState& v, const Clock& c) {
   bool due;
   if (c.FastForward == 0) {
@@ -46,6 +82,7 @@ bool RenderFrame(Game& game, int kind, Surface& screen) {
   if (game.view.ShowBalloons) DrawBalloons(t);
   DrawBus(t);
   DrawWeather(t);
+  DrawSkyObjects(t);
   ShakeAndLetterbox(t);
   DrawPanel(t);
   DrawFps(game, screen, true);

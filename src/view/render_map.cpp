@@ -7,6 +7,7 @@
 #include "view/render_parts.h"
 #include "view/screen_layout.h"
 #include "view/sprite_layout.h"
+#include "view/sprite_sheets.h"
 
 namespace {
 
@@ -30,6 +31,30 @@ struct PeopleIndex {
       next[i] = head[p.CellY][p.CellX];
       head[p.CellY][p.CellX] = static_cast<int16_t>(i);
     }
+  }
+};
+
+// Which building covers each cell this frame: its type and the cell's place in its
+// footprint. Footprints never overlap, so one pass over the origins finds them all.
+struct Coverage {
+  Grid<int16_t> type;
+  Grid<int8_t> a, b;
+
+  void Build(const Game& game) {
+    const World& w = game.world;
+    for (auto& row : type) row.fill(-1);
+    for (int y0 = 0; y0 < w.MapHeight; ++y0)
+      for (int x0 = 0; x0 < w.MapWidth; ++x0) {
+        int t = w.Cells[y0][x0].Type;
+        if (t < 0 || t >= kBuildTypes) continue;
+        int size = game.catalogue.BuildType[t].Size;
+        for (int dy = 0; dy < size && y0 + dy < w.MapHeight; ++dy)
+          for (int dx = 0; dx < size && x0 + dx < w.MapWidth; ++dx) {
+            type[y0 + dy][x0 + dx] = static_cast<int16_t>(t);
+            a[y0 + dy][x0 + dx] = static_cast<int8_t>(dx);
+            b[y0 + dy][x0 + dx] = static_cast<int8_t>(dy);
+          }
+      }
   }
 };
 
@@ -72,34 +97,37 @@ void DrawFigures(FrameTarget& t, int type, int x0, int y0) {
   const Facility& f = g.world.Cells[y0][x0];
   ScreenPoint p = PictureOrigin(g, x0, y0, bt.Size);
   SurfaceSet& ss = g.view.surfaces;
+  int left = 0, top = 0;
   if (bt.Kind == BuildKind::Enclosure && bt.AnimalKind >= 0 && bt.AnimalKind < kMaxAnimalTypes) {
     const auto& at = g.catalogue.AnimalType[bt.AnimalKind];
     for (int i = 0; i < std::min<int>(f.AnimalCount, kMaxAnimals); ++i) {
-      const Surface& sheet = LoadAnimalSheet(g, bt.AnimalKind, f.AnimalAge[i] < 7);
-      int ax = p.x + f.AnimalX[i] - at.FrameWidth / 2, ay = p.y + f.AnimalY[i] - at.FrameHeight;
-      t.screen.Draw(ax, ay, FigureFrame(f.AnimalDir[i], f.AnimalScript[i], at.FrameWidth, at.FrameHeight), sheet, true);
-      MaybeCall(g, at, f.AnimalAction[i], ax, ay);
+      bool young = f.AnimalAge[i] < 7;
+      const Surface& sheet = LoadAnimalSheet(g, bt.AnimalKind, young);
+      FigurePose pose{f.AnimalDir[i], f.AnimalAction[i], f.AnimalScript[i], false, !young || at.TextsB[0] != "non"};
+      FigureTopLeft(p.x + f.AnimalX[i], p.y + f.AnimalY[i], at.FrameWidth, at.FrameHeight, left, top);
+      t.Sprite(left, top, FigureFrame(pose, at.FrameWidth, at.FrameHeight), sheet);
+      MaybeCall(g, at, f.AnimalAction[i], p.x + f.AnimalX[i], p.y + f.AnimalY[i]);
     }
   }
   if (bt.Kind != BuildKind::Enclosure && bt.Kind != BuildKind::Shop) return;
   bool keeper = bt.Kind == BuildKind::Enclosure;
-  const auto& fig = g.catalogue.AnimalType[keeper ? kKeeperFigure : kClerkFigure];
+  constexpr int w = sheets::kStaffFigureWidth, h = sheets::kStaffFigureHeight;
   for (int j = 0; j < std::min<int>(f.StaffCount, kMaxStaff); ++j) {
     const Surface& sheet = keeper ? (j == 0 ? ss.keeper : ss.keeper2) : ss.clerk;
-    t.screen.Draw(p.x + f.StaffX[j] - fig.FrameWidth / 2, p.y + f.StaffY[j] - fig.FrameHeight,
-                  FigureFrame(f.StaffDir[j], f.StaffScript[j], fig.FrameWidth, fig.FrameHeight), sheet, true);
+    FigurePose pose{f.StaffDir[j], f.StaffAction[j], f.StaffScript[j], true, true};
+    FigureTopLeft(p.x + f.StaffX[j], p.y + f.StaffY[j], w, h, left, top);
+    t.Sprite(left, top, FigureFrame(pose, w, h), sheet);
   }
 }
 
 int ConstructionStage(int left) { return left >= 600 ? 0 : left >= 400 ? 1 : left >= 200 ? 2 : 3; }
 
-void DrawFacilityPart(FrameTarget& t, int type, int x, int y, ScreenPoint s) {
+// The facility piece of footprint cell (a, b) of the building at (x0, y0).
+void DrawFacilityPart(FrameTarget& t, int type, int a, int b, int x0, int y0, ScreenPoint s) {
   Game& g = t.game;
-  World& w = g.world;
   const auto& bt = g.catalogue.BuildType[type];
-  int a = -w.FoundDX, b = -w.FoundDY, size = bt.Size;
-  int x0 = x + w.FoundDX, y0 = y + w.FoundDY;
-  const Facility& f = w.Cells[y0][x0];
+  int size = bt.Size;
+  const Facility& f = g.world.Cells[y0][x0];
   SurfaceSet& ss = g.view.surfaces;
   if (g.view.HideBuildings) {
     if (t.full) t.Static(s.x, s.y, ss.plate.Bounds(), ss.plate);
@@ -107,23 +135,25 @@ void DrawFacilityPart(FrameTarget& t, int type, int x, int y, ScreenPoint s) {
   }
   const Surface& pic = LoadBuildPicture(g, type);
   bool building = f.ConstructionLeft >= 1;
+  int frames = std::max<int>(1, bt.FrameCount);
   if (bt.Kind == BuildKind::Road && size == 1) {
     if (t.full) t.Static(s.x, s.y, pic.Bounds(), pic);
   } else {
     bool back = a == 0 || b == 0;
     bool front = a == size - 1 || b == size - 1;
-    if (back || t.full || (front && building)) {
-      int frames = std::max<int>(1, bt.FrameCount);
+    // A back-edge piece is laid again over what moved behind it; when nothing did,
+    // the cache already holds it (unless it animates).
+    bool backAgain = back && (frames >= 2 || building || t.Touched(Rect{s.x, s.y, kTileWidth, kTileHeight}));
+    if (t.full || backAgain || (front && building)) {
       int frameH = frames >= 2 ? static_cast<int>(std::lround(static_cast<double>(pic.Height()) / frames)) : 0;
       int frame = frames >= 2 ? static_cast<int>(f.AnimPhase) % frames : 0;
       t.Static(s.x, s.y, Rect{kHalfW * (size - 1 - b + a), kHalfH * (a + b) + frame * frameH, kTileWidth, kTileHeight},
                pic);
-      if (building) {
-        int row = a == 0 ? 0 : b == 0 ? 1 : a <= b ? 0 : 1;
-        t.Static(s.x, s.y,
-                 Rect{kTileWidth * ConstructionStage(f.ConstructionLeft), kTileHeight * row, kTileWidth, kTileHeight},
-                 ss.construction);
-      }
+      // Scaffolding along the back edges: row 0 on the up-left edge, row 1 on the up-right.
+      Rect stage{kTileWidth * ConstructionStage(f.ConstructionLeft), 0, kTileWidth, kTileHeight};
+      if (building && a == 0) t.Static(s.x, s.y, stage, ss.construction);
+      stage.y = kTileHeight;
+      if (building && b == 0) t.Static(s.x, s.y, stage, ss.construction);
     }
   }
   if (a == size - 1 && b == size - 1 && !building) DrawFigures(t, type, x0, y0);
@@ -155,16 +185,20 @@ void DrawPerson(FrameTarget& t, const Person& p, bool escapee, ScreenPoint s, co
   if (escapee) {
     if (p.Activity == 5 || p.Look < 0 || p.Look >= kMaxAnimalTypes) return;
     const auto& at = g.catalogue.AnimalType[p.Look];
-    const Surface& sheet = LoadAnimalSheet(g, p.Look, p.EscAge <= 6);
-    int fx = box.x + kPersonW / 2 - at.FrameWidth / 2, fy = box.y + kPersonH - at.FrameHeight;
-    t.screen.Draw(fx, fy, FigureFrame(p.Dir, p.Frame, at.FrameWidth, at.FrameHeight), sheet, true);
+    bool young = p.EscAge <= 6;
+    const Surface& sheet = LoadAnimalSheet(g, p.Look, young);
+    // Roaming walks; attacking plays the first action.
+    FigurePose pose{p.Dir, p.Activity == 8 ? 3 : 0, p.Frame, false, !young || at.TextsB[0] != "non"};
+    int left = 0, top = 0;
+    FigureTopLeft(box.x + sheets::kPersonFeetX, box.y + sheets::kPersonFeetY, at.FrameWidth, at.FrameHeight, left, top);
+    t.Sprite(left, top, FigureFrame(pose, at.FrameWidth, at.FrameHeight), sheet);
     return;
   }
   if (p.Kind == 1 && p.Activity == 21) {
-    const Surface& dead = g.view.surfaces.dead;
-    t.screen.Draw(box.x + kPersonW / 2 - dead.Width() / 2, box.y + kPersonH - dead.Height(), dead, true);
+    t.Sprite(box.x, box.y, Rect{sheets::PersonColumn(p.Frame) * kPersonW, 0, kPersonW, kPersonH},
+             g.view.surfaces.dead);
   } else {
-    t.screen.Draw(box.x, box.y, PersonFrame(p), WalkerSheet(g, p), true);
+    t.Sprite(box.x, box.y, PersonFrame(p), WalkerSheet(g, p));
   }
 }
 
@@ -183,7 +217,7 @@ void DrawPeople(FrameTarget& t, const PeopleIndex& index, int x, int y, ScreenPo
     DrawPerson(t, p, here[k] >= kWalkerSlots, s, view);
     if (v.TrackingOn && here[k] == v.TrackedVisitor) {
       Rect box = PersonBox(p, s.x, s.y);
-      t.screen.Draw(box.x + kPersonW / 2 - 25, box.y - 40, v.surfaces.personMarker, true);
+      t.Sprite(box.x + kPersonW / 2 - 25, box.y - 40, v.surfaces.personMarker);
     }
   }
 }
@@ -201,12 +235,13 @@ void DrawGate(FrameTarget& t) {
     if (v.GatePhase >= 3.0) v.GatePhase = 0.0;
   }
   ScreenPoint s = CellToScreen(g, v.GateX, v.GateY);
-  t.screen.Draw(s.x, s.y, Rect{0, frame * frameH, gate.Width(), frameH}, gate, true);
+  t.Sprite(s.x, s.y, Rect{0, frame * frameH, gate.Width(), frameH}, gate);
   ScreenPoint sign = CellToScreen(g, v.GateX - 1, v.GateY);
-  t.screen.Draw(sign.x, sign.y, v.surfaces.gateSign, true);
+  t.Sprite(sign.x, sign.y, v.surfaces.gateSign);
 }
 
-// The overview's colour for a cell: four facility classes, three kinds of ground.
+// The overview's colour sample for a cell: road, shop, enclosure, other building,
+// then ground, obstacle and paving by the tile number.
 int OverviewClass(Game& g, int type, int x, int y) {
   if (type >= 0) {
     switch (g.catalogue.BuildType[type].Kind) {
@@ -216,24 +251,30 @@ int OverviewClass(Game& g, int type, int x, int y) {
       default: return 3;
     }
   }
-  int land = g.world.LandMap[y][x];
-  if (land == 3) return 0;
-  if (land == 2 || land == 4) return 6;
-  return g.world.TileMap[y][x] / 8 == 0 ? 4 : 5;
+  int tile = g.world.TileMap[y][x];
+  if ((tile >= 32 && tile <= 47) || tile == 63 || tile == 71) return 5;
+  if (tile >= 48 && tile <= 54) return 6;
+  return 4;
+}
+
+Color16 OverviewColor(Game& g, int cls) {
+  static constexpr Color16 kFallback[7] = {Rgb565(200, 190, 170), Rgb565(230, 80, 60), Rgb565(150, 100, 50),
+                                           Rgb565(90, 120, 220),  Rgb565(90, 170, 70), Rgb565(40, 80, 40),
+                                           Rgb565(120, 120, 120)};
+  const Surface& strip = LoadOverviewColors(g);
+  return strip.Width() >= 2 * (cls + 1) ? strip.Pixel(2 * cls, 0) : kFallback[cls];
 }
 
 void PlotOverview(FrameTarget& t, int type, int x, int y) {
   Game& g = t.game;
-  static constexpr Color16 kColors[7] = {Rgb565(200, 190, 170), Rgb565(230, 80, 60),  Rgb565(150, 100, 50),
-                                         Rgb565(90, 120, 220),  Rgb565(90, 170, 70),  Rgb565(60, 130, 60),
-                                         Rgb565(40, 80, 40)};
   int cls = OverviewClass(g, type, x, y);
   int code = (g.world.TileMap[y][x] & 0xFFFF) * 8 + cls;
   int32_t& memo = g.view.overviewPlotted[y][x];
   if (memo == code && !t.full) return;
   memo = code;
-  int mx = (kOverviewSize - 2 * g.world.MapWidth) / 2, my = (kOverviewSize - 2 * g.world.MapHeight) / 2;
-  g.view.surfaces.overviewBase.FillRect(Rect{mx + 2 * x, my + 2 * y, 2, 2}, kColors[cls]);
+  int mx = RoundHalfEven((kOverviewSize - 2.0 * g.world.MapWidth) / 2);
+  int my = RoundHalfEven((kOverviewSize - 2.0 * g.world.MapHeight) / 2);
+  g.view.surfaces.overviewBase.FillRect(Rect{mx + 2 * x, my + 2 * y, 2, 2}, OverviewColor(g, cls));
 }
 
 }  // namespace
@@ -243,30 +284,32 @@ void DrawMap(FrameTarget& t) {
   World& w = g.world;
   ViewState& v = g.view;
   static PeopleIndex index;
+  static Coverage cover;
   index.Build(g);
+  cover.Build(g);
   Rect view = MapViewRect(g);
   int gateLastX = v.GateX + v.GateCells - 1;
   for (int x = 0; x < w.MapWidth; ++x)
     for (int y = 0; y < w.MapHeight; ++y) {
       ScreenPoint s = CellToScreen(g, x, y);
-      int type = FindFacility(g.world, g.catalogue, x, y);
+      int type = cover.type[y][x];
       if (IsVisible(g, s.x, s.y)) {
         if (type < 0) {
           if (t.full) DrawGround(t, x, y, s);
         } else {
-          DrawFacilityPart(t, type, x, y, s);
+          int a = cover.a[y][x], b = cover.b[y][x];
+          DrawFacilityPart(t, type, a, b, x - a, y - b, s);
         }
         if (t.full) DrawLitter(t, x, y, s);
         DrawPeople(t, index, x, y, s, view);
         int coin = w.CellAnim[y][x];
-        if (coin >= 0) t.screen.Draw(s.x, s.y - 20, Rect{0, 50 * coin, kTileWidth, 50}, v.surfaces.money, true);
+        if (coin >= 0) t.Sprite(s.x, s.y - 20, Rect{0, 50 * coin, kTileWidth, 50}, v.surfaces.money);
       }
       if (v.GateX >= 0 && y == v.GateY && x == gateLastX) DrawGate(t);
       double& effect = w.CellEffect[y][x];
       if (effect >= 0) {
         if (IsVisible(g, s.x, s.y))
-          t.screen.Draw(s.x, s.y, Rect{kTileWidth * static_cast<int>(effect), 0, kTileWidth, kTileHeight},
-                        v.surfaces.dust, true);
+          t.Sprite(s.x, s.y, Rect{kTileWidth * static_cast<int>(effect), 0, kTileWidth, kTileHeight}, v.surfaces.dust);
         effect += 0.5;
         if (effect >= 10) effect = -1;
       }

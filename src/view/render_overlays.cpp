@@ -8,6 +8,7 @@
 #include "view/geometry.h"
 #include "view/render_parts.h"
 #include "view/sprite_layout.h"
+#include "view/sprite_sheets.h"
 
 namespace {
 
@@ -95,6 +96,36 @@ void DrawBus(FrameTarget& t) {
   int frame = std::clamp(static_cast<int>(z.BusFrame), 0, 3);
   t.screen.Draw(z.BusX - t.game.view.ScrollX, z.BusY - t.game.view.ScrollY, Rect{0, frame * frameH, bus.Width(), frameH},
                 bus, true);
+}
+
+namespace {
+
+// A flying thing at map pixel (x, y), taken like a cell's tile corner: the bottom
+// centre of its frame (the helicopter's hook, the saucer's beam, the falling tip)
+// comes down on the centre of that tile's ground.
+void DrawFlying(FrameTarget& t, const Surface& sheet, int column, int row, int w, int h, int x, int y) {
+  const ViewState& v = t.game.view;
+  int left = x - v.ScrollX + kTileWidth / 2 - w / 2;
+  int top = y - v.ScrollY + kTileBase + (kTileHeight - kTileBase) / 2 - h;
+  t.screen.Draw(left, top, Rect{column * w, row * h, w, h}, sheet, true);
+}
+
+}  // namespace
+
+void DrawSkyObjects(FrameTarget& t) {
+  Game& g = t.game;
+  const Zoo& z = g.zoo;
+  if (z.HeliActive) {
+    DrawFlying(t, LoadHelicopter(g), ((z.HeliRotor % sheets::kHeliFrames) + sheets::kHeliFrames) % sheets::kHeliFrames,
+               z.HeliState == 1 ? 1 : 0, sheets::kHeliWidth, sheets::kHeliHeight, z.HeliX, z.HeliY);
+  }
+  if (z.SkyActive && g.settings.Saigai && z.SkyLook >= 0 && z.SkyLook < kEventPictures) {
+    bool saucer = z.SkyKind == 11;
+    int frame = static_cast<int>(z.SkyFrame) % sheets::kSkyFrames;
+    DrawFlying(t, LoadEventPicture(g, z.SkyLook), frame, saucer && z.SkyState >= 2 ? 1 : 0,
+               saucer ? sheets::kUfoWidth : sheets::kFallingWidth, saucer ? sheets::kUfoHeight : sheets::kFallingHeight,
+               z.SkyX, z.SkyY);
+  }
 }
 
 void DrawWeather(FrameTarget& t) {

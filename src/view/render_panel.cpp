@@ -12,9 +12,8 @@
 namespace {
 
 constexpr Color16 kWhite = Rgb565(255, 255, 255);
-constexpr Color16 kHighlight = Rgb565(255, 230, 60);
 
-void DrawFrame(Surface& s, Rect r, Color16 c) {
+void DrawBox(Surface& s, Rect r, Color16 c) {
   s.FillRect(Rect{r.x, r.y, r.w, 1}, c);
   s.FillRect(Rect{r.x, r.y + r.h - 1, r.w, 1}, c);
   s.FillRect(Rect{r.x, r.y, 1, r.h}, c);
@@ -48,17 +47,9 @@ void DrawPalette(Game& g, Surface& screen) {
   }
   if (v.SelectedType < 0) return;
   const auto& bt = g.catalogue.BuildType[v.SelectedType];
-  TextRenderer& text = g.ui->Text();
-  text.Draw(screen, w - 83, 411, bt.Name.str(), TextStyle{"新細明體", 12, kWhite, false});
-  // Two columns of three: size, price, upkeep; attraction, animals, staff.
-  static constexpr const char* kLabels[6] = {"大小", "價格", "維持", "魅力", "動物", "人員"};
+  g.ui->Text().Draw(screen, w - 83, 411, bt.Name.str(), TextStyle{"新細明體", 12, kWhite, false});
   const int values[6] = {bt.Size, bt.Price, bt.Upkeep, bt.AttractionPoints, bt.MaxAnimals, bt.StaffSlots};
-  TextStyle label{"新細明體", 10, Rgb565(200, 220, 255), false};
-  for (int i = 0; i < 6; ++i) {
-    int x = w - 83 + (i / 3) * 42, y = 426 + (i % 3) * 13;
-    text.Draw(screen, x, y, kLabels[i], label);
-    DrawNumber(g, screen, x + 20, y, values[i]);
-  }
+  for (int i = 0; i < 6; ++i) DrawNumber(g, screen, w - kToolbarWidth + kFieldX[i], kFieldY[i], values[i]);
 }
 
 void DrawOverview(Game& g, Surface& screen) {
@@ -72,25 +63,36 @@ void DrawOverview(Game& g, Surface& screen) {
   int fx = left + mx + RoundHalfEven(2.0 * g.world.MapWidth / z.MapPixelWidth * v.ScrollX);
   int fy = kOverviewY + my + RoundHalfEven(2.0 * g.world.MapHeight / z.MapPixelHeight * v.ScrollY);
   Color16 c = v.surfaces.viewRect.Empty() ? kWhite : v.surfaces.viewRect.Pixel(0, 0);
-  DrawFrame(screen, Rect{fx, fy, z.OverviewFrameWidth, z.OverviewFrameHeight}, c);
+  DrawBox(screen, Rect{fx, fy, z.OverviewFrameWidth, z.OverviewFrameHeight}, c);
 }
 
-void DrawTopBar(Game& g, Surface& screen) {
+void DrawBars(Game& g, Surface& screen) {
   const SurfaceSet& s = g.view.surfaces;
   int w = ScreenWidth(g), h = ScreenHeight(g);
-  screen.Draw(0, 0, Rect{0, 0, w, kTopBar}, s.toolbar1, false);
-  screen.Draw(0, h - 40, Rect{0, 30, 48, 40}, s.toolbar1, true);
-  // Money and date beside the top bar's buttons.
+  screen.Draw(0, 0, Rect{0, 0, w - kToolbarWidth, kTopBar}, s.toolbar1, true);
+  screen.Draw(0, h - kBottomBarH, Rect{0, kTopBar, w - kToolbarWidth, kBottomBarH}, s.toolbar1, true);
   const Clock& c = g.clock;
-  std::string line = "資金:" + std::to_string(g.zoo.Money) + "   " + std::to_string(c.Year) + "年" +
+  std::string line = "資金: " + std::to_string(g.zoo.Money) + "      " + std::to_string(c.Year) + "年" +
                      std::to_string(c.Month) + "月" + std::to_string(c.Day) + "日";
-  g.ui->Text().Draw(screen, 232, 8, line, TextStyle{"新細明體", 14, kWhite, false});
+  g.ui->Text().Draw(screen, kMoneyX, 8, line, TextStyle{"新細明體", 14, kWhite, false});
+}
+
+// A pressed button shows its picture from the pressed copy of the bar.
+void DrawPressed(Game& g, Surface& screen, int i) {
+  const SurfaceSet& s = g.view.surfaces;
+  Rect r = ToolbarButtonRect(g, i);
+  if (kToolbar[i].topBar) {
+    screen.Draw(r.x, r.y, Rect{r.x, r.y + 100, r.w, r.h}, s.toolbar1, true);
+  } else {
+    int left = ScreenWidth(g) - kToolbarWidth;
+    screen.Draw(r.x, r.y, Rect{r.x - left + kToolbarWidth, r.y, r.w, r.h}, s.toolbar2, true);
+  }
 }
 
 void DrawStatus(Game& g, Surface& screen) {
   const ViewState& v = g.view;
   int h = ScreenHeight(g);
-  screen.Draw(kStatusX - 5, h - kStatusFromBottom - 2, v.surfaces.statusBar, false);
+  screen.Draw(kStatusX - 2, h - kStatusFromBottom - 2, v.surfaces.statusBar, false);
   TextRenderer& text = g.ui->Text();
   text.Draw(screen, kStatusX, h - kStatusFromBottom, v.HintText, TextStyle{"新細明體", 14, kWhite, false});
   bool overMap = v.MouseX < MapViewRight(g) && v.MouseY >= kTopBar;
@@ -117,10 +119,10 @@ void DrawPanel(FrameTarget& t) {
   const ViewState& v = g.view;
   DrawFastForward(g, screen);
   int left = ScreenWidth(g) - kToolbarWidth;
-  screen.Draw(left, 0, v.surfaces.toolbar2, true);
-  DrawTopBar(g, screen);
-  for (int i = 0; i < kToolbarButtons; ++i)
-    if (v.ToolHighlight[i]) DrawFrame(screen, ToolbarButtonRect(g, i), kHighlight);
+  screen.Draw(left, 0, Rect{0, 0, kToolbarWidth, ScreenHeight(g)}, v.surfaces.toolbar2, true);
+  DrawBars(g, screen);
+  for (int i = 0; i < kToolbarButtons && i < static_cast<int>(v.ToolHighlight.size()); ++i)
+    if (v.ToolHighlight[i]) DrawPressed(g, screen, i);
   DrawPalette(g, screen);
   DrawOverview(g, screen);
   DrawStatus(g, screen);

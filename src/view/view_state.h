@@ -26,6 +26,12 @@ struct ViewState {
   int32_t FollowCounter = 0;
   uint8_t VisitorInfoOn = 0;
 
+  // What the windows opened from the map work on: the building's origin cell, the
+  // visitor's slot, and whether the file window saves (else loads).
+  int32_t SelectedX = -1, SelectedY = -1;
+  int32_t SelectedVisitor = -1;
+  bool FileWindowSaves = false;
+
   // Scrolling, in map pixels.
   int32_t ScrollX = 0, ScrollY = 0;
   int32_t ScrollVX = 0, ScrollVY = 0;

@@ -122,7 +122,7 @@ Fill TerrainFill(Terrain t, int side, uint32_t seed) {
       case Terrain::kMud: {
         // Puddles need not repeat: mud only floors enclosures, never tiles.
         double wet = ValueNoise(g.a * 3.1, g.b * 3.1, seed + 9);
-        if (wet > 0.8) return Dithered(Hue::kWater, 1.2 + 4 * (wet - 0.8) + (grain > 0.95 ? 1 : 0), x, y);
+        if (wet > 0.8) return Dithered(Hue::kTeal, 0.4 + 5 * (wet - 0.8) + (grain > 0.95 ? 1 : 0), x, y);  // murky puddles
         if (wet > 0.76) return Shade(Hue::kSoil, 0);
         return Dithered(Hue::kSoil, 0.9 + 1.5 * n + (streak < 0.1 ? 0.8 : 0), x, y);
       }

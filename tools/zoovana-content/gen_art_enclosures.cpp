@@ -193,9 +193,21 @@ Canvas Enclosure(const BuildingEntry& e) {
               top == Hue::kCount ? st.rock : top);
         break;
       }
-      case FeatureKind::Tree:
-        Tree(c, p.x, p.y, st.tree, std::min(78.0, p.y - 4), seed + static_cast<uint32_t>(f.a * 100));
+      case FeatureKind::Tree: {
+        // A tree standing in front of the pool would hide the water the animals swim
+        // in: there the spot gets a low bush instead.
+        bool hidesPool = false;
+        for (const Feature& o : features)
+          if (o.kind == FeatureKind::Pool && f.a + f.b > o.a + o.b) {
+            Vec q = At(s, o.a, o.b);
+            hidesPool = hidesPool || std::abs(q.x - p.x) < o.radius * 51 + 30;
+          }
+        if (hidesPool)
+          Bush(c, p.x, p.y + 3, 24, Hue::kLeaf, seed + static_cast<uint32_t>(f.a * 100));
+        else  // kept small so the crown hides little of the floor behind it
+          Tree(c, p.x, p.y, st.tree, std::min(62.0, p.y - 4), seed + static_cast<uint32_t>(f.a * 100));
         break;
+      }
       case FeatureKind::Shelter: Shelter(c, s, f, st, seed); break;
     }
   }
@@ -211,9 +223,25 @@ Canvas Enclosure(const BuildingEntry& e) {
   return c;
 }
 
+// The palette icon carries the enclosure's name: at icon size one fenced yard looks
+// much like another.
+Canvas Icon(const BuildingEntry& e, const Canvas& picture) {
+  Canvas icon = FitInto(picture, 80, 60, kKey, 2);
+  Canvas label(80, 16);
+  DrawTextCentred(label, 0, 2, 80, 12, e.name, TextStyle{12, kWhite, Face::kSharp, false});
+  label.OutlineWith(Shade(Hue::kLeaf, 0));
+  icon.Blit(label, 0, 44);
+  icon.Set(0, 0, kKey);
+  return icon;
+}
+
 void GenerateEnclosures(Output& out) {
   for (const BuildingEntry& e : Buildings())
-    if (e.look == Look::Enclosure) WriteWithIcon(out, e.file, Enclosure(e));
+    if (e.look == Look::Enclosure) {
+      Canvas picture = Enclosure(e);
+      WriteBmp(out, e.file, picture);
+      WriteBmp(out, "T_" + e.file, Icon(e, picture));
+    }
 }
 
 RegisterGenerator reg("43-art-ground-enclosures", &GenerateEnclosures);

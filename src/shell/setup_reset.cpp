@@ -1,0 +1,123 @@
+#include <ctime>
+#include <memory>
+#include <utility>
+
+#include "data/map_file.h"
+#include "shell/game.h"
+#include "shell/modes.h"
+#include "shell/setup.h"
+#include "shell/setup_parts.h"
+#include "view/geometry.h"
+
+namespace {
+
+void ClearMonthLines(Zoo& z) {
+  z.MonthShopTakings = z.MonthEntryFees = z.MonthSalaries = z.MonthShopPurchasing = 0;
+  z.MonthUpkeep = z.MonthLevelSpend = z.MonthBuildSpend = z.MonthBribery = 0;
+  z.MonthAnimalKeeping = z.MonthAnimalPurchases = z.MonthAnimalSales = z.MonthAdvertising = 0;
+}
+
+void BusToStart(Zoo& z) {
+  z.BusWaitTicks = 0;
+  z.BusInterval = 1500;
+  z.BusState = 3;
+}
+
+}  // namespace
+
+void ResetWorld(Game& game) {
+  game.random.Seed(static_cast<uint64_t>(std::time(nullptr)));
+
+  // The view starts afresh; its pictures stay until the surfaces are reloaded.
+  SurfaceSet pictures = std::move(game.view.surfaces);
+  game.view = ViewState{};
+  game.view.surfaces = std::move(pictures);
+  game.sim = SimState{};
+
+  Zoo& z = game.zoo;
+  z.Attraction = 0;
+  z.Rank = 0;
+  z.EntryFee = 50;
+  z.ResearchPoints = 0;
+  z.Salary = 50;
+  z.AdLevel = -1;
+  z.HeliActive = 0;
+  z.HeliTarget = 0;
+  z.SkyActive = 0;
+  BusToStart(z);
+  ClearMonthLines(z);
+  z.NetHistory.fill(0);
+  z.ExpenseHistory.fill(0);
+  z.IncomeHistory.fill(0);
+  // The management offices are always offered; the director's office waits for the
+  // ranking.
+  for (int t = kGroupStart[3]; t < kDirectorOffice; ++t) z.TypeAvailable[t] = 1;
+  z.TypeAvailable[kDirectorOffice] = 0;
+
+  Clock& c = game.clock;
+  c.TicksPerDay = 800;
+  c.GameMode = Mode::Playing;
+  c.Year = c.Month = c.Day = 1;
+  c.TickOfDay = 0;
+  c.NewDay = 0;
+  c.GoalReached = 0;
+  c.FastForward = 0;
+  c.RedrawAll = 1;
+
+  ResetWorldTables(game.world);
+}
+
+void AfterMapLoad(Game& game) {
+  auto gate = FindGate(game.world);
+  if (gate) {
+    auto [gx, gy] = *gate;
+    ViewState& v = game.view;
+    v.ScrollX = kHalfW * (game.world.MapHeight - 1 - gy + gx) - ((ScreenWidth(game) - kToolbarWidth) - 4 * kHalfW) / 2;
+    v.ScrollY = kHalfH * (gx + gy) - (ScreenHeight(game) - 130) / 2;
+    v.GateX = gx;
+    v.GateY = gy;
+    v.GateCells = 0;
+    while (gx + v.GateCells < game.world.MapWidth && game.world.LandMap[gy][gx + v.GateCells] == 3) ++v.GateCells;
+    game.zoo.BusStopX = kHalfW * gx;
+  }
+  ClampView(game);
+  game.clock.CellStepCounter = 2;
+}
+
+void LoadPlacedSprites(Game& game) {
+  World& w = game.world;
+  for (int y = 0; y < w.MapHeight; ++y)
+    for (int x = 0; x < w.MapWidth; ++x) {
+      int t = w.Cells[y][x].Type;
+      if (t < 0 || t >= kBuildTypes) continue;
+      LoadBuildPicture(game, t);
+      const auto& bt = game.catalogue.BuildType[t];
+      if (bt.Kind == BuildKind::Enclosure && bt.AnimalKind >= 0 && bt.AnimalKind < kMaxAnimalTypes) {
+        LoadAnimalSheet(game, bt.AnimalKind, false);
+        LoadAnimalSheet(game, bt.AnimalKind, true);
+      }
+    }
+}
+
+// A map's prepared starting save gives the world, but the game starts fresh.
+void FreshFromStartingSave(Game& game) {
+  Clock& c = game.clock;
+  c.Year = c.Month = c.Day = 1;
+  c.TickOfDay = 0;
+  c.GoalReached = 0;
+  c.RedrawAll = 1;
+  Zoo& z = game.zoo;
+  z.EntryFee = 50;
+  BusToStart(z);
+  z.Rank = 0;
+  z.Attraction = 0;
+  ClearMonthLines(z);
+  World& w = game.world;
+  auto blank = std::make_unique<World>();
+  ResetWorldTables(*blank);
+  w.Walkers = blank->Walkers;
+  for (auto& row : w.Cells)
+    for (Facility& f : row) f.StaffCount = 0;
+  for (auto& row : w.DayStats1) row.fill({});
+  for (auto& row : w.DayStats2) row.fill({});
+}

@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include "shell/input.h"
+#include "shell/input_toolbar.h"
+#include "shell/modes.h"
+#include "view/construction.h"
+#include "view/geometry.h"
+#include "view/view_steps.h"
+#include "view/view_world.h"
+
+using namespace view_test;
+
+namespace {
+
+// Counts the windows the rules open and plays back the headless close.
+class CountingUi : public Presentation {
+ public:
+  void RunWindow(Game& game, int mode) override {
+    opened.push_back(mode);
+    Presentation::RunWindow(game, mode);
+  }
+  void PlayEffect(const std::string& file, bool, bool, int, int) override { played.push_back(file); }
+  std::vector<int> opened;
+  std::vector<std::string> played;
+};
+
+MouseEvent Mouse(MouseAction a, MouseButton b, int x, int y) {
+  MouseEvent e;
+  e.action = a;
+  e.button = b;
+  e.x = x;
+  e.y = y;
+  return e;
+}
+
+void Click(Game& g, int x, int y, MouseButton b = MouseButton::Left) {
+  Main_DXScreenMouseDown(g, Mouse(MouseAction::Down, b, x, y));
+  Main_DXScreenMouseUp(g, Mouse(MouseAction::Up, b, x, y));
+}
+
+KeyEvent Key(int vk, bool down = true) {
+  KeyEvent k;
+  k.vk = vk;
+  k.down = down;
+  return k;
+}
+
+std::unique_ptr<Game> Playing() {
+  auto g = MakePark(30, 30);
+  g->clock.GameMode = Mode::Playing;
+  g->settings.Scroll = 20;
+  for (int t = 0; t < 40; ++t) g->zoo.TypeAvailable[t] = 1;
+  return g;
+}
+
+// The centre of a toolbar button on the screen.
+ScreenPoint ButtonCentre(const Game& g, int i) {
+  Rect r = ToolbarButtonRect(g, i);
+  return {r.x + r.w / 2, r.y + r.h / 2};
+}
+
+}  // namespace
+
+TEST(Input, ToolButtonSelectsTheToolAndItsFirstEntry) {
+  auto g = Playing();
+  CountingUi ui;
+  g->ui = &ui;
+  ScreenPoint p = ButtonCentre(*g, 1);
+  Click(*g, p.x, p.y);
+  EXPECT_EQ(g->view.ToolMode, 2);
+  EXPECT_EQ(g->view.CursorKind, 2);
+  EXPECT_EQ(g->view.SelectedType, 0);
+  EXPECT_EQ(g->view.ToolHighlight[1], 1);
+  EXPECT_EQ(ui.played, std::vector<std::string>{"Click.wav"});
+  g->ui = &g->headless;
+}
+
+TEST(Input, PressThenMoveOverAButtonActsOnce) {
+  auto g = Playing();
+  CountingUi ui;
+  g->ui = &ui;
+  ScreenPoint p = ButtonCentre(*g, 6);  // finance
+  Main_DXScreenMouseDown(*g, Mouse(MouseAction::Down, MouseButton::Left, p.x, p.y));
+  Main_DXScreenMouseMove(*g, Mouse(MouseAction::Move, MouseButton::None, p.x + 1, p.y));
+  EXPECT_EQ(ui.opened, std::vector<int>{Mode::Finance});
+  EXPECT_EQ(g->view.HintText, "收支：顯示收支情報視窗");
+  g->ui = &g->headless;
+}
+
+TEST(Input, RightPressCancelsTheToolEvenOnAButton) {
+  auto g = Playing();
+  ScreenPoint p = ButtonCentre(*g, 0);
+  Click(*g, p.x, p.y);
+  EXPECT_EQ(g->view.ToolMode, 1);
+  Click(*g, p.x, p.y, MouseButton::Right);
+  EXPECT_EQ(g->view.ToolMode, 0);
+  EXPECT_EQ(g->view.CursorKind, 1);
+  for (uint8_t h : g->view.ToolHighlight) EXPECT_EQ(h, 0);
+}
+
+TEST(Input, ClickOnTheMapBuildsTheSelectedType) {
+  auto g = Playing();
+  g->view.ToolMode = 3;
+  g->view.SelectedType = kBench;
+  g->view.ScrollX = 700;
+  ScreenPoint s = CellToScreen(*g, 6, 7);
+  g->view.MouseX = s.x + 37;
+  g->view.MouseY = s.y + 81;
+  FindHoverCell(*g);
+  Click(*g, s.x + 37, s.y + 81);
+  EXPECT_EQ(g->world.Cells[7][6].Type, kBench);
+  EXPECT_EQ(g->zoo.Money, 100000 - 50);
+}
+
+TEST(Input, PointerToolOpensTheBuildingOrTheGate) {
+  auto g = Playing();
+  CountingUi ui;
+  g->ui = &ui;
+  PlaceFacility(*g, kPen, 4, 4);
+  g->view.CursorCellX = 6;
+  g->view.CursorCellY = 5;
+  Click(*g, 300, 300);
+  EXPECT_EQ(ui.opened, std::vector<int>{Mode::InfoMain});
+  EXPECT_EQ(g->view.SelectedX, 4);
+  EXPECT_EQ(g->view.SelectedY, 4);
+  g->world.LandMap[20][12] = 3;
+  g->view.CursorCellX = 10;
+  g->view.CursorCellY = 20;
+  Click(*g, 300, 300);
+  EXPECT_EQ(ui.opened.back(), Mode::Ticket);
+  g->ui = &g->headless;
+}
+
+TEST(Keys, ArrowsScrollAndAnyReleaseStops) {
+  auto g = Playing();
+  FormKeyDown(*g, Key(VK::Right));
+  FormKeyDown(*g, Key(VK::Up));
+  EXPECT_EQ(g->view.ScrollVX, 20);
+  EXPECT_EQ(g->view.ScrollVY, -20);
+  g->view.ScrollY = 100;
+  ScrollStep(*g);
+  EXPECT_EQ(g->view.ScrollX, 20);
+  EXPECT_EQ(g->view.ScrollY, 80);
+  EXPECT_EQ(g->clock.RedrawAll, 1);
+  FormKeyUp(*g, Key('Q', false));
+  EXPECT_EQ(g->view.ScrollVX, 0);
+  EXPECT_EQ(g->view.ScrollVY, 0);
+}
+
+TEST(Keys, SpaceCyclesFastForward) {
+  auto g = Playing();
+  FormKeyDown(*g, Key(VK::Space));
+  EXPECT_EQ(g->clock.FastForward, 1);
+  FormKeyDown(*g, Key(VK::Space));
+  EXPECT_EQ(g->clock.FastForward, 2);
+  FormKeyDown(*g, Key(VK::Space));
+  EXPECT_EQ(g->clock.FastForward, 0);
+}
+
+TEST(Keys, KeypadMinusAndPlusStepTheLetterboxWithinItsRange) {
+  auto g = Playing();
+  for (int i = 0; i < 5; ++i) FormKeyDown(*g, Key(VK::Subtract));
+  EXPECT_EQ(g->view.Letterbox, 240);
+  FormKeyDown(*g, Key(VK::Add));
+  EXPECT_EQ(g->view.Letterbox, 160);
+  for (int i = 0; i < 5; ++i) FormKeyDown(*g, Key(VK::Add));
+  EXPECT_EQ(g->view.Letterbox, 0);
+}
+
+TEST(Keys, DigitsPressTheToolButtons) {
+  auto g = Playing();
+  FormKeyDown(*g, Key('1'));
+  EXPECT_EQ(g->view.ToolMode, 1);
+  EXPECT_EQ(g->view.ButtonHeld, 0);
+  FormKeyDown(*g, Key('4'));
+  EXPECT_EQ(g->view.ToolMode, 4);
+  // No tool tip from a key.
+  g->view.HintText.clear();
+  FormKeyDown(*g, Key('2'));
+  EXPECT_EQ(g->view.HintText, "");
+}
+
+// The paging keys press the four-page buttons at their lower-left corners, which
+// the one-page buttons beside them share (inclusive edges, earlier in the table):
+// so the keys page by one.
+TEST(Keys, PageKeysPressOnTheSharedEdgeOfThePagingButtons) {
+  auto g = Playing();
+  FormKeyDown(*g, Key('2'));
+  FormKeyDown(*g, Key(VK::Prior));
+  EXPECT_EQ(g->view.CatalogueFirst[0], 1);
+  FormKeyDown(*g, Key(VK::Next));
+  EXPECT_EQ(g->view.CatalogueFirst[0], 0);
+  FormKeyDown(*g, Key(VK::Next));
+  EXPECT_EQ(g->view.CatalogueFirst[0], 38);
+}
+
+TEST(Keys, DeveloperKeysNeedShiftAndAlt) {
+  auto g = Playing();
+  KeyEvent k = Key('M');
+  FormKeyDown(*g, k);
+  EXPECT_EQ(g->zoo.Money, 100000);
+  k.mods.shift = k.mods.alt = true;
+  FormKeyDown(*g, k);
+  EXPECT_EQ(g->zoo.Money, 110000);
+  k.vk = 'D';
+  FormKeyDown(*g, k);
+  EXPECT_EQ(g->clock.TicksPerDay, 60);
+}
+
+TEST(Keys, IgnoredWhileAWindowIsOpen) {
+  auto g = Playing();
+  g->clock.GameMode = Mode::Finance;
+  FormKeyDown(*g, Key(VK::Space));
+  EXPECT_EQ(g->clock.FastForward, 0);
+}

@@ -1,0 +1,165 @@
+#include "view/render.h"
+
+#include <gtest/gtest.h>
+
+#include "view/render_parts.h"
+#include "view/test_pictures.h"
+#include "view/view_world.h"
+
+using namespace view_test;
+
+namespace {
+
+int DrawnOf(int ticks, int fastForward, int gameSpeed) {
+  ViewState v;
+  Clock c;
+  c.FastForward = fastForward;
+  c.GameSpeed = gameSpeed;
+  int drawn = 0;
+  for (int i = 0; i < ticks; ++i) drawn += FrameDue(v, c);
+  return drawn;
+}
+
+std::unique_ptr<Game> ParkWithPen(int scrollX, int scrollY) {
+  auto g = MakePark(20, 20);
+  ArmSurfaces(*g);
+  PlaceFacility(*g, kPen, 8, 8);
+  GiveBuildingPicture(*g, kPen);
+  g->view.ScrollX = scrollX;
+  g->view.ScrollY = scrollY;
+  return g;
+}
+
+}  // namespace
+
+TEST(FrameSkip, NormalSpeedDrawsEveryTickUnlessSpeedIsZero) {
+  EXPECT_EQ(DrawnOf(100, 0, 1), 100);
+  EXPECT_EQ(DrawnOf(100, 0, 2), 100);
+  EXPECT_EQ(DrawnOf(100, 0, 3), 100);
+  EXPECT_EQ(DrawnOf(100, 0, 0), 20);  // every fifth tick
+}
+
+TEST(FrameSkip, FastForwardDrawsOneTickIn26AndFastestOneIn101) {
+  for (int speed = 0; speed <= 3; ++speed) {
+    EXPECT_EQ(DrawnOf(26 * 10, 1, speed), 10);
+    EXPECT_EQ(DrawnOf(101 * 10, 2, speed), 10);
+    EXPECT_EQ(DrawnOf(100, 2, speed), 0);
+  }
+}
+
+TEST(FrameSkip, FullRedrawAlwaysDraws) {
+  auto g = MakePark();
+  ArmSurfaces(*g);
+  Surface screen(800, 600);
+  g->clock.FastForward = 2;
+  g->clock.RedrawAll = 1;
+  EXPECT_TRUE(RenderFrame(*g, kFrameTick, screen));
+  g->clock.RedrawAll = 0;
+  EXPECT_FALSE(RenderFrame(*g, kFrameTick, screen));
+  // Window redraws are never skipped.
+  EXPECT_TRUE(RenderFrame(*g, 1, screen));
+}
+
+TEST(Render, NothingWithoutPictures) {
+  auto g = MakePark();
+  Surface screen(800, 600, 7);
+  g->clock.RedrawAll = 1;
+  EXPECT_FALSE(RenderFrame(*g, kFrameTick, screen));
+  EXPECT_EQ(screen.Pixel(100, 100), 7);
+}
+
+TEST(Render, ThreeByThreeBuildingShowsWholeAtEveryScroll) {
+  for (int sx : {0, 13, 71, 150}) {
+    for (int sy : {-30, 5, 77}) {
+      auto g = ParkWithPen(sx, sy);
+      Surface screen(800, 600);
+      g->clock.RedrawAll = 1;
+      ASSERT_TRUE(RenderFrame(*g, 1, screen));
+      Surface whole(800, 600);
+      ScreenPoint o = CellToScreen(*g, 8, 8);
+      const Surface& pic = g->view.surfaces.buildings[kPen].surface;
+      whole.Draw(o.x - kHalfW * 2, o.y, pic, true);
+      Rect view = MapViewRect(*g);
+      int compared = 0;
+      for (int y = view.y; y < view.y + view.h - 40; ++y)
+        for (int x = 0; x < view.w; ++x) {
+          int px = x - (o.x - kHalfW * 2), py = y - o.y;
+          if (px < 0 || py < 0 || px >= pic.Width() || py >= pic.Height() || pic.Pixel(px, py) == kKey) continue;
+          ASSERT_EQ(screen.Pixel(x, y), whole.Pixel(x, y)) << "scroll " << sx << "," << sy << " at " << x << "," << y;
+          ++compared;
+        }
+      EXPECT_GT(compared, 5000);
+    }
+  }
+}
+
+TEST(Render, CachedFrameMatchesTheFullRedraw) {
+  auto g = ParkWithPen(40, 20);
+  g->world.TileMap[3][4] = 9;
+  Surface full(800, 600), cached(800, 600);
+  g->clock.RedrawAll = 1;
+  ASSERT_TRUE(RenderFrame(*g, 1, full));
+  g->clock.RedrawAll = 0;
+  ASSERT_TRUE(RenderFrame(*g, 1, cached));
+  Rect view = MapViewRect(*g);
+  for (int y = view.y; y < view.y + view.h; ++y)
+    for (int x = 0; x < view.w; ++x) ASSERT_EQ(cached.Pixel(x, y), full.Pixel(x, y)) << x << "," << y;
+}
+
+TEST(Render, LetterboxBandsHideTheMap) {
+  auto g = MakePark(51, 51);
+  ArmSurfaces(*g);
+  for (auto& row : g->world.TileMap) row.fill(3);
+  g->view.ScrollX = 600;
+  g->view.ScrollY = 400;
+  g->view.Letterbox = 80;
+  Surface screen(800, 600, Rgb565(255, 255, 255));
+  g->clock.RedrawAll = 1;
+  ASSERT_TRUE(RenderFrame(*g, 1, screen));
+  int mapPixelsInside = 0;
+  for (int x = 0; x < 680; ++x) {
+    for (int y = 30; y < 70; ++y) ASSERT_EQ(screen.Pixel(x, y), 0) << x << "," << y;
+    for (int y = 560; y < 600; ++y) ASSERT_EQ(screen.Pixel(x, y), 0) << x << "," << y;
+    for (int y = 70; y < 520; ++y) mapPixelsInside += screen.Pixel(x, y) != 0;
+  }
+  EXPECT_GT(mapPixelsInside, 680 * 350);
+}
+
+TEST(Render, EarthquakeShiftsOddFramesDown) {
+  auto g = ParkWithPen(40, 20);
+  Surface still(800, 600), shaken(800, 600);
+  g->clock.RedrawAll = 1;
+  ASSERT_TRUE(RenderFrame(*g, 1, still));
+  g->view.QuakeCounter = 3;
+  ASSERT_TRUE(RenderFrame(*g, 1, shaken));
+  for (int y = 40; y < 500; y += 3)
+    for (int x = 0; x < 600; x += 3) ASSERT_EQ(shaken.Pixel(x, y + 3), still.Pixel(x, y));
+  g->view.QuakeCounter = 2;
+  ASSERT_TRUE(RenderFrame(*g, 1, shaken));
+  for (int y = 40; y < 500; y += 3)
+    for (int x = 0; x < 600; x += 3) ASSERT_EQ(shaken.Pixel(x, y), still.Pixel(x, y));
+}
+
+TEST(Render, DustPlaysTenFramesThenStops) {
+  auto g = ParkWithPen(40, 20);
+  g->world.CellEffect[2][2] = 0.0;
+  Surface screen(800, 600);
+  for (int i = 0; i < 19; ++i) RenderFrame(*g, 1, screen);
+  EXPECT_DOUBLE_EQ(g->world.CellEffect[2][2], 9.5);
+  RenderFrame(*g, 1, screen);
+  EXPECT_EQ(g->world.CellEffect[2][2], -1.0);
+}
+
+TEST(Render, RainThatFallsOffTheBottomComesBackAboveTheTop) {
+  auto g = ParkWithPen(40, 20);
+  g->view.Weather = 2;
+  Surface screen(800, 600);
+  RenderFrame(*g, 1, screen);
+  auto& p = g->view.particles[0];
+  p.y = 590;
+  RenderFrame(*g, 1, screen);
+  EXPECT_LE(p.y, 0);
+  EXPECT_GT(p.y, -300);
+  EXPECT_GE(p.x, 0);
+  EXPECT_LT(p.x, 800);
+}

@@ -1,0 +1,153 @@
+#include "shell/setup.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/input.h"
+#include "shell/modes.h"
+#include "view/construction.h"
+#include "view/game_folder.h"
+#include "view/view_world.h"
+
+using namespace view_test;
+
+namespace {
+
+std::unique_ptr<Game> Started(GameFolder*& folder) {
+  auto g = MakePark();
+  folder = new GameFolder(*g);
+  folder->WriteMap(*g, 25000);
+  EXPECT_EQ(StartMapDirectly(*g, "Test.mdt", "快樂動物園"), "");
+  return g;
+}
+
+}  // namespace
+
+TEST(Setup, NewGameStartsOnTheMapWithTheViewOnTheGate) {
+  GameFolder* folder = nullptr;
+  auto g = Started(folder);
+  std::unique_ptr<GameFolder> owner(folder);
+  EXPECT_EQ(g->clock.GameMode, Mode::Playing);
+  EXPECT_TRUE(g->clock.TimerEnabled);
+  EXPECT_TRUE(g->clock.GameRunning);
+  EXPECT_EQ(g->zoo.Money, 25000);
+  EXPECT_EQ(g->world.MapWidth, 12);
+  EXPECT_EQ(g->view.GateX, 4);
+  EXPECT_EQ(g->view.GateY, 9);
+  EXPECT_EQ(g->view.GateCells, 2);
+  EXPECT_EQ(g->zoo.BusStopX, 36 * 4);
+  EXPECT_EQ(g->zoo.CampaignMode, 0);
+  EXPECT_TRUE(g->view.surfaces.loaded);
+  EXPECT_EQ(g->view.surfaces.mapCache.Width(), 800);
+  EXPECT_EQ(g->zoo.TypeAvailable[133], 1);
+  EXPECT_EQ(g->zoo.TypeAvailable[134], 0);
+  EXPECT_EQ(g->view.CursorKind, 1);
+}
+
+TEST(Setup, AMissingMapLeavesTheGameAlone) {
+  auto g = MakePark();
+  GameFolder folder(*g);
+  g->world.Cells[3][3].Type = kBench;
+  std::string why = StartMapDirectly(*g, "Nowhere.mdt", "");
+  EXPECT_FALSE(why.empty());
+  EXPECT_EQ(g->world.Cells[3][3].Type, kBench);
+  EXPECT_FALSE(g->clock.TimerEnabled);
+}
+
+TEST(Setup, CampaignMapsAreRecognisedByName) {
+  auto g = MakePark();
+  GameFolder folder(*g);
+  folder.WriteMap(*g, 100);
+  std::filesystem::rename(g->folders.MapsDir / "Test.mdt", g->folders.MapsDir / "Camp3.mdt");
+  std::filesystem::rename(g->folders.MapsDir / "Test.mds", g->folders.MapsDir / "Camp3.mds");
+  EXPECT_EQ(StartMapDirectly(*g, "Camp3.mdt", "園"), "");
+  EXPECT_EQ(g->zoo.CampaignMode, 1);
+  EXPECT_EQ(g->zoo.CampaignMap, 3);
+}
+
+TEST(Setup, ResetEmptiesTheWorld) {
+  auto g = MakePark();
+  g->world.Cells[50][50].Type = 3;
+  g->world.Walkers[7].Used = 1;
+  g->view.ToolMode = 4;
+  g->view.Letterbox = 160;
+  g->clock.Year = 5;
+  g->zoo.EntryFee = 300;
+  ResetWorld(*g);
+  EXPECT_EQ(g->world.Cells[50][50].Type, -1);
+  EXPECT_EQ(g->world.Walkers[7].Used, 0);
+  EXPECT_EQ(g->world.Walkers[7].Name.str(), "-");
+  EXPECT_EQ(g->view.ToolMode, 0);
+  EXPECT_EQ(g->view.Letterbox, 0);
+  EXPECT_EQ(g->clock.Year, 1);
+  EXPECT_EQ(g->zoo.EntryFee, 50);
+  EXPECT_EQ(g->clock.RedrawAll, 1);
+}
+
+TEST(QuickSave, SaveThenLoadGivesBackTheSameWorld) {
+  GameFolder* folder = nullptr;
+  auto g = Started(folder);
+  std::unique_ptr<GameFolder> owner(folder);
+  // Build a little: a road, a bench, and clear the stone.
+  g->view.MouseX = 100;
+  g->view.MouseY = 100;
+  g->view.ToolMode = 2;
+  g->view.SelectedType = kRoad;
+  g->view.CursorCellX = 5;
+  g->view.CursorCellY = 5;
+  Build(*g);
+  g->view.ToolMode = 1;
+  g->view.CursorCellX = 2;
+  g->view.CursorCellY = 2;
+  LevelOrClear(*g);
+  g->world.Walkers[3].Used = 1;
+  g->world.Walkers[3].CellX = 6;
+  g->world.Walkers[3].Name = "小明";
+  g->clock.Day = 17;
+  auto before = std::make_unique<World>(g->world);
+  int32_t money = g->zoo.Money;
+
+  KeyEvent f5;
+  f5.vk = VK::F5;
+  FormKeyDown(*g, f5);
+  EXPECT_EQ(g->view.HintText, "SAVE 完畢");
+  EXPECT_TRUE(g->clock.TimerEnabled);
+
+  g->view.ToolMode = 2;
+  g->view.SelectedType = kBench;
+  g->view.CursorCellX = 8;
+  g->view.CursorCellY = 3;
+  Build(*g);
+  g->world.Walkers[3].Used = 0;
+  g->clock.Day = 20;
+
+  KeyEvent f10;
+  f10.vk = VK::F10;
+  FormKeyDown(*g, f10);
+  EXPECT_EQ(g->view.HintText, "LOAD 完畢");
+  EXPECT_EQ(g->zoo.Money, money);
+  EXPECT_EQ(g->clock.Day, 17);
+  EXPECT_EQ(g->clock.GameMode, Mode::Playing);
+  EXPECT_TRUE(g->clock.TimerEnabled);
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 12; ++x) {
+      EXPECT_EQ(g->world.Cells[y][x].Type, before->Cells[y][x].Type);
+      EXPECT_EQ(g->world.LandMap[y][x], before->LandMap[y][x]);
+      EXPECT_EQ(g->world.TileMap[y][x], before->TileMap[y][x]);
+    }
+  EXPECT_EQ(g->world.Walkers[3].Used, 1);
+  EXPECT_EQ(g->world.Walkers[3].Name.str(), "小明");
+  EXPECT_EQ(g->view.GateX, 4);
+}
+
+TEST(QuickSave, LoadWithoutAQuickSaveKeepsTheGame) {
+  GameFolder* folder = nullptr;
+  auto g = Started(folder);
+  std::unique_ptr<GameFolder> owner(folder);
+  g->world.Cells[1][1].Type = kBench;
+  KeyEvent f10;
+  f10.vk = VK::F10;
+  FormKeyDown(*g, f10);
+  EXPECT_EQ(g->view.HintText, "LOAD 失敗");
+  EXPECT_EQ(g->world.Cells[1][1].Type, kBench);
+  EXPECT_TRUE(g->clock.TimerEnabled);
+}
