@@ -97,16 +97,20 @@ IoResult LoadGameApp(SavedState& state, const fs::path& folder, std::string_view
 IoResult ReadSavedGame(SavedState& state, const Folders& folders, std::string_view name, bool fromMapSave,
                        ScreenSize screen) {
   const fs::path& folder = fromMapSave ? folders.MapSaveDir : folders.SaveDir;
+  // A starting save applies to the map already loaded; any other save names its map.
+  int mapWidth = state.world.MapWidth, mapHeight = state.world.MapHeight;
   if (IoResult r = LoadGame(state, folder, name); !r.ok()) return r;
+  int savedWidth = state.world.MapWidth, savedHeight = state.world.MapHeight;
   if (!fromMapSave) {
-    int width = state.world.MapWidth, height = state.world.MapHeight;
     auto map = ResolveFile(folders.MapsDir, state.zoo.MapFileName);
     if (!map) return IoResult::Fail("the save's map \"" + state.zoo.MapFileName + "\" is missing");
     if (IoResult r = LoadMap(*map, state.world, state.zoo, screen); !r.ok()) return r;
-    if (state.world.MapWidth != width || state.world.MapHeight != height)
-      return IoResult::Fail("the save's map \"" + state.zoo.MapFileName + "\" is no longer " +
-                            std::to_string(width) + "x" + std::to_string(height));
+    mapWidth = state.world.MapWidth;
+    mapHeight = state.world.MapHeight;
   }
+  if (mapWidth != savedWidth || mapHeight != savedHeight)
+    return IoResult::Fail("the save is of a " + std::to_string(savedWidth) + "x" + std::to_string(savedHeight) +
+                          " map, its map is " + std::to_string(mapWidth) + "x" + std::to_string(mapHeight));
   if (IoResult r = LoadGameApp(state, folder, name, fromMapSave); !r.ok()) return r;
   // The .app keeps the palette flags but not the research flags: a type on the
   // palette is no longer research to do.

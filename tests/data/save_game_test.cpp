@@ -518,3 +518,19 @@ TEST_F(RefusedSave, MissingSave) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SaveGameTest, StartingSaveOfAnotherMapSizeIsRefused) {
+  ASSERT_TRUE(WriteSavedGame(g->folders.MapSaveDir, "Start", g->world, g->zoo, g->clock).ok());
+  auto h = MakeGame();
+  h->folders = g->folders;
+  UseMap(5, 3);
+  ASSERT_TRUE(LoadMap(g->folders.MapsDir / "Test.mdt", h->world, h->zoo).ok());
+  h->zoo.Money = 8;
+  EXPECT_FALSE(LoadSavedGame(*h, "Start", true).ok());
+  EXPECT_EQ(h->world.MapWidth, 5);
+  EXPECT_EQ(h->zoo.Money, 8);
+}
+
+}  // namespace

@@ -27,7 +27,7 @@ const Mood kMoods[] = {
      TreeKind::kBroadleaf, TreeKind::kPine, Hue::kGrey, false},
     {"map_pat2.bmp", Terrain::kDryGrass, Terrain::kSand, Terrain::kRedSoil, Terrain::kGrass, Hue::kGrass, Hue::kRed, Hue::kYellow,
      TreeKind::kAcacia, TreeKind::kPalm, Hue::kSand, false},
-    {"map_pat3.bmp", Terrain::kSnow, Terrain::kGrass, Terrain::kSoil, Terrain::kIce, Hue::kSnow, Hue::kRed, Hue::kWater,
+    {"map_pat3.bmp", Terrain::kSnow, Terrain::kFrostGrass, Terrain::kSoil, Terrain::kIce, Hue::kSnow, Hue::kRed, Hue::kWater,
      TreeKind::kSnowPine, TreeKind::kDead, Hue::kGrey, true},
 };
 
@@ -101,9 +101,15 @@ Canvas Tile(const Mood& m, int index) {
   auto details = [&](int variant) {
     switch (variant % 4) {
       case 0: Scatter(t, 1, Detail::kTuft, 6, seed, m.tuft); break;
-      case 1: Scatter(t, 1, Detail::kFlower, 5, seed, m.flowerA); break;
+      case 1:
+        if (m.snowy) Scatter(t, 1, Detail::kSnowLump, 4, seed);
+        else Scatter(t, 1, Detail::kFlower, 5, seed, m.flowerA);
+        break;
       case 2: Scatter(t, 1, Detail::kPebble, 4, seed, m.rock); break;
-      default: Scatter(t, 1, Detail::kFlower, 4, seed, m.flowerB); break;
+      default:
+        if (m.snowy) Scatter(t, 1, Detail::kTwig, 4, seed);
+        else Scatter(t, 1, Detail::kFlower, 4, seed, m.flowerB);
+        break;
     }
   };
   if (index == 63 || index == 71) {
@@ -220,7 +226,7 @@ Canvas Tile(const Mood& m, int index) {
       if (row % 3 == 0) Patches(t, m.dirt, seed, 1.0);
       if (row % 3 == 1) Patches(t, m.alt, seed, 1.0);
       details(row + column);
-      if (row % 2 == 0) Scatter(t, 1, Detail::kLeaf, 6, seed + 5, Hue::kOrange);
+      if (row % 2 == 0) Scatter(t, 1, m.snowy ? Detail::kSnowLump : Detail::kLeaf, 6, seed + 5, Hue::kOrange);
       break;
   }
   return t;
