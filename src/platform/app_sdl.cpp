@@ -213,7 +213,8 @@ void App::PlayMusic(const std::string& file) { sound_.PlayMusic(file, true); }
 void App::StopMusic() { sound_.StopMusic(); }
 
 void App::RenderFrame(Game& game, int kind) {
-  if (::RenderFrame(game, kind, display_.Back())) display_.Flip();
+  // Window redraws compose the map without showing it; the window shows itself.
+  if (::RenderFrame(game, kind, display_.Back()) && kind == kFrameTick) display_.Flip();
 }
 
 const Surface* App::BackBuffer() { return &display_.Back(); }

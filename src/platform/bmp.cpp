@@ -110,6 +110,8 @@ bool DecodeBmp(const uint8_t* data, size_t size, Surface& out, std::string* erro
 }
 
 bool LoadBmp(const std::filesystem::path& file, Surface& out, std::string* error) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) return Fail(error, "no such picture");
   std::ifstream in(file, std::ios::binary);
   if (!in) return Fail(error, "cannot open picture");
   std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

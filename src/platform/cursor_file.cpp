@@ -67,6 +67,8 @@ bool DecodeCursor(const std::vector<uint8_t>& bytes, CursorImage& out) {
 }
 
 bool LoadCursorFile(const std::filesystem::path& file, CursorImage& out) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) return false;
   std::ifstream in(file, std::ios::binary);
   if (!in) return false;
   std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

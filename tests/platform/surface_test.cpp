@@ -124,3 +124,11 @@ TEST(Bmp, DamagedFilesAreRefused) {
   Put16(depth, 28, 7);
   EXPECT_FALSE(DecodeBmp(depth.data(), depth.size(), s));
 }
+
+TEST(Bmp, FoldersAndMissingFilesAreRefused) {
+  Surface s;
+  std::string error;
+  EXPECT_FALSE(LoadBmp(std::filesystem::temp_directory_path(), s, &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(LoadBmp(std::filesystem::temp_directory_path() / "no-such-picture.bmp", s));
+}
