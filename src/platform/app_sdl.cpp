@@ -1,11 +1,15 @@
 #include "platform/app_sdl.h"
 
+#include <cstdlib>
+
 #include "platform/cursor_file.h"
 #include "platform/file_names.h"
 #include "platform/keys_sdl.h"
 #include "shell/game.h"
 #include "shell/input.h"
 #include "shell/modes.h"
+#include "shell/setup.h"
+#include "platform/message_box.h"
 #include "view/render.h"
 
 namespace {
@@ -170,6 +174,20 @@ void App::RunStartTimer() {
   displayReady_ = false;
   startTimerOn_ = false;
   DrawFrontScreen();
+  StartRequestedMap();
+}
+
+// ZOOVANA_START_MAP names a map of the maps folder to play at once.
+void App::StartRequestedMap() {
+  const char* map = std::getenv("ZOOVANA_START_MAP");
+  if (!map || !*map) return;
+  const char* name = std::getenv("ZOOVANA_ZOO_NAME");
+  std::string problem = StartMapDirectly(game_, map, name && *name ? name : "快樂動物園");
+  if (!problem.empty()) {
+    ShowMessageBox("Zoovana", problem);
+    SetDisplayMode(false);
+    DrawFrontScreen();
+  }
 }
 
 void App::DrawFrontScreen() {
@@ -199,6 +217,13 @@ void App::RenderFrame(Game& game, int kind) {
 }
 
 const Surface* App::BackBuffer() { return &display_.Back(); }
+
+void App::EnterGameScreen(Game&) { SetDisplayMode(true); }
+
+void App::Present(const Surface& picture) {
+  display_.Back().Draw(0, 0, picture, false);
+  display_.Flip();
+}
 
 void App::LeaveGameScreen(Game&) { SetDisplayMode(false); }
 

@@ -37,6 +37,8 @@ class App : public Presentation {
   const Surface* BackBuffer() override;
   void PumpMessages(int count) override;
   void Wait(int milliseconds) override;
+  void EnterGameScreen(Game& game) override;
+  void Present(const Surface& picture) override;
   void LeaveGameScreen(Game& game) override;
   void SetPointer(int cursorNumber) override;
   TextRenderer& Text() override { return text_; }
@@ -47,6 +49,7 @@ class App : public Presentation {
   void RunFrameTimer();
   void RunStartTimer();
   void DrawFrontScreen();
+  void StartRequestedMap();
   void LoadPointers();
 
   Game& game_;

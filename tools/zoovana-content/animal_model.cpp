@@ -1,0 +1,689 @@
+#include "animal_model.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+constexpr double kPi = 3.14159265358979323846;
+using S = Silhouette;
+
+double Wave(double t) { return std::sin(2 * kPi * t); }
+
+struct Mats {
+  int body, accent, detail, eye, dark, pale, horn;
+};
+
+// Body-frame to model: the body tilts nose-up about a pivot and is lowered or raised.
+struct Rig {
+  double pitch = 0;
+  V3 pivot;
+  double dz = 0;
+  V3 operator()(V3 p) const {
+    double dx = p.x - pivot.x, d = p.z - pivot.z, c = std::cos(pitch), s = std::sin(pitch);
+    return {pivot.x + dx * c - d * s, p.y, pivot.z + dx * s + d * c + dz};
+  }
+};
+
+V3 Forward(double pitch) { return {std::cos(pitch), 0, std::sin(pitch)}; }
+
+// A two-part leg hanging from `hip`: the upper part swings by `swing`, the lower
+// part bends back by `bend`; a hoof or paw at the end.
+V3 Leg(Model& m, V3 hip, double len, double r, double swing, double bend, int mat, int foot, double out = 0) {
+  V3 knee = Hang(hip, len * 0.5, swing, out);
+  V3 end = Hang(knee, len * 0.5, swing - bend, out);
+  m.Taper(hip, knee, r, r * 0.85, mat, 2);
+  m.Taper(knee, end, r * 0.85, r * 0.7, mat, 2);
+  m.Ball(end + V3{0.25 * r, 0, 0.1}, r * 0.85, r * 0.75, r * 0.6, foot);
+  return end;
+}
+
+enum class Ears { kNone, kRound, kPointed, kLong, kFlap, kSmall };
+enum class Horns { kNone, kGoat, kRhino, kOssicones };
+
+struct HeadSpec {
+  double r = 2;           // skull radius
+  double snout = 1.5;     // snout length beyond the skull
+  double snoutR = 1.0;    // snout radius
+  double snoutDrop = 0.3; // how far the snout points down (radians)
+  Ears ears = Ears::kPointed;
+  double earSize = 1;
+  int earMat = -1;        // -1: body colour
+  int snoutMat = -1;
+  int noseMat = -1;       // nose tip; -1 none
+  Horns horns = Horns::kNone;
+};
+
+// Draws a head whose skull centre is `c`, looking along `pitch`; returns the snout tip.
+V3 Head(Model& m, const Mats& k, V3 c, double pitch, const HeadSpec& h, double mouth = 0) {
+  V3 f = Forward(pitch);
+  V3 upv{-std::sin(pitch), 0, std::cos(pitch)};
+  m.Ball(c, h.r, h.r * 0.92, h.r * 0.95, k.body);
+  V3 sf = Forward(pitch - h.snoutDrop);
+  V3 snoutC = c + sf * (h.r * 0.6 + h.snout * 0.5);
+  V3 tip = c + sf * (h.r * 0.7 + h.snout);
+  int sm = h.snoutMat >= 0 ? h.snoutMat : k.body;
+  if (h.snout > 0.2) m.Egg(snoutC, tip, h.snoutR, sm, h.snoutR * 1.05);
+  if (mouth > 0.05) {
+    // The lower jaw drops open.
+    V3 jawTip = c + Forward(pitch - h.snoutDrop - 0.6 * mouth) * (h.r * 0.6 + h.snout);
+    m.Egg(c + Forward(pitch - h.snoutDrop - 0.6 * mouth) * (h.r * 0.5 + h.snout * 0.4) - upv * (h.snoutR * 0.4),
+          jawTip - upv * (h.snoutR * 0.3), h.snoutR * 0.6, sm);
+    m.Ball(snoutC - upv * (h.snoutR * 0.5) + sf * 0.3, h.snoutR * 0.55, h.snoutR * 0.6, h.snoutR * 0.45 * mouth + 0.2,
+           k.dark);
+  }
+  if (h.noseMat >= 0) m.Ball(tip, h.snoutR * 0.45, h.noseMat);
+  // Eyes on both sides, a little forward and up.
+  for (double side : {1.0, -1.0})
+    m.Ball(c + f * (h.r * 0.62) + V3{0, side * h.r * 0.58, 0} + upv * (h.r * 0.3), std::max(0.45, h.r * 0.16), k.eye);
+  int em = h.earMat >= 0 ? h.earMat : k.body;
+  double e = h.earSize;
+  for (double side : {1.0, -1.0}) {
+    V3 base = c + V3{0, side * h.r * 0.6, 0} + upv * (h.r * 0.7) - f * (h.r * 0.2);
+    switch (h.ears) {
+      case Ears::kNone:
+        break;
+      case Ears::kSmall:
+        m.Ball(base, 0.45 * e, em);
+        break;
+      case Ears::kRound:
+        m.Ball(base + upv * 0.2, 0.8 * e, 0.45 * e, 0.8 * e, em);
+        break;
+      case Ears::kPointed:
+        m.Egg(base, base + upv * (1.6 * e) + V3{0, side * 0.4 * e, 0} - f * 0.3, 0.55 * e, em, 0.3 * e);
+        break;
+      case Ears::kLong:
+        m.Egg(base + upv * (1.6 * e) - f * (0.6 * e), base + upv * (3.4 * e) - f * (1.3 * e) + V3{0, side * 0.4, 0},
+              0.6 * e, em, 0.35 * e);
+        break;
+      case Ears::kFlap:
+        m.Ball(c + V3{0, side * h.r * 0.95, 0} - f * (h.r * 0.35) - upv * (h.r * 0.05), 0.9 * e, 0.35 * e, 2.5 * e, em);
+        break;
+    }
+  }
+  switch (h.horns) {
+    case Horns::kNone:
+      break;
+    case Horns::kGoat:
+      for (double side : {1.0, -1.0}) {
+        V3 a = c + upv * (h.r * 0.8) + V3{0, side * h.r * 0.35, 0};
+        V3 b = a + upv * 1.6 - f * 1.2 + V3{0, side * 0.3, 0};
+        m.Taper(a, b, 0.5, 0.35, k.horn, 2);
+        m.Taper(b, b - f * 1.4 - upv * 0.8, 0.35, 0.2, k.horn, 2);
+      }
+      break;
+    case Horns::kRhino: {
+      V3 base = tip - sf * 0.8 + upv * (h.snoutR * 0.7);
+      m.Taper(base, base + upv * 3.2 + sf * 0.9, 1.0, 0.15, k.horn, 4);
+      V3 b2 = base - sf * 1.8 + upv * 0.2;
+      m.Taper(b2, b2 + upv * 1.4, 0.6, 0.1, k.horn, 2);
+      break;
+    }
+    case Horns::kOssicones:
+      for (double side : {1.0, -1.0}) {
+        V3 a = c + upv * (h.r * 0.7) + V3{0, side * h.r * 0.35, 0} - f * 0.3;
+        m.Rod(a, a + upv * 1.4, 0.35, k.body);
+        m.Ball(a + upv * 1.5, 0.5, k.dark);
+      }
+      break;
+  }
+  return tip;
+}
+
+// A four-legged body.
+struct QuadSpec {
+  double legLen = 8, legR = 1.2, gap = 2.0;  // hip height, leg radius, half distance left-right
+  double frontX = 5, backX = -5;             // leg positions along the body
+  double frontLeg = 1;                       // front legs longer (>1) or shorter
+  double chestR = 3.5, rumpR = 3.2, width = 0.9;
+  double neckLen = 4, neckAngle = 0.6, neckR = 1.5;
+  HeadSpec head;
+  double tailLen = 4, tailR = 0.5, tailAngle = -1.0;
+  bool tuft = false, bushy = false;
+  int legMat = -1, footMat = -1, tailMat = -1, neckMat = -1;
+  double stride = 0.42;
+  bool sprawl = false;  // legs out to the side (crocodile)
+};
+
+struct QuadOut {
+  Rig rig;
+  V3 chest, rump, neckTop, head;
+  double headPitch = 0;
+};
+
+QuadOut Quad(Model& m, const Mats& k, const QuadSpec& q, const AnimalPose& p) {
+  QuadOut o;
+  const double hipZ = q.legLen;
+  // Rearing pivots on the hind hips, sitting on the front ones.
+  o.rig.pitch = p.rear * 0.95 + p.sit * 0.55;
+  o.rig.pivot = p.rear > 0 ? V3{q.backX, 0, hipZ} : V3{q.frontX, 0, hipZ * q.frontLeg};
+  o.rig.dz = -p.lie * q.legLen * 0.72 + p.jump * q.legLen * 0.8 - p.sit * q.legLen * 0.15;
+  const Rig& R = o.rig;
+  int legMat = q.legMat >= 0 ? q.legMat : k.body, foot = q.footMat >= 0 ? q.footMat : k.detail;
+  // Legs: diagonal pairs move together.
+  for (int i = 0; i < 4; ++i) {
+    bool front = i < 2;
+    double side = (i % 2 == 0) ? 1 : -1;
+    double phase = p.walk + ((i == 0 || i == 3) ? 0 : 0.5);
+    double swing = q.stride * p.stride * Wave(phase);
+    double bend = 0.7 * p.stride * std::max(0.0, std::cos(2 * kPi * phase));
+    double len = q.legLen * (front ? q.frontLeg : 1);
+    V3 hip = R({front ? q.frontX : q.backX, side * q.gap, front ? hipZ * q.frontLeg : hipZ});
+    if (front && p.rear > 0) {
+      swing += p.rear * 1.3;
+      bend += p.rear * 1.9;
+    }
+    if (!front && p.sit > 0) {
+      swing += p.sit * 1.4;
+      bend += p.sit * 2.6;
+    }
+    if (p.lie > 0) {
+      swing += p.lie * (front ? 1.45 : -1.2);
+      bend += p.lie * (front ? 2.6 : -2.2);
+    }
+    if (p.jump > 0) {
+      swing += p.jump * (front ? 0.8 : -0.7);
+      bend += p.jump * (front ? 1.2 : -0.9);
+    }
+    Leg(m, hip, len, q.legR, swing, bend, legMat, foot, q.sprawl ? side * 0.9 : 0);
+  }
+  // Body: chest and rump joined by a barrel.
+  double bodyZ = hipZ + q.chestR * 0.35;
+  o.chest = R({q.frontX + q.chestR * 0.2, 0, bodyZ * (q.frontLeg > 1 ? (1 + (q.frontLeg - 1) * 0.8) : 1)});
+  o.rump = R({q.backX - q.rumpR * 0.1, 0, bodyZ});
+  m.Ball(o.chest, q.chestR, q.chestR * q.width, q.chestR, k.body);
+  m.Ball(o.rump, q.rumpR, q.rumpR * q.width, q.rumpR, k.body);
+  V3 mid = (o.chest + o.rump) * 0.5;
+  m.Egg(mid, o.chest + (o.chest - mid) * 0.25, std::min(q.chestR, q.rumpR) * 0.98, k.body,
+        std::min(q.chestR, q.rumpR) * q.width * 0.98);
+  // Neck and head.
+  double graze = p.graze * (q.neckLen > 10 ? 0.45 : 1);  // a long neck browses at shoulder height
+  double neckAngle = q.neckAngle + o.rig.pitch * 0.5 - graze * (q.neckAngle + 0.9) + p.call * 0.5;
+  V3 base = o.chest + V3{q.chestR * 0.45, 0, q.chestR * 0.35};
+  o.neckTop = base + Forward(neckAngle) * q.neckLen + V3{0, 0.5 * p.swing * q.neckLen * 0.2, 0};
+  int neckMat = q.neckMat >= 0 ? q.neckMat : k.body;
+  if (q.neckLen > 0.5) m.Taper(base, o.neckTop, q.neckR * 1.2, q.neckR, neckMat, 3);
+  o.headPitch = -0.15 - graze * 0.9 + p.call * 0.8 + o.rig.pitch * 0.3;
+  o.head = o.neckTop + Forward(o.headPitch) * (q.head.r * 0.5);
+  Head(m, k, o.head, o.headPitch, q.head, std::max(p.call, p.chew * 0.4));
+  // Tail.
+  if (q.tailLen > 0) {
+    int tm = q.tailMat >= 0 ? q.tailMat : k.body;
+    V3 tb = o.rump + V3{-q.rumpR * 0.85, 0, q.rumpR * 0.35};
+    double ta = q.tailAngle + o.rig.pitch * -0.5;
+    V3 tt = tb + V3{-std::cos(ta), 0.3 * p.swing * q.tailLen, std::sin(ta)} * q.tailLen;
+    if (q.bushy) {
+      m.Egg((tb + tt) * 0.5, tt, q.tailR * 2.0, tm);
+    } else {
+      m.Taper(tb, tt, q.tailR, q.tailR * 0.6, tm, 3);
+    }
+    if (q.tuft) m.Ball(tt, q.tailR * 1.8, k.dark);
+  }
+  m.shadow = std::max(q.chestR, (q.frontX - q.backX) * 0.5 + q.chestR * 0.5) * 0.95;
+  m.shadowLength = 1;
+  return o;
+}
+
+bool Motif(const SpeciesEntry& s, const char* m) { return std::strcmp(s.motif, m) == 0; }
+
+void BuildQuadFamily(Model& m, const Mats& k, const SpeciesEntry& s, const AnimalPose& p, bool young) {
+  QuadSpec q;
+  switch (s.silhouette) {
+    case S::Goat:
+      q = {7, 0.9, 1.6, 3.6, -3.4, 1, 3.0, 2.9, 0.85, 3.2, 0.9, 1.2};
+      q.head = {1.6, 1.6, 0.9, 0.5, Ears::kPointed, 0.7, -1, -1, -1, Horns::kGoat};
+      q.tailLen = 1.5;
+      q.tailAngle = 0.6;
+      break;
+    case S::Horse:
+      q = {11, 1.1, 1.8, 6, -5.5, 1, 3.8, 3.6, 0.8, 6, 0.95, 1.4};
+      q.head = {1.8, 3.4, 1.1, 0.9, Ears::kPointed, 0.8, -1, -1, k.dark};
+      q.tailLen = 6;
+      q.tailR = 0.45;
+      q.tailAngle = -1.2;
+      q.tuft = true;
+      break;
+    case S::Camel:
+      q = {14, 1.1, 2.0, 6, -6, 1, 4.2, 4.0, 0.8, 7.5, 0.35, 1.4};
+      q.head = {1.8, 2.8, 1.1, 0.2, Ears::kSmall, 1.0};
+      q.tailLen = 4;
+      q.tailR = 0.4;
+      q.tailAngle = -1.3;
+      q.tuft = true;
+      break;
+    case S::Giraffe:
+      q = {17, 1.0, 1.8, 5.2, -4.8, 1.15, 4.2, 3.6, 0.8, 20, 1.05, 1.3};
+      q.head = {1.6, 2.6, 1.0, 1.2, Ears::kPointed, 0.7, -1, -1, -1, Horns::kOssicones};
+      q.tailLen = 8;
+      q.tailR = 0.35;
+      q.tailAngle = -1.35;
+      q.tuft = true;
+      break;
+    case S::BigCat:
+      q = {8, 1.25, 2.0, 5.5, -5.5, 1, 3.6, 3.4, 0.85, 2.6, 0.85, 1.8};
+      q.head = {2.5, 1.2, 1.2, 0.25, Ears::kRound, 0.9, -1, k.accent, k.dark};
+      q.tailLen = 9;
+      q.tailR = 0.55;
+      q.tailAngle = -0.5;
+      q.tuft = Motif(s, "lion");
+      if (Motif(s, "cheetah")) {
+        q.legLen = 9.5;
+        q.legR = 1.0;
+        q.chestR = 3.1;
+        q.rumpR = 2.8;
+        q.head.r = 2.0;
+      }
+      break;
+    case S::Canine:
+      q = {8, 1.0, 1.6, 5, -5, 1, 3.2, 3.0, 0.8, 2.6, 0.6, 1.6};
+      q.head = {2.1, 2.4, 0.95, 0.2, Ears::kPointed, 1.0, -1, -1, k.dark};
+      q.tailLen = 6;
+      q.tailR = 1.0;
+      q.tailAngle = -0.7;
+      q.bushy = true;
+      break;
+    case S::Bear:
+      q = {7, 2.0, 2.6, 6, -6, 1, 5.2, 5.0, 0.85, 2.4, 0.4, 2.6};
+      q.head = {3.2, 1.6, 1.4, 0.2, Ears::kRound, 1.3, -1, -1, k.dark};
+      q.tailLen = 1;
+      q.tailR = 0.9;
+      if (Motif(s, "panda")) {
+        q.legMat = k.accent;
+        q.head.earMat = k.accent;
+        q.head.snoutMat = k.body;
+      }
+      break;
+    case S::Hippo:
+      q = {5, 2.4, 3.4, 7.5, -7.5, 1, 7.0, 6.8, 0.95, 1.5, 0.2, 3.8};
+      q.head = {4.3, 3.6, 3.2, 0.15, Ears::kSmall, 1.3, -1, k.accent, -1};
+      q.tailLen = 2;
+      q.tailR = 0.6;
+      break;
+    case S::Rhino:
+      q = {6.5, 2.3, 3.0, 7.5, -7.5, 1, 6.4, 6.2, 0.9, 2.0, 0.1, 3.5};
+      q.head = {3.4, 4.2, 2.1, 0.5, Ears::kPointed, 1.0, -1, -1, -1, Horns::kRhino};
+      q.tailLen = 3;
+      q.tailR = 0.4;
+      q.tailAngle = -1.3;
+      q.tuft = true;
+      break;
+    case S::Elephant:
+      q = {16, 3.0, 3.8, 6.8, -6.2, 1, 8.8, 8.2, 0.88, 1.5, 0.3, 5.0};
+      q.head = {5.8, 0, 1, 0, Ears::kFlap, 2.8};
+      q.tailLen = 6;
+      q.tailR = 0.5;
+      q.tailAngle = -1.35;
+      q.tuft = true;
+      q.stride = 0.3;
+      break;
+    case S::Koala:
+      q = {3.5, 1.1, 1.6, 2.6, -2.6, 1, 3.2, 3.3, 0.95, 0.8, 0.7, 2.2};
+      q.head = {3.0, 0.4, 1.2, 0.4, Ears::kRound, 1.8, k.accent, -1, k.detail};
+      q.tailLen = 0;
+      break;
+    case S::SmallCarnivore:
+      q = {4.5, 0.9, 1.5, 3.8, -3.8, 1, 2.8, 2.7, 0.85, 1.4, 0.5, 1.5};
+      q.head = {2.3, 1.0, 0.8, 0.3, Ears::kPointed, 0.8, -1, k.detail, k.dark};
+      q.tailLen = 6;
+      q.tailR = 1.0;
+      q.tailAngle = -0.3;
+      q.bushy = true;
+      q.legMat = k.accent;
+      break;
+    case S::Monkey:
+      q = {5.5, 0.75, 1.4, 2.6, -2.6, 1.45, 2.6, 2.4, 0.8, 0.6, 1.2, 1.2};
+      q.head = {2.5, 0.35, 1.35, 0.1, Ears::kSmall, 1.3, k.accent, k.accent, -1};
+      q.tailLen = 3;
+      q.tailR = 0.5;
+      q.tailAngle = 0.6;
+      break;
+    case S::Ape:
+      q = {6.5, 1.8, 2.4, 4.2, -3.6, 1.55, 5.4, 4.2, 0.9, 0.8, 1.0, 2.4};
+      q.head = {3.0, 1.0, 1.7, 0.2, Ears::kSmall, 1.2, -1, k.accent, -1};
+      q.tailLen = 0;
+      q.stride = 0.35;
+      break;
+    case S::Crocodile:
+      q = {2.6, 1.1, 3.0, 4.5, -4.5, 1, 3.0, 3.0, 1.15, 1.0, 0.0, 2.4};
+      q.head = {2.2, 4.8, 1.2, 0.05, Ears::kNone, 1.0, -1, -1, -1};
+      q.tailLen = 11;
+      q.tailR = 1.8;
+      q.tailAngle = -0.12;
+      q.sprawl = true;
+      q.stride = 0.5;
+      break;
+    default:
+      break;
+  }
+  if (young) {
+    q.head.r *= 1.3;
+    q.head.snout *= 0.8;
+    q.legLen *= 0.85;
+    q.neckLen *= 0.85;
+  }
+  QuadOut o = Quad(m, k, q, p);
+  const double hp = o.headPitch;
+  V3 upv{-std::sin(hp), 0, std::cos(hp)};
+  // Family details the generic body lacks.
+  switch (s.silhouette) {
+    case S::Goat:
+      m.Egg(o.head + Forward(hp - 0.9) * 2.4, o.head + Forward(hp - 1.1) * 3.6, 0.5, k.accent);  // beard
+      break;
+    case S::Horse: {
+      // Mane along the neck.
+      V3 a = o.chest + V3{q.chestR * 0.2, 0, q.chestR * 0.9}, b = o.neckTop + upv * 1.2;
+      m.Taper(a, b, 0.9, 0.7, k.dark, 4);
+      break;
+    }
+    case S::Camel:
+      m.Ball(o.rig({-0.2, 0, q.legLen + q.chestR * 1.15}), 3.0, 2.2, 3.0, k.body);
+      m.Ball(o.rig({0.5, 0, q.legLen + q.chestR * 1.6}), 1.4, 1.2, 1.0, k.accent);
+      break;
+    case S::BigCat:
+      if (Motif(s, "lion") && !young) m.Ball(o.head - Forward(hp) * 1.0 + V3{0, 0, -0.3}, 3.2, 3.6, 3.8, k.accent);
+      break;
+    case S::Bear:
+      if (Motif(s, "panda"))
+        for (double side : {1.0, -1.0})
+          m.Ball(o.head + Forward(hp) * (q.head.r * 0.55) + V3{0, side * q.head.r * 0.45, 0} + upv * 0.5, 0.9, 0.75,
+                 1.0, k.accent);
+      if (Motif(s, "panda")) m.Ball(o.chest + V3{0.6, 0, 0.8}, q.chestR * 0.86, q.chestR * 0.93, q.chestR * 0.55, k.accent);
+      break;
+    case S::Elephant: {
+      // Trunk: hangs from the face, curls forward and up when it calls or swings.
+      V3 root = o.head + Forward(hp - 0.5) * (q.head.r * 0.85);
+      // Raised, it points up the face with the tip curling back a little.
+      double curl = p.call * 0.7 + p.graze * 0.2;
+      V3 prev = root;
+      double r = 1.5;
+      double ang = -1.25 + p.call * 2.2 + 0.25 * p.swing;
+      for (int i = 0; i < 6; ++i) {
+        ang += curl * 0.22;
+        // Half-raised, it folds shorter so it never sticks far out in front.
+        V3 next = prev + V3{std::cos(ang), 0.15 * p.swing, std::sin(ang)} * (2.1 * (1 - 0.45 * std::sin(kPi * p.call)));
+        m.Rod(prev, next, r, k.body);
+        prev = next;
+        r *= 0.88;
+      }
+      if (!young)
+        for (double side : {1.0, -1.0}) {
+          V3 t0 = o.head + Forward(hp - 0.9) * (q.head.r * 0.7) + V3{0, side * 1.6, 0};
+          m.Taper(t0, t0 + V3{2.6, side * 0.3, -0.8}, 0.6, 0.3, k.horn, 2);
+        }
+      break;
+    }
+    case S::SmallCarnivore:
+      // Ringed tail: darker bands.
+      for (int i = 0; i < 3; ++i) {
+        V3 tb = o.rump + V3{-q.rumpR * 0.85, 0, q.rumpR * 0.35};
+        double ta = q.tailAngle;
+        V3 at = tb + V3{-std::cos(ta), 0.3 * p.swing * q.tailLen, std::sin(ta)} * (q.tailLen * (0.35 + 0.25 * i));
+        m.Ball(at, 1.6, 1.6, 0.45, k.accent);
+      }
+      break;
+    case S::Ape:
+      if (!young) m.Ball(o.rump + V3{0.5, 0, q.rumpR * 0.5}, q.rumpR * 0.75, q.rumpR * 0.8, q.rumpR * 0.6, k.accent);
+      break;
+    default:
+      break;
+  }
+}
+
+// Upright birds and hoppers.
+void BuildPenguin(Model& m, const Mats& k, const AnimalPose& p) {
+  double roll = 0.12 * Wave(p.walk) * p.stride;
+  double z = 0.6 + p.jump * 3;
+  V3 base{0, 0, z};
+  V3 up = Normalised({0.15 + p.graze * 0.8 - p.call * 0.2 + p.lie * 1.2, std::sin(roll), 1});
+  for (double side : {1.0, -1.0}) {
+    double step = p.stride * 0.8 * Wave(p.walk + (side > 0 ? 0 : 0.5));
+    m.Ball(V3{0.9 + step, side * 1.2, 0.35}, 1.3, 0.75, 0.35, k.detail);
+  }
+  V3 c = base + up * 5.2;
+  m.Egg(c, c + up * 5.0, 3.3, k.body, 3.1);
+  m.Egg(c + V3{1.35, 0, -0.4}, c + V3{1.35, 0, -0.4} + up * 4.0, 2.3, k.accent, 2.5);
+  for (double side : {1.0, -1.0}) {
+    V3 sh = c + up * 2.4 + V3{0, side * 3.0, 0};
+    double lift = 0.25 + std::max(0.0, p.flap) * 1.3;
+    m.Egg(Hang(sh, 2.2, -0.2, side > 0 ? lift : lift), Hang(sh, 4.4, -0.2, lift), 0.9, k.body, 0.3);
+  }
+  V3 head = c + up * 6.0;
+  double hp = -0.1 + p.call * 0.9 - p.graze * 0.6;
+  m.Ball(head, 2.3, k.body);
+  m.Egg(head + Forward(hp) * 2.2, head + Forward(hp) * 3.6, 0.55, k.detail);
+  for (double side : {1.0, -1.0}) m.Ball(head + Forward(hp) * 1.6 + V3{0, side * 1.1, 0.5}, 0.5, k.eye);
+  m.shadow = 3.6;
+}
+
+void BuildLongLeggedBird(Model& m, const Mats& k, const SpeciesEntry& s, const AnimalPose& p) {
+  bool ostrich = s.silhouette == S::Ostrich;
+  double legLen = ostrich ? 15 : 14, bodyR = ostrich ? 5.0 : 3.0;
+  double z = legLen + p.jump * 4 - p.lie * (legLen - 1);
+  V3 body{0, 0, z + bodyR * 0.5};
+  int legMat = ostrich ? k.detail : k.accent;
+  for (double side : {1.0, -1.0}) {
+    double phase = p.walk + (side > 0 ? 0 : 0.5);
+    double swing = 0.45 * p.stride * Wave(phase);
+    double bend = 0.9 * p.stride * std::max(0.0, std::cos(2 * kPi * phase));
+    // A flamingo at rest stands on one leg (its second action).
+    if (!ostrich && side < 0) bend += p.sit * 2.6, swing += p.sit * 0.4;
+    if (p.lie > 0) swing += p.lie * 1.3, bend += p.lie * 2.5;
+    V3 hip{0, side * bodyR * 0.35, z};
+    V3 knee = Hang(hip, legLen * 0.5, swing - 0.15);
+    V3 foot = Hang(knee, legLen * 0.5, swing - bend + 0.15);
+    m.Rod(hip + V3{0, 0, 1.2}, hip, ostrich ? 1.4 : 0.7, ostrich ? k.body : k.body);
+    m.Taper(hip, knee, ostrich ? 0.9 : 0.45, 0.4, legMat, 2);
+    m.Taper(knee, foot, 0.4, 0.35, legMat, 2);
+    m.Ball(foot + V3{0.7, 0, 0.1}, 1.1, 0.6, 0.3, legMat);
+  }
+  m.Egg(body, body + V3{bodyR * 1.3, 0, bodyR * 0.3}, bodyR, k.body, bodyR * 0.85);
+  // Wings and tail.
+  for (double side : {1.0, -1.0}) {
+    double lift = std::max(0.0, p.flap);
+    V3 root = body + V3{0.3, side * bodyR * 0.7, bodyR * 0.3};
+    V3 tip = root + V3{-bodyR * 0.9, side * (0.8 + lift * 3.5), bodyR * (0.2 + lift * 1.1)};
+    m.Egg((root + tip) * 0.5, tip, bodyR * 0.45, ostrich ? k.body : k.detail, bodyR * 0.2);
+  }
+  m.Egg(body - V3{bodyR * 0.9, 0, -bodyR * 0.2}, body - V3{bodyR * 1.7, 0, -bodyR * 0.6}, bodyR * 0.55,
+        ostrich ? k.accent : k.detail);
+  // Neck: an S in flamingos, straight up in ostriches; down while grazing.
+  double neckLen = ostrich ? 13 : 11;
+  V3 prev = body + V3{bodyR * 0.9, 0, bodyR * 0.4};
+  int nm = ostrich ? k.detail : k.body;
+  double ang = 1.3 - p.graze * 2.6 + p.call * 0.2;
+  for (int i = 0; i < 5; ++i) {
+    double a = ang + (ostrich ? 0 : (i < 2 ? -0.5 : 0.6)) * (1 - p.graze);
+    V3 next = prev + V3{std::cos(a) * 0.9, 0.2 * p.swing, std::sin(a)} * (neckLen / 5);
+    m.Rod(prev, next, ostrich ? 0.8 : 0.75, nm);
+    prev = next;
+  }
+  double hp = ostrich ? -0.2 - p.graze * 0.8 : -0.6 - p.graze * 0.8;
+  m.Ball(prev, ostrich ? 1.4 : 1.3, nm);
+  V3 beak = prev + Forward(hp) * (ostrich ? 1.3 : 1.1);
+  m.Egg(beak + Forward(hp) * 0.6, beak + Forward(hp - (ostrich ? 0 : 0.8)) * 2.2, ostrich ? 0.5 : 0.45,
+        ostrich ? k.accent : k.dark);
+  for (double side : {1.0, -1.0}) m.Ball(prev + Forward(hp + 0.5) * 0.6 + V3{0, side * 0.9, 0.3}, 0.45, k.eye);
+  m.shadow = bodyR * 1.2;
+}
+
+void BuildKangaroo(Model& m, const Mats& k, const AnimalPose& p) {
+  // Hops: the whole animal leaves the ground in the middle of the cycle.
+  double hop = p.stride > 0 ? std::max(0.0, Wave(p.walk * 1.0)) * 4.5 : 0;
+  double z = hop + p.jump * 6;
+  double lean = 0.55 + 0.35 * (hop / 4.5) - p.lie * 0.2 + p.graze * 0.5;
+  V3 hip{-1, 0, 6.5 + z - p.lie * 3};
+  V3 up{std::sin(lean), 0, std::cos(lean)};
+  for (double side : {1.0, -1.0}) {
+    V3 h = hip + V3{0, side * 1.9, 0};
+    V3 knee = h + V3{3.2, 0, -2.0};
+    V3 heel = knee + V3{-2.8, 0, -3.2 + hop * 0.3};
+    m.Egg((h + knee) * 0.5, knee, 1.9, k.body, 1.5);
+    m.Taper(knee, heel, 1.0, 0.7, k.body, 2);
+    m.Egg(heel + V3{2.2, 0, -0.2}, heel + V3{4.0, 0, -0.3}, 0.6, k.body);
+  }
+  // Tail as a prop on the ground.
+  m.Taper(hip + V3{-2, 0, -0.5}, V3{-10, 0, 0.8 + z * 0.5}, 2.0, 0.5, k.body, 5);
+  V3 chest = hip + up * 7;
+  m.Egg(hip + up * 3, chest, 3.4, k.body, 3.0);
+  m.Egg(hip + up * 2.6 + V3{1.6, 0, 0}, hip + up * 6 + V3{1.6, 0, 0}, 2.0, k.accent, 2.2);
+  for (double side : {1.0, -1.0}) {
+    V3 sh = chest + V3{0.8, side * 1.8, -0.6};
+    double f = p.beat * (side > 0 ? std::max(0.0, Wave(p.walk)) : std::max(0.0, -Wave(p.walk)));
+    V3 hand = sh + V3{1.8 + f * 2.5, 0, -2.2 + f * 1.8};
+    m.Taper(sh, hand, 0.6, 0.45, k.body, 2);
+    m.Ball(hand, 0.6, k.detail);
+  }
+  V3 head = chest + up * 1.6 + V3{1.0, 0, 2.0};
+  HeadSpec h{2.0, 2.0, 0.9, 0.35, Ears::kLong, 0.8, -1, -1, k.dark};
+  Head(m, k, head, -0.1 + p.call * 0.6 - p.graze * 0.9, h, p.call * 0.5);
+  m.shadow = 4.5;
+  m.shadowLength = 1.4;
+}
+
+void BuildSeaLion(Model& m, const Mats& k, const AnimalPose& p) {
+  double rise = 0.55 + 0.5 * p.call - 0.4 * p.lie + 0.3 * p.rear;
+  double bob = p.stride * 0.5 * std::max(0.0, Wave(p.walk));
+  V3 hips{-5, 0, 2.2};
+  V3 chest{2.2, 0, 3.8 + bob + rise * 3};
+  m.Taper(hips + V3{-3, 0, -0.8}, hips, 1.2, 2.4, k.body, 3);
+  m.Egg((hips + chest) * 0.5, chest + V3{1.0, 0, 0.6}, 4.4, k.body, 3.0);
+  // Rear flippers splay behind; fore flippers push down.
+  for (double side : {1.0, -1.0}) {
+    m.Egg(hips + V3{-4.5, side * 1.2, -1.2}, hips + V3{-6.2, side * 2.2, -1.6}, 0.9, k.accent, 0.3);
+    double push = p.stride * 0.6 * Wave(p.walk + (side > 0 ? 0 : 0.5));
+    double clap = p.beat * 1.3;
+    V3 sh = chest + V3{0, side * 2.2, -1.4};
+    m.Egg(Hang(sh, 2.2, 0.3 + push, side * (0.6 - clap * 0.5)), Hang(sh, 4.2, 0.4 + push + clap * 1.2, side * (0.6 - clap * 0.5)),
+          1.0, k.accent, 0.35);
+  }
+  V3 neck = chest + Forward(0.6 + rise * 0.9) * 3.6;
+  m.Taper(chest, neck, 2.4, 1.8, k.body, 2);
+  HeadSpec h{1.9, 1.5, 0.9, 0.2, Ears::kNone, 1, -1, -1, k.dark};
+  Head(m, k, neck + V3{0.6, 0, 0.9}, -0.1 + p.call * 0.7 + 0.3 * p.swing, h, p.call);
+  m.shadow = 5;
+  m.shadowLength = 1.3;
+}
+
+void BuildRabbit(Model& m, const Mats& k, const AnimalPose& p) {
+  double hop = (p.stride > 0 ? std::max(0.0, Wave(p.walk)) * 1.6 : 0) + p.jump * 3;
+  double up = p.rear;  // sitting up on the haunches, ears high
+  V3 body{-0.3, 0, 2.6 + hop + up * 1.2};
+  m.Egg(body, body + V3{2.2 - up * 1.2, 0, 0.6 + up * 2.2}, 2.5, k.body, 2.1);
+  for (double side : {1.0, -1.0}) {
+    m.Egg(V3{-0.8, side * 1.3, 1.2 + hop}, V3{1.4, side * 1.3, 0.5 + hop * 0.6}, 1.1, k.body, 0.8);
+    double reach = p.stride * 0.5 * Wave(p.walk);
+    m.Rod(V3{1.7, side * 0.9, 2.4 + hop + up * 1.5}, V3{2.0 + reach + up * 0.3, side * 0.9, 0.5 + hop + up * 2.5}, 0.5,
+          k.body);
+  }
+  m.Ball(body + V3{-2.3, 0, 0.8}, 0.9, k.accent);
+  V3 head = body + V3{2.4 - up * 1.0, 0, 2.0 + up * 2.8 - p.graze * 2.0};
+  HeadSpec h{1.55, 0.6, 0.8, 0.3, Ears::kLong, 0.75 + up * 0.1, -1, -1, k.accent};
+  Head(m, k, head, -0.1 - p.graze * 0.5, h, p.chew * 0.3);
+  m.shadow = 2.6;
+}
+
+}  // namespace
+
+Model BuildAnimal(const SpeciesEntry& s, const AnimalPose& pose, bool young) {
+  Model m;
+  Material body = Material::Near(s.body), accent = Material::Near(s.accent), detail = Material::Near(s.detail);
+  // Markings by kind.
+  if (Motif(s, "zebra") || Motif(s, "tiger")) body.Marked(Marking::kStripes, Motif(s, "zebra") ? 2.2 : 3.0, accent);
+  if (Motif(s, "giraffe")) body.Marked(Marking::kPatches, 3.0, accent);
+  if (Motif(s, "cheetah")) body.Marked(Marking::kSpots, 1.6, accent);
+  if (Motif(s, "crocodile")) body.Marked(Marking::kSpeckle, 1, accent);
+  Mats k;
+  k.body = m.Add(body);
+  k.accent = m.Add(accent);
+  k.detail = m.Add(detail);
+  k.eye = m.Add(Material::Solid(kBlack));
+  k.dark = m.Add(Material::Of(Hue::kGrey, 0.5));
+  k.pale = m.Add(Material::Of(Hue::kSnow, 3.0));
+  k.horn = m.Add(Material::Of(Hue::kSand, 2.6));
+  switch (s.silhouette) {
+    case S::Penguin:
+      BuildPenguin(m, k, pose);
+      break;
+    case S::WadingBird:
+    case S::Ostrich:
+      BuildLongLeggedBird(m, k, s, pose);
+      break;
+    case S::Kangaroo:
+      BuildKangaroo(m, k, pose);
+      break;
+    case S::SeaLion:
+      BuildSeaLion(m, k, pose);
+      break;
+    case S::Rabbit:
+      BuildRabbit(m, k, pose);
+      break;
+    default:
+      BuildQuadFamily(m, k, s, pose, young);
+      break;
+  }
+  if (young) m.Scale(0.58);
+  return m;
+}
+
+AnimalPose ActionPose(const SpeciesEntry& s, int action, int step) {
+  AnimalPose p;
+  // Steps rise to the action's peak and settle back: 0 .. 3 in, 4 .. 5 held, 6 .. 7 out.
+  static constexpr double kEnvelope[8] = {0.15, 0.45, 0.8, 1.0, 1.0, 0.9, 0.55, 0.2};
+  double e = kEnvelope[std::clamp(step, 0, 7)];
+  double wig = Wave(step / 4.0);
+  switch (s.silhouette) {
+    case S::Rabbit:
+      (action == 0 ? p.jump : p.rear) = e;
+      break;
+    case S::Goat:
+      if (action == 0) p.rear = e * 0.8; else p.jump = e * 0.7;
+      break;
+    case S::Penguin:
+      if (action == 0) p.flap = e * (0.6 + 0.4 * wig); else p.call = e;
+      break;
+    case S::Monkey:
+      if (action == 0) p.jump = e; else p.sit = e, p.swing = wig;
+      break;
+    case S::WadingBird:
+    case S::Ostrich:
+      if (action == 0) p.flap = e * (0.5 + 0.5 * std::abs(wig)); else p.sit = e, p.graze = e * 0.3;
+      break;
+    case S::Kangaroo:
+      if (action == 0) p.jump = e; else p.beat = e, p.walk = step / 4.0;
+      break;
+    case S::Horse:
+    case S::Camel:
+    case S::Giraffe:
+      if (action == 0) p.call = e * 0.8, p.swing = wig * e; else p.lie = e;
+      break;
+    case S::SmallCarnivore:
+    case S::Bear:
+      if (action == 0) p.rear = e; else p.sit = e;
+      break;
+    case S::Canine:
+      if (action == 0) p.call = e, p.sit = e * 0.7; else p.lie = e;
+      break;
+    case S::SeaLion:
+      if (action == 0) p.beat = e * std::abs(wig), p.call = e * 0.5; else p.call = e;
+      break;
+    case S::BigCat:
+      if (action == 0) p.call = e; else p.lie = e;
+      break;
+    case S::Crocodile:
+    case S::Hippo:
+      if (action == 0) p.call = e; else p.swing = wig, p.lie = e * 0.5;
+      break;
+    case S::Rhino:
+      if (action == 0) p.graze = e * 0.6, p.stride = 1, p.walk = step / 8.0; else p.lie = e;
+      break;
+    case S::Ape:
+      if (action == 0) p.rear = e * 0.9, p.beat = e; else p.sit = e;
+      break;
+    case S::Koala:
+      if (action == 0) p.rear = e * 0.7; else p.lie = e;
+      break;
+    case S::Elephant:
+      if (action == 0) p.call = e; else p.swing = wig, p.graze = e * 0.3;
+      break;
+  }
+  return p;
+}
