@@ -2,6 +2,7 @@
 
 #include "data/field_stream.h"
 #include "data/file_io.h"
+#include "data/map_layout.h"
 #include "data/save_layout.h"
 #include "platform/file_names.h"
 #include "shell/game.h"
@@ -97,32 +98,55 @@ IoResult LoadGameApp(SavedState& state, const fs::path& folder, std::string_view
 IoResult ReadSavedGame(SavedState& state, const Folders& folders, std::string_view name, bool fromMapSave,
                        ScreenSize screen) {
   const fs::path& folder = fromMapSave ? folders.MapSaveDir : folders.SaveDir;
+  // A starting save applies to the map already loaded; any other save names its map.
+  int mapWidth = state.world.MapWidth, mapHeight = state.world.MapHeight;
   if (IoResult r = LoadGame(state, folder, name); !r.ok()) return r;
+  int savedWidth = state.world.MapWidth, savedHeight = state.world.MapHeight;
   if (!fromMapSave) {
-    int width = state.world.MapWidth, height = state.world.MapHeight;
     auto map = ResolveFile(folders.MapsDir, state.zoo.MapFileName);
     if (!map) return IoResult::Fail("the save's map \"" + state.zoo.MapFileName + "\" is missing");
     if (IoResult r = LoadMap(*map, state.world, state.zoo, screen); !r.ok()) return r;
-    if (state.world.MapWidth != width || state.world.MapHeight != height)
-      return IoResult::Fail("the save's map \"" + state.zoo.MapFileName + "\" is no longer " +
-                            std::to_string(width) + "x" + std::to_string(height));
+    mapWidth = state.world.MapWidth;
+    mapHeight = state.world.MapHeight;
   }
+  if (mapWidth != savedWidth || mapHeight != savedHeight)
+    return IoResult::Fail("the save is of a " + std::to_string(savedWidth) + "x" + std::to_string(savedHeight) +
+                          " map, its map is " + std::to_string(mapWidth) + "x" + std::to_string(mapHeight));
   if (IoResult r = LoadGameApp(state, folder, name, fromMapSave); !r.ok()) return r;
   // The .app keeps the palette flags but not the research flags: a type on the
   // palette is no longer research to do.
-  for (int t = 0; t < kBuildTypes; ++t)
-    if (state.zoo.TypeAvailable[t] == 1) state.zoo.TypeResearchPending[t] = 0;
+  if (!fromMapSave) {
+    for (int t = 0; t < kBuildTypes; ++t)
+      if (state.zoo.TypeAvailable[t] == 1) state.zoo.TypeResearchPending[t] = 0;
+  }
   return IoResult::Ok();
 }
 
-void PutSavedGame(Game& game, SavedState& state) {
-  game.world = std::move(state.world);
-  game.zoo = std::move(state.zoo);
-  game.clock.Year = state.clock.Year;
-  game.clock.Month = state.clock.Month;
-  game.clock.Day = state.clock.Day;
-  game.clock.TickOfDay = state.clock.TickOfDay;
-  game.clock.GoalReached = state.clock.GoalReached;
+void PutSavedGame(Game& game, const SavedState& state) {
+  // Exactly the fields the map and the three files hold go across, through the
+  // same layouts: whatever they do not hold keeps the game's value.
+  BinaryWriter binary;
+  MapLayout(binary, state.world, state.zoo);
+  ApsLayout(binary, state.world, state.zoo, state.clock);
+  AppLayout(binary, state.world, state.zoo, false);
+  TextWriter text;
+  ApmLayout(text, state.world, state.zoo);
+
+  BinaryReader binaryIn(binary.bytes);
+  MapLayout(binaryIn, game.world, game.zoo);
+  ApsLayout(binaryIn, game.world, game.zoo, game.clock);
+  AppLayout(binaryIn, game.world, game.zoo, false);
+  TextReader textIn(text.text);
+  ApmLayout(textIn, game.world, game.zoo);
+
+  // What the map brings beside its file, and the research flags as fixed on reading.
+  game.zoo.MapCaption = state.zoo.MapCaption;
+  game.zoo.MapText = state.zoo.MapText;
+  game.zoo.MapPixelWidth = state.zoo.MapPixelWidth;
+  game.zoo.MapPixelHeight = state.zoo.MapPixelHeight;
+  game.zoo.OverviewFrameWidth = state.zoo.OverviewFrameWidth;
+  game.zoo.OverviewFrameHeight = state.zoo.OverviewFrameHeight;
+  game.zoo.TypeResearchPending = state.zoo.TypeResearchPending;
 }
 
 IoResult LoadSavedGame(Game& game, std::string_view name, bool fromMapSave, ScreenSize screen) {

@@ -43,9 +43,9 @@ TEST(GroundArt, FixedPicturesHaveTheirSizesAndKeyPixels) {
       {"map_pat1.bmp", 666, 800, 0, 0}, {"map_pat2.bmp", 666, 800, 0, 0}, {"map_pat3.bmp", 666, 800, 0, 0},
       {"TileMask.bmp", 74, 100, -1, -1}, {"MinColor.bmp", 14, 2, -1, -1}, {"Min_MapBase.bmp", 100, 100, -1, -1},
       {"minwak.bmp", 100, 100, -1, -1},  {"Sc640.bmp", 640, 480, -1, -1},  {"Sc800.bmp", 800, 600, -1, -1},
-      {"tx_bak.bmp", 460, 20, -1, -1},   {"Toolbar1.bmp", 800, 130, 0, 35}, {"Toolbar2.bmp", 250, 600, 0, 200},
-      {"Digits.bmp", 60, 9, 0, 0},       {"sel_pat.bmp", 80, 60, 5, 5},     {"sel_p.bmp", 50, 50, 0, 0},
-      {"kouji.bmp", 296, 200, 0, 0},     {"dest.bmp", 740, 100, 0, 0},      {"gate.bmp", 218, 516, 0, 0},
+      {"tx_bak.bmp", 460, 24, -1, -1},   {"Toolbar1.bmp", 800, 100, 0, 35}, {"Toolbar2.bmp", 125, 600, 0, 200},
+      {"suuji.bmp", 70, 11, 0, 0},       {"sel_pat.bmp", 80, 60, 5, 5},     {"sel_p.bmp", 50, 50, 0, 0},
+      {"kouji.bmp", 296, 200, 0, 0},     {"dest.bmp", 740, 100, 0, 0},      {"gate.bmp", 120, 366, 0, 0},
       {"Mon.bmp", 74, 100, 0, 0},        {"ent_pl.bmp", 640, 480, -1, -1},  {"mail.BMp", 147, 40, 30, 0},
       {"Flat.bmp", 74, 100, 0, 0},       {"Cursors.bmp", 32, 192, 5, 0},    {"loading6.bmp", 640, 480, -1, -1},
       {"loading8.bmp", 800, 600, -1, -1}, {"loading_p.bmp", 768, 256, -1, -1},
@@ -60,8 +60,8 @@ TEST(GroundArt, FixedPicturesHaveTheirSizesAndKeyPixels) {
   }
   for (int size = 1; size <= 6; ++size) {
     Surface s = Picture("Sel_" + std::to_string(size) + ".bmp");
-    EXPECT_EQ(s.Width(), 72 * size + 1);
-    EXPECT_EQ(s.Height(), 36 * size + 1);
+    EXPECT_EQ(s.Width(), 72 * size + 2);
+    EXPECT_EQ(s.Height(), 36 * size + 2);
     EXPECT_EQ(s.Pixel(0, 0), kMagenta);
     EXPECT_NE(s.Pixel(36 * size, 0), kMagenta) << "the outline's top corner is drawn";
   }

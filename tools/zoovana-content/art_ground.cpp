@@ -119,6 +119,11 @@ Fill TerrainFill(Terrain t, int side, uint32_t seed) {
         if (Hash01(x - 1, y - 1, seed + 3) > 0.9) return Shade(Hue::kGrey, 1);
         return Dithered(Hue::kGrey, 1.6 + 1.4 * n, x, y);
       }
+      case Terrain::kFrostGrass: {
+        double snow = 0.6 * CellNoise(g, seed + 9, 5) + 0.4 * grain;
+        if (snow > 0.62) return Dithered(Hue::kSnow, 2.2 + 1.5 * n, x, y);
+        return Dithered(Hue::kLeaf, 1.2 + 1.4 * n + (streak > 0.85 ? 0.8 : 0), x, y);
+      }
       case Terrain::kMud: {
         // Puddles need not repeat: mud only floors enclosures, never tiles.
         double wet = ValueNoise(g.a * 3.1, g.b * 3.1, seed + 9);

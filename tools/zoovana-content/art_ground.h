@@ -27,6 +27,7 @@ enum class Terrain : uint8_t {
   kMoss,     // shady forest floor
   kGravel,   // stony ground
   kMud,      // swamp
+  kFrostGrass,  // winter grass showing through thin snow
 };
 // The surface texture of a terrain for a picture of side `side`.
 Fill TerrainFill(Terrain t, int side, uint32_t seed);

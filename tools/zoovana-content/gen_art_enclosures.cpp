@@ -24,7 +24,7 @@ Style StyleOf(const SpeciesEntry& sp, Ground g) {
   Style s{Terrain::kGrass, TreeKind::kBroadleaf, Detail::kTuft, Hue::kGrass, Hue::kGrey, FenceStyle::kRails};
   switch (g) {
     case Ground::Savanna: s = {Terrain::kDryGrass, TreeKind::kAcacia, Detail::kTuft, Hue::kSand, Hue::kSoil, s.fence}; break;
-    case Ground::Sand: s = {Terrain::kSand, TreeKind::kPalm, Detail::kPebble, Hue::kSoil, Hue::kOrange, s.fence}; break;
+    case Ground::Sand: s = {Terrain::kSand, TreeKind::kPalm, Detail::kPebble, Hue::kGrey, Hue::kOrange, s.fence}; break;
     case Ground::Rock: s = {Terrain::kGravel, TreeKind::kPine, Detail::kPebble, Hue::kGrey, Hue::kGrey, s.fence}; break;
     case Ground::Snow: s = {Terrain::kSnow, TreeKind::kSnowPine, Detail::kSnowLump, Hue::kSnow, Hue::kSnow, s.fence}; break;
     case Ground::Forest: s = {Terrain::kMoss, TreeKind::kBroadleaf, Detail::kLeaf, Hue::kOrange, Hue::kGrey, s.fence}; break;

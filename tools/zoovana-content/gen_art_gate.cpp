@@ -8,34 +8,21 @@
 #include "ui_icons.h"
 
 namespace {
-constexpr int kGateW = 218, kGateH = 172;  // one frame: five cells along +x
+// One frame: drawn with its top-left at the first gate cell's tile box, after the last
+// gate cell; the two gate cells (a 0..2) carry everything that stands on the ground,
+// because the cells to their right are drawn after the gate.
+constexpr int kGateW = 120, kGateH = 122;
 
-// Ground point of the gate's row: a cells along +x from the top corner of the
-// leftmost cell (gate x - 2), b across the row, raised h.
+// Ground point of the gate's row: a cells along +x from the top corner of the first
+// gate cell, b across the row, raised h.
 Vec G(double a, double b, double h = 0) { return {37 + (a - b) * 36, 63 + (a + b) * 18 - h}; }
 
 // The beam's front face: its top edge runs at y = x / 2 - 2, so the name the game
 // writes at (c, r - 2 + c / 2) lands on it.
 constexpr double kBeamB = 0.9, kBeamLow = 53, kBeamHigh = 79;
 
-void Booth(Canvas& c, double a0, double a1, uint32_t seed) {
-  const double b0 = 0.1, b1 = 0.5, h = 30;
-  auto quad = [&](Vec p, Vec q, Vec r, Vec s, const Fill& fill) { c.Polygon({p, q, r, s}, fill); };
-  quad(G(a0, b1), G(a1, b1), G(a1, b1, h), G(a0, b1, h), [](int x, int y) { return Dithered(Hue::kSand, 3.4, x, y); });
-  quad(G(a1, b1), G(a1, b0), G(a1, b0, h), G(a1, b1, h), [](int x, int y) { return Dithered(Hue::kSand, 2.3, x, y); });
-  // Ticket window with a counter.
-  quad(G(a0 + 0.12, b1, 12), G(a1 - 0.12, b1, 12), G(a1 - 0.12, b1, 24), G(a0 + 0.12, b1, 24), Shade(Hue::kWater, 1));
-  quad(G(a0 + 0.14, b1, 21), G(a0 + 0.3, b1, 21), G(a0 + 0.3, b1, 23), G(a0 + 0.14, b1, 23), Shade(Hue::kWater, 3));
-  quad(G(a0 + 0.08, b1 + 0.04, 11), G(a1 - 0.08, b1 + 0.04, 11), G(a1 - 0.08, b1 + 0.04, 13), G(a0 + 0.08, b1 + 0.04, 13), Shade(Hue::kWood, 3));
-  // Striped awning roof.
-  quad(G(a0 - 0.05, b0 - 0.05, h), G(a1 + 0.05, b0 - 0.05, h), G(a1 + 0.05, b1 + 0.12, h - 4), G(a0 - 0.05, b1 + 0.12, h - 4),
-       [&](int x, int) { return Shade((x / 5 + static_cast<int>(seed)) % 2 ? Hue::kRed : Hue::kSnow, 3); });
-  quad(G(a0 - 0.05, b1 + 0.12, h - 4), G(a1 + 0.05, b1 + 0.12, h - 4), G(a1 + 0.05, b1 + 0.12, h - 7), G(a0 - 0.05, b1 + 0.12, h - 7),
-       [&](int x, int) { return Shade((x / 5 + static_cast<int>(seed)) % 2 ? Hue::kRed : Hue::kSnow, 2); });
-}
-
 void Pillar(Canvas& c, double a) {
-  const double b0 = 0.55, b1 = 0.95, half = 0.2;
+  const double b0 = 0.6, b1 = 0.92, half = 0.11;
   c.Polygon({G(a - half, b1), G(a + half, b1), G(a + half, b1, kBeamLow), G(a - half, b1, kBeamLow)},
             [](int x, int y) { return Dithered(Hue::kRed, ((y % 4 == 0) || ((x + (y / 4) * 3) % 7 == 0)) ? 1.6 : 2.6, x, y); });
   c.Polygon({G(a + half, b1), G(a + half, b0), G(a + half, b0, kBeamLow), G(a + half, b1, kBeamLow)},
@@ -45,7 +32,7 @@ void Pillar(Canvas& c, double a) {
 }
 
 void Flag(Canvas& c, double a, double b, int frame, Hue hue) {
-  Vec foot = G(a, b, kBeamHigh), top = G(a, b, kBeamHigh + 28);
+  Vec foot = G(a, b, kBeamHigh), top = G(a, b, kBeamHigh + 20);
   c.Line(static_cast<int>(foot.x), static_cast<int>(foot.y), static_cast<int>(top.x), static_cast<int>(top.y), Shade(Hue::kGrey, 1));
   for (int k = 0; k < 14; ++k) {  // the cloth waves with the frame
     double wave = std::sin(k * 0.6 + frame * 2.1) * 1.6;
@@ -60,6 +47,7 @@ void Giraffe(Canvas& c, double a) {
   Vec base = G(a, kBeamB - 0.15, kBeamHigh);
   Canvas g(60, 70);
   const double bx = 30, by = 66;
+  // Drawn at full size, then shrunk to fit the headroom above the beam.
   g.Polygon({{bx - 2, by}, {bx + 2, by}, {bx + 4, by - 40}, {bx + 14, by - 54}, {bx + 22, by - 52}, {bx + 22, by - 47}, {bx + 12, by - 44},
              {bx + 8, by - 36}, {bx + 6, by}},
             [](int x, int y) { return Dithered(Hue::kYellow, 2.8 - x / 60.0, x, y); });
@@ -69,45 +57,44 @@ void Giraffe(Canvas& c, double a) {
   g.Line(static_cast<int>(bx + 16), static_cast<int>(by - 55), static_cast<int>(bx + 16), static_cast<int>(by - 60), Shade(Hue::kOrange, 0));
   g.Set(static_cast<int>(bx + 16), static_cast<int>(by - 51), kBlack);
   g.Outline(2);
-  c.Blit(g, static_cast<int>(base.x - bx), static_cast<int>(base.y - by));
+  Canvas small = g.Scaled(42, 49);
+  c.Blit(small, static_cast<int>(base.x - 21), static_cast<int>(base.y - 47));
 }
 
 Canvas GateFrame(int frame) {
   Canvas c(kGateW, kGateH);
-  Booth(c, 1.0, 1.7, 0);
-  Booth(c, 3.3, 4.0, 1);
-  // Turnstiles on the gate cell.
-  for (double a : {2.25, 2.75}) {
+  // Turnstiles in the two gate cells.
+  for (double a : {0.7, 1.3}) {
     Vec p = G(a, 0.5), q = G(a, 0.5, 12);
     c.Line(static_cast<int>(p.x), static_cast<int>(p.y), static_cast<int>(q.x), static_cast<int>(q.y), Shade(Hue::kGrey, 3));
     c.Line(static_cast<int>(p.x) + 1, static_cast<int>(p.y), static_cast<int>(q.x) + 1, static_cast<int>(q.y), Shade(Hue::kGrey, 1));
     Vec arm = G(a, 0.2, 10);
     c.Line(static_cast<int>(q.x), static_cast<int>(q.y) + 2, static_cast<int>(arm.x), static_cast<int>(arm.y), Shade(Hue::kGrey, 4));
   }
-  Pillar(c, 0.25);
-  Pillar(c, 4.75);
-  // The beam: top, front face (the name board) and the right end.
-  const double a0 = -0.1, a1 = 5.1, bBack = 0.6;
+  Pillar(c, 0.2);
+  Pillar(c, 1.8);
+  // The beam: top, front face (the name board, dark so light letters read) and the
+  // right end.
+  const double a0 = -0.1, a1 = 2.95, bBack = 0.6;
   c.Polygon({G(a0, bBack, kBeamHigh), G(a1, bBack, kBeamHigh), G(a1, kBeamB, kBeamHigh), G(a0, kBeamB, kBeamHigh)},
             [](int x, int y) { return Dithered(Hue::kWood, 3.3, x, y); });
   c.Polygon({G(a0, kBeamB, kBeamLow), G(a1, kBeamB, kBeamLow), G(a1, kBeamB, kBeamHigh), G(a0, kBeamB, kBeamHigh)},
-            [](int x, int y) { return Dithered(Hue::kSand, 3.8 + 0.3 * Hash01(x / 3, y, 4), x, y); });
+            [](int x, int y) { return Dithered(Hue::kLeaf, 0.7 + 0.4 * Hash01(x / 3, y, 4), x, y); });
   c.Polygon({G(a1, kBeamB, kBeamLow), G(a1, bBack, kBeamLow), G(a1, bBack, kBeamHigh), G(a1, kBeamB, kBeamHigh)},
             [](int x, int y) { return Dithered(Hue::kWood, 1.6, x, y); });
   for (double h : {kBeamLow, kBeamLow + 1, kBeamHigh - 1, kBeamHigh - 2}) {  // wooden trim
     Vec p = G(a0, kBeamB, h), q = G(a1, kBeamB, h);
-    c.Line(static_cast<int>(p.x), static_cast<int>(p.y), static_cast<int>(q.x), static_cast<int>(q.y), Shade(Hue::kWood, h < kBeamLow + 2 ? 1 : 2));
+    c.Line(static_cast<int>(p.x), static_cast<int>(p.y), static_cast<int>(q.x), static_cast<int>(q.y), Shade(Hue::kWood, h < kBeamLow + 2 ? 1 : 3));
   }
   // Light bulbs under the board chase along it from frame to frame.
-  for (int i = 0; i < 17; ++i) {
+  for (int i = 0; i < 9; ++i) {
     Vec p = G(a0 + 0.15 + 0.3 * i, kBeamB, kBeamLow - 1);
     bool lit = (i + frame) % 3 == 0;
     c.Ellipse(p.x, p.y + 1, 1.6, 1.6, lit ? Shade(Hue::kYellow, 4) : Shade(Hue::kOrange, 1));
     if (lit) c.Set(static_cast<int>(p.x), static_cast<int>(p.y) - 1, kWhite);
   }
-  Giraffe(c, 3.7);
-  Flag(c, 2.3, 0.75, frame, Hue::kRed);
-  Flag(c, 4.9, 0.75, frame + 1, Hue::kTeal);
+  Giraffe(c, 2.5);
+  Flag(c, 1.45, 0.75, frame, Hue::kRed);
   return c;
 }
 
@@ -150,8 +137,8 @@ Canvas Entrance() {
   c.Polygon({{250, 480}, {390, 480}, {360, 250}, {280, 250}}, [](int x, int y) {
     return ((x + 2 * y) % 16 < 1 || (2 * y - x + 640) % 16 < 1) ? Shade(Hue::kGrey, 2) : Dithered(Hue::kSand, 3.0 + 0.4 * Hash01(x / 4, y / 4, 5), x, y);
   });
-  Canvas gate = GateFrame(0).Scaled(kGateW * 2, kGateH * 2);
-  c.Blit(gate, 320 - kGateW, 110);
+  Canvas gate = GateFrame(0).Scaled(kGateW * 3, kGateH * 3);
+  c.Blit(gate, 320 - kGateW * 3 / 2 + 20, 60);
   for (int i = 0; i < 4; ++i) {
     Bush(c, 90 + 40 * i, 330 + 30 * i, 40, Hue::kLeaf, 70u + static_cast<uint32_t>(i), Hue::kRed);
     Bush(c, 550 - 40 * i, 330 + 30 * i, 40, Hue::kLeaf, 80u + static_cast<uint32_t>(i), Hue::kYellow);

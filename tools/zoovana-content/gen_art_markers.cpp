@@ -11,7 +11,7 @@ namespace {
 // the footprint diamond's left corner and at the diamond's top row.
 void Outlines(Output& out) {
   for (int s = 1; s <= 6; ++s) {
-    Canvas c(72 * s + 1, 36 * s + 1);
+    Canvas c(72 * s + 2, 36 * s + 2);
     c.Diamond(-1, 0, 36 * s, 18 * s, Shade(Hue::kYellow, 1));
     c.Diamond(1, 1, 36 * s - 2, 18 * s - 1, Shade(Hue::kYellow, 4));
     c.Diamond(3, 2, 36 * s - 4, 18 * s - 2, kKey);

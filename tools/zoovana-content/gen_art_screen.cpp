@@ -17,27 +17,20 @@ constexpr Icon kToolIcons[10] = {Icon::kShovel, Icon::kTree,      Icon::kShop,  
 constexpr int kTopX[7] = {3, 33, 63, 93, 133, 163, 193};
 constexpr Icon kTopIcons[7] = {Icon::kExit, Icon::kSave, Icon::kLoad, Icon::kGear, Icon::kHide, Icon::kBalloon, Icon::kFlag};
 
-// Where the build palette's six numbers go (panel-relative), each after its label.
-struct Field {
-  int x, y;
-  Icon icon;
-};
-constexpr Field kFields[6] = {{42, 426, Icon::kDiamond}, {82, 426, Icon::kCoins}, {42, 437, Icon::kWrench},
-                              {82, 437, Icon::kHeart},   {42, 448, Icon::kPaw},   {82, 448, Icon::kPerson}};
 
 // The top bar: seven buttons and a long well for the engine's money and date text.
-void TopBar(Canvas& c, int y0, bool pressed) {
+void TopBar(Canvas& c, int y0) {
   c.Rect(0, y0, kBarW, 30, PanelTexture);
   c.Rect(0, y0 + 27, kBarW, 1, Shade(Hue::kWood, 3));
   c.Rect(0, y0 + 28, kBarW, 2, Shade(Hue::kWood, 1));
   for (int i = 0; i < 7; ++i) {
-    Button(c, kTopX[i], y0 + 3, 24, 24, pressed);
-    DrawIcon(c, kTopX[i] + 12 + pressed, y0 + 15 + pressed, kTopIcons[i], 0.72);
+    Button(c, kTopX[i], y0 + 3, 24, 24);
+    DrawIcon(c, kTopX[i] + 12, y0 + 15, kTopIcons[i], 0.72);
   }
   Well(c, 226, y0 + 4, kBarW - 230, 21, Shade(Hue::kLeaf, 0));
 }
 
-Canvas Panel(bool pressed) {
+Canvas Panel() {
   Canvas c(kPanelW, kPanelH);
   c.Rect(3, 0, kPanelW - 3, kPanelH, PanelTexture);
   c.Rect(3, 0, 2, kPanelH, Shade(Hue::kWood, 3));  // wooden edge towards the map
@@ -53,7 +46,7 @@ Canvas Panel(bool pressed) {
   // Catalogue paging: next one, next four, previous one, previous four.
   const int pageX[4] = {41, 61, 81, 101};
   for (int i = 0; i < 4; ++i) {
-    Button(c, pageX[i], 148, 20, 21, false);
+    Button(c, pageX[i], 148, 20, 21);
     Icon arrow = i < 2 ? Icon::kArrowDown : Icon::kArrowUp;
     int cx = pageX[i] + 10, cy = 158;
     if (i % 2 == 0) {
@@ -65,24 +58,23 @@ Canvas Panel(bool pressed) {
   }
   for (int i = 0; i < 10; ++i) {
     int y = kToolY + kToolSize * i;
-    Button(c, kToolX, y, kToolSize, kToolSize, pressed);
-    DrawIcon(c, kToolX + 15 + pressed, y + 15 + pressed, kToolIcons[i]);
+    Button(c, kToolX, y, kToolSize, kToolSize);
+    DrawIcon(c, kToolX + 15, y + 15, kToolIcons[i]);
   }
   // The four palette rows (80 x 60 at x 41, y 170 + 60k) sit in one well.
   Well(c, 40, 169, 82, 242, Shade(Hue::kLeaf, 0));
   for (int k = 1; k < 4; ++k) c.Rect(41, 169 + 60 * k, 80, 1, Shade(Hue::kLeaf, 1));
-  // Name line and the six labelled numbers of the selected type.
-  Well(c, 40, 410, 82, 15, Shade(Hue::kLeaf, 0));
-  for (const Field& f : kFields) DrawIcon(c, f.x + 4, f.y + 5, f.icon, 0.45);
+  // The selected type's name (at (42, 411)) and its six labelled numbers (two
+  // columns of three from (42, 426), 13 rows apart), all written by the game.
+  Well(c, 40, 409, 82, 58, Shade(Hue::kLeaf, 0));
+  c.Rect(41, 424, 80, 1, Shade(Hue::kLeaf, 1));
   return c;
 }
 
 void GeneratePanel(Output& out) {
-  Canvas sheet(2 * kPanelW, kPanelH);
-  sheet.Blit(Panel(false), 0, 0);
-  sheet.Blit(Panel(true), kPanelW, 0);
-  sheet.Set(0, 200, kKey);
-  WriteBmp(out, "Toolbar2.bmp", sheet);
+  Canvas panel = Panel();
+  panel.Set(0, 200, kKey);
+  WriteBmp(out, "Toolbar2.bmp", panel);
 }
 
 // A panda keeper's face: the mascot in the bottom-left corner.
@@ -106,39 +98,47 @@ void Mascot(Canvas& c, int x, int y) {
 }
 
 void GenerateBars(Output& out) {
-  Canvas bar(kBarW, 130);
-  TopBar(bar, 0, false);
-  // Bottom bar (drawn at the screen's bottom 40 rows): mascot and status plate.
-  bar.Rect(46, 38, kBarW - 46, 32, PanelTexture);
-  bar.Rect(46, 38, kBarW - 46, 1, Shade(Hue::kWood, 3));
-  bar.Rect(46, 39, kBarW - 46, 1, Shade(Hue::kWood, 1));
-  Well(bar, 56, 41, 470, 24, Shade(Hue::kLeaf, 0));
+  Canvas bar(kBarW, 100);
+  TopBar(bar, 0);
+  // Rows 30..69: the mascot (x 0..47), drawn keyed in the screen's bottom-left corner.
   Canvas mascot(44, 40);
   Mascot(mascot, 2, 1);
   bar.Blit(mascot, 1, 30);
   bar.Blit(bar.Crop(0, 0, kBarW, 30), 0, 70);  // the game copies the top bar here too
-  TopBar(bar, 100, true);
   bar.Set(0, 35, kKey);
   WriteBmp(out, "Toolbar1.bmp", bar);
-  // The status line's own ground: the inside of the bottom well.
-  WriteBmp(out, "tx_bak.bmp", Canvas(460, 20, Shade(Hue::kLeaf, 0)));
+  // The status line's plate, drawn at (55, height - 29) under text at (60, height - 27).
+  Canvas plate(460, 24);
+  plate.Clear(PanelTexture);
+  plate.Rect(0, 0, 460, 1, Shade(Hue::kWood, 3));
+  plate.Rect(0, 23, 460, 1, Shade(Hue::kWood, 1));
+  Well(plate, 2, 1, 456, 20, Shade(Hue::kLeaf, 0));
+  WriteBmp(out, "tx_bak.bmp", plate);
 }
 
-// Digits 0..9 for the build palette: 6 x 9 cells side by side, key (0, 0).
+// Digits 0..9 for the build palette ("suuji.bmp"): 7 x 11 cells side by side, key (0, 0).
 void GenerateDigits(Output& out) {
-  static const std::array<const char*, 10> kGlyphs = {
-      "0110100110011001100110010110", "0010011000100010001000100111", "0110100100010010010010001111",
-      "1110000100010110000100011110", "0010011010101010111100100010", "1111100011100001000110010110",
-      "0110100010001110100110010110", "1111000100010010010001000100", "0110100110010110100110010110",
-      "0110100110010111000100010110"};
-  Canvas c(60, 9);
+  static const std::array<const char*, 10> kGlyphs = {  // 5 x 9, row by row
+      "011101000110001100111010111001100011000101110",
+      "001000110010100001000010000100001000010011111",
+      "011101000100001000010001000100010001000011111",
+      "011101000100001000010011000001000011000101110",
+      "000100011001010100101001011111000100001000010",
+      "111111000010000111100000100001000011000101110",
+      "011101000110000100001111010001100011000101110",
+      "111110000100001000100001000100001000010000100",
+      "011101000110001100010111010001100011000101110",
+      "011101000110001100010111100001000011000101110",
+  };
+  Canvas c(70, 11);
   for (int d = 0; d < 10; ++d)
-    for (int r = 0; r < 7; ++r)
-      for (int k = 0; k < 4; ++k)
-        if (kGlyphs[static_cast<size_t>(d)][r * 4 + k] == '1') c.Set(d * 6 + 1 + k, 1 + r, Shade(Hue::kYellow, r < 3 ? 4 : 3));
+    for (int r = 0; r < 9; ++r)
+      for (int k = 0; k < 5; ++k)
+        if (kGlyphs[static_cast<size_t>(d)][r * 5 + k] == '1')
+          c.Set(d * 7 + 1 + k, 1 + r, Shade(Hue::kYellow, r < 4 ? 4 : 3));
   c.OutlineWith(Shade(Hue::kLeaf, 0));
   c.Set(0, 0, kKey);
-  WriteBmp(out, "Digits.bmp", c);
+  WriteBmp(out, "suuji.bmp", c);
 }
 
 void GenerateOverviewAndCache(Output& out) {

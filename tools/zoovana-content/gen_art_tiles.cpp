@@ -19,16 +19,19 @@ struct Mood {
   TreeKind treeA, treeB;
   Hue rock;
   bool snowy;
+  // Earth and third ground that would stand out as hard squares are painted as
+  // irregular patches inside main-ground tiles instead.
+  bool softEarth, softThird;
 };
 
 // Spring meadow, dry savanna, winter.
 const Mood kMoods[] = {
     {"map_pat1.bmp", Terrain::kGrass, Terrain::kMeadow, Terrain::kSoil, Terrain::kMoss, Hue::kGrass, Hue::kYellow, Hue::kPurple,
-     TreeKind::kBroadleaf, TreeKind::kPine, Hue::kGrey, false},
+     TreeKind::kBroadleaf, TreeKind::kPine, Hue::kGrey, false, true, true},
     {"map_pat2.bmp", Terrain::kDryGrass, Terrain::kSand, Terrain::kRedSoil, Terrain::kGrass, Hue::kGrass, Hue::kRed, Hue::kYellow,
-     TreeKind::kAcacia, TreeKind::kPalm, Hue::kSand, false},
-    {"map_pat3.bmp", Terrain::kSnow, Terrain::kGrass, Terrain::kSoil, Terrain::kIce, Hue::kSnow, Hue::kRed, Hue::kWater,
-     TreeKind::kSnowPine, TreeKind::kDead, Hue::kGrey, true},
+     TreeKind::kAcacia, TreeKind::kPalm, Hue::kSand, false, true, true},
+    {"map_pat3.bmp", Terrain::kSnow, Terrain::kFrostGrass, Terrain::kSoil, Terrain::kIce, Hue::kSnow, Hue::kRed, Hue::kWater,
+     TreeKind::kSnowPine, TreeKind::kDead, Hue::kGrey, true, true, true},
 };
 
 // Distance of a ground point inside a cell to the cell's nearest edge (0 at the edge).
@@ -101,9 +104,15 @@ Canvas Tile(const Mood& m, int index) {
   auto details = [&](int variant) {
     switch (variant % 4) {
       case 0: Scatter(t, 1, Detail::kTuft, 6, seed, m.tuft); break;
-      case 1: Scatter(t, 1, Detail::kFlower, 5, seed, m.flowerA); break;
+      case 1:
+        if (m.snowy) Scatter(t, 1, Detail::kSnowLump, 4, seed);
+        else Scatter(t, 1, Detail::kFlower, 5, seed, m.flowerA);
+        break;
       case 2: Scatter(t, 1, Detail::kPebble, 4, seed, m.rock); break;
-      default: Scatter(t, 1, Detail::kFlower, 4, seed, m.flowerB); break;
+      default:
+        if (m.snowy) Scatter(t, 1, Detail::kTwig, 4, seed);
+        else Scatter(t, 1, Detail::kFlower, 4, seed, m.flowerB);
+        break;
     }
   };
   if (index == 63 || index == 71) {
@@ -127,15 +136,25 @@ Canvas Tile(const Mood& m, int index) {
       if (row > 0) details(row + 1);
       break;
     case 2:  // earth
-      ground(m.dirt);
+      if (m.softEarth) {
+        ground(m.main);
+        Patches(t, m.dirt, seed, 1.3 + 0.1 * row);
+      } else {
+        ground(m.dirt);
+      }
       if (row % 2) Scatter(t, 1, Detail::kPebble, 5, seed, Hue::kGrey);
-      if (row >= 4) Patches(t, m.main, seed, 1.0);
+      if (!m.softEarth && row >= 4) Patches(t, m.main, seed, 1.0);
       if (row == 6) Scatter(t, 1, Detail::kTwig, 4, seed + 1);
       break;
     case 3:  // third ground
-      ground(m.third);
+      if (m.softThird) {
+        ground(m.main);
+        Patches(t, m.third, seed, 1.3 + 0.1 * row);
+      } else {
+        ground(m.third);
+      }
       if (row >= 2) Scatter(t, 1, row % 2 ? Detail::kLeaf : Detail::kTuft, 5, seed, m.third == Terrain::kMoss ? Hue::kOrange : m.tuft);
-      if (row >= 5) Patches(t, m.main, seed, 1.0);
+      if (!m.softThird && row >= 5) Patches(t, m.main, seed, 1.0);
       break;
     case 4: {  // timber: trees, logs, stumps to clear
       ground(m.main);
@@ -220,7 +239,7 @@ Canvas Tile(const Mood& m, int index) {
       if (row % 3 == 0) Patches(t, m.dirt, seed, 1.0);
       if (row % 3 == 1) Patches(t, m.alt, seed, 1.0);
       details(row + column);
-      if (row % 2 == 0) Scatter(t, 1, Detail::kLeaf, 6, seed + 5, Hue::kOrange);
+      if (row % 2 == 0) Scatter(t, 1, m.snowy ? Detail::kSnowLump : Detail::kLeaf, 6, seed + 5, Hue::kOrange);
       break;
   }
   return t;

@@ -209,13 +209,9 @@ Rgb PanelTexture(int x, int y) {
   return Dithered(Hue::kLeaf, 0.6 + 1.2 * n, x, y);
 }
 
-void Button(Canvas& c, int x, int y, int w, int h, bool pressed) {
-  c.Rect(x, y, w, h, [&](int px, int py) {
-    double t = static_cast<double>(py - y) / h;
-    return pressed ? Dithered(Hue::kYellow, 2.2 + 0.6 * t, px, py) : Dithered(Hue::kSand, 3.6 - 0.8 * t, px, py);
-  });
-  Rgb light = Shade(Hue::kSand, 4), dark = Shade(Hue::kWood, 1);
-  if (pressed) std::swap(light, dark);
+void Button(Canvas& c, int x, int y, int w, int h) {
+  c.Rect(x, y, w, h, [&](int px, int py) { return Dithered(Hue::kSand, 3.6 - 0.8 * (py - y) / h, px, py); });
+  const Rgb light = Shade(Hue::kSand, 4), dark = Shade(Hue::kWood, 1);
   c.Rect(x, y, w, 1, light);
   c.Rect(x, y, 1, h, light);
   c.Rect(x, y + h - 1, w, 1, dark);

@@ -20,8 +20,8 @@ enum class Icon : uint8_t {
 // Draws the icon centred on (cx, cy); `scale` 1 is about 20 pixels.
 void DrawIcon(Canvas& c, int cx, int cy, Icon icon, double scale = 1.0);
 
-// A bevelled button face of w x h at (x, y): raised, or pressed in.
-void Button(Canvas& c, int x, int y, int w, int h, bool pressed);
+// A raised, bevelled button face of w x h at (x, y).
+void Button(Canvas& c, int x, int y, int w, int h);
 // A sunken well (text fields, the overview map, the catalogue list).
 void Well(Canvas& c, int x, int y, int w, int h, Rgb inside);
 // The panel texture: dark leafy green with a fine grain.

@@ -1,0 +1,56 @@
+#include <cstdio>
+#include <iostream>
+
+#include "commands.h"
+#include "data/save_game.h"
+#include "shell/game.h"
+
+// Reads the three files of a save without its map: the .aps names the map's size,
+// which is all the .app needs.
+int SaveInfo(const std::vector<std::string>& args) {
+  if (args.size() != 2) {
+    std::fprintf(stderr, "usage: zoovana-data save-info DIR NAME\n");
+    return 2;
+  }
+  auto g = MakeGame();
+  auto state = ScratchOf(*g);
+  IoResult r = LoadGame(*state, args[0], args[1]);
+  if (r.ok()) r = LoadGameApp(*state, args[0], args[1], false);
+  if (!r.ok()) {
+    std::fprintf(stderr, "%s\n", r.error.c_str());
+    return 1;
+  }
+  const World& w = state->world;
+  const Zoo& z = state->zoo;
+  int walkers = 0, escapees = 0, facilities = 0, animals = 0, staff = 0;
+  for (const Person& p : w.Walkers) walkers += p.Used == 1;
+  for (const Person& p : w.Escapees) escapees += p.Used == 1;
+  for (int y = 0; y < w.MapHeight; ++y) {
+    for (int x = 0; x < w.MapWidth; ++x) {
+      const Facility& f = w.Cells[y][x];
+      if (f.Type < 0) continue;
+      facilities += 1;
+      animals += f.AnimalCount;
+      staff += f.StaffCount;
+    }
+  }
+  std::cout << "MapFileName=" << z.MapFileName << "\n"
+            << "ZooName=" << z.ZooName.str() << "\n"
+            << "Money=" << z.Money << "\n"
+            << "Year=" << state->clock.Year << "\n"
+            << "Month=" << state->clock.Month << "\n"
+            << "Day=" << state->clock.Day << "\n"
+            << "TickOfDay=" << state->clock.TickOfDay << "\n"
+            << "EntryFee=" << z.EntryFee << "\n"
+            << "Salary=" << z.Salary << "\n"
+            << "UsedWalkers=" << walkers << "\n"
+            << "UsedEscapees=" << escapees << "\n"
+            << "Facilities=" << facilities << "\n"
+            << "Animals=" << animals << "\n"
+            << "Staff=" << staff << "\n"
+            << "MapWidth=" << w.MapWidth << "\n"
+            << "MapHeight=" << w.MapHeight << "\n"
+            << "TotalVisitors=" << z.TotalVisitors << "\n"
+            << "Rank=" << z.Rank << "\n";
+  return 0;
+}
