@@ -2,6 +2,7 @@
 
 #include "data/field_stream.h"
 #include "data/file_io.h"
+#include "data/map_layout.h"
 #include "data/save_layout.h"
 #include "platform/file_names.h"
 #include "shell/game.h"
@@ -114,19 +115,38 @@ IoResult ReadSavedGame(SavedState& state, const Folders& folders, std::string_vi
   if (IoResult r = LoadGameApp(state, folder, name, fromMapSave); !r.ok()) return r;
   // The .app keeps the palette flags but not the research flags: a type on the
   // palette is no longer research to do.
-  for (int t = 0; t < kBuildTypes; ++t)
-    if (state.zoo.TypeAvailable[t] == 1) state.zoo.TypeResearchPending[t] = 0;
+  if (!fromMapSave) {
+    for (int t = 0; t < kBuildTypes; ++t)
+      if (state.zoo.TypeAvailable[t] == 1) state.zoo.TypeResearchPending[t] = 0;
+  }
   return IoResult::Ok();
 }
 
-void PutSavedGame(Game& game, SavedState& state) {
-  game.world = std::move(state.world);
-  game.zoo = std::move(state.zoo);
-  game.clock.Year = state.clock.Year;
-  game.clock.Month = state.clock.Month;
-  game.clock.Day = state.clock.Day;
-  game.clock.TickOfDay = state.clock.TickOfDay;
-  game.clock.GoalReached = state.clock.GoalReached;
+void PutSavedGame(Game& game, const SavedState& state) {
+  // Exactly the fields the map and the three files hold go across, through the
+  // same layouts: whatever they do not hold keeps the game's value.
+  BinaryWriter binary;
+  MapLayout(binary, state.world, state.zoo);
+  ApsLayout(binary, state.world, state.zoo, state.clock);
+  AppLayout(binary, state.world, state.zoo, false);
+  TextWriter text;
+  ApmLayout(text, state.world, state.zoo);
+
+  BinaryReader binaryIn(binary.bytes);
+  MapLayout(binaryIn, game.world, game.zoo);
+  ApsLayout(binaryIn, game.world, game.zoo, game.clock);
+  AppLayout(binaryIn, game.world, game.zoo, false);
+  TextReader textIn(text.text);
+  ApmLayout(textIn, game.world, game.zoo);
+
+  // What the map brings beside its file, and the research flags as fixed on reading.
+  game.zoo.MapCaption = state.zoo.MapCaption;
+  game.zoo.MapText = state.zoo.MapText;
+  game.zoo.MapPixelWidth = state.zoo.MapPixelWidth;
+  game.zoo.MapPixelHeight = state.zoo.MapPixelHeight;
+  game.zoo.OverviewFrameWidth = state.zoo.OverviewFrameWidth;
+  game.zoo.OverviewFrameHeight = state.zoo.OverviewFrameHeight;
+  game.zoo.TypeResearchPending = state.zoo.TypeResearchPending;
 }
 
 IoResult LoadSavedGame(Game& game, std::string_view name, bool fromMapSave, ScreenSize screen) {

@@ -51,9 +51,10 @@ IoResult LoadGameApp(SavedState& state, const std::filesystem::path& folder, std
 IoResult ReadSavedGame(SavedState& state, const Folders& folders, std::string_view name, bool fromMapSave,
                        ScreenSize screen = {});
 
-// Puts a fully read save in place: the world and the zoo, and the clock's date,
-// time of day and goal flag.
-void PutSavedGame(Game& game, SavedState& state);
+// Puts a fully read save in place: every field that the map and the save files
+// hold (the clock's date, time of day and goal flag among them). Everything else
+// keeps the game's value, so a caller that resets the game first gets a clean load.
+void PutSavedGame(Game& game, const SavedState& state);
 
 // Reads the save aside and puts it in place only when all of it read cleanly; on
 // an error the game is unchanged.

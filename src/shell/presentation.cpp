@@ -10,6 +10,11 @@ bool Presentation::EffectPlaying(const std::string&) { return false; }
 void Presentation::LoadEffect(const std::string&, int) {}
 void Presentation::PlayMusic(const std::string&) {}
 void Presentation::StopMusic() {}
+void Presentation::PlayEffectAtCell(Game&, const std::string&, int, int) {}
+void Presentation::PlayEffectAtPoint(Game&, const std::string&, bool, int, int) {}
+bool Presentation::BusOnScreen(const Game&) { return false; }
+void Presentation::CentreViewOn(Game&, int, int) {}
+void Presentation::BuildPaletteChanged(Game&) {}
 void Presentation::RenderFrame(Game&, int) {}
 void Presentation::PumpMessages(int) {}
 void Presentation::Wait(int) {}

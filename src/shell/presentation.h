@@ -22,6 +22,16 @@ class Presentation {
   virtual void LoadEffect(const std::string& file, int slot);
   virtual void PlayMusic(const std::string& file);
   virtual void StopMusic();
+  // Effects placed on the map, panned by where they are on screen: at a cell, or at
+  // a point in map pixels (the bus).
+  virtual void PlayEffectAtCell(Game& game, const std::string& file, int cellX, int cellY);
+  virtual void PlayEffectAtPoint(Game& game, const std::string& file, bool loop, int mapX, int mapY);
+  // Whether the bus at BusX, BusY is in view (its engine is heard only then).
+  virtual bool BusOnScreen(const Game& game);
+  // Moves the map view so that a cell is in the middle (a birth is shown there).
+  virtual void CentreViewOn(Game& game, int cellX, int cellY);
+  // A building type became available: a shown build palette is rebuilt.
+  virtual void BuildPaletteChanged(Game& game);
 
   // A modal window opened by the rules (month-end report, event, end window).
   // It returns when the window has closed and GameMode says what happens next.

@@ -98,7 +98,9 @@ void PlayTick(Game& game, const PlaySteps& steps) {
   for (int slot = 0; slot < kWalkerSlots; ++slot) {
     if (game.world.Walkers[slot].Used != 1) continue;
     steps.UpdateWalker(game, slot);
-    if (game.world.Walkers[slot].Kind == 1) game.sim.VisitorsInZoo += 1;
+    // A visitor who left the map in this step is no longer counted.
+    const Person& p = game.world.Walkers[slot];
+    if (p.Used == 1 && p.Kind == 1) game.sim.VisitorsInZoo += 1;
     steps.WalkerTallies(game, slot);
     steps.CommentCheck(game, slot);
   }

@@ -1,7 +1,60 @@
 #pragma once
+#include <array>
 #include <cstdint>
+#include <string>
 
-// Simulation state that is not part of a saved game.
+constexpr int kMailSlots = 14;
+
+// One mail of the list shown by the icons at the screen's edge; empty text marks a
+// free record.
+struct Mail {
+  std::string Text;  // date prefix included, UTF-8
+  int32_t X = -1, Y = -1;  // map cell, -1 when the mail has no place
+  uint8_t Read = 0;
+  int32_t IconLeft = 0, IconTop = 0, IconWidth = 30, IconHeight = 20;
+};
+
+// What the event window shows next: kind 0 research, 1 bribe, 2 ranking, 3 birth,
+// 4 death, 5 bankruptcy; the subject is a building type (0) or an animal type (3, 4).
+struct EventRequest {
+  std::string Text;
+  int32_t Kind = 0;
+  int32_t Subject = 0;
+  int32_t X = -1, Y = -1;
+};
+
+// Simulation state that is not part of a saved game: a loaded game starts these
+// afresh.
 struct SimState {
   int32_t VisitorsInZoo = 0;  // visitors counted by this tick's walker pass
+
+  // The gate: visitors appear at (EntranceX - 1 + Random(2), EntranceY).
+  int32_t EntranceX = 0, EntranceY = 0;
+  int32_t DepartTicks = 0;  // the bus's wait after the last visitor got off
+
+  // Evaluations of the entrance fee and the salary (-3..4) and the shared advice counter.
+  int32_t TicketLevel = 4, SalaryLevel = 4;
+  int32_t AdviceTicks = 0;
+
+  int32_t BirthOdds = 1000;
+  uint8_t AllResearched = 0;
+  int32_t ResearchLeft = 0;  // 0..50, the toolbar's research gauge
+
+  // Per-tick tallies of the cell and walker passes, published after the walker pass.
+  int32_t AttractionSum = 0;
+  int32_t LitterTotal = 0;  // cleared on figure-pass ticks only
+  int32_t TickStaff = 0;
+  int32_t TickCapacity = 0;
+  int32_t ResearchAtTickStart = 0;
+
+  // Which building covers each cell (origin y * 51 + x, -1 none), found by the cell
+  // pass and trusted until the walker pass ends; buildings change only outside it.
+  bool CoverValid = false;
+  std::array<std::array<int16_t, 51>, 51> Cover{};
+
+  std::array<Mail, kMailSlots> Mails{};  // oldest first
+  EventRequest Event;
+
+  // Running counts for reports and tools.
+  int32_t Births = 0, Deaths = 0, MailsPosted = 0;
 };

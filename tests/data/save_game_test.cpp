@@ -534,3 +534,33 @@ TEST_F(SaveGameTest, StartingSaveOfAnotherMapSizeIsRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SaveGameTest, FieldsOutsideTheSaveKeepTheGamesValues) {
+  g->world.Cells[0][0] = FullEnclosure();
+  g->world.Cells[0][0].AnimPhase = 1.5;
+  g->world.Litter[2][2] = {1, 1, 1, 1, 1, 1, 1, 1};  // not a building: not saved
+  g->zoo.Attraction = 500;
+  ASSERT_TRUE(SaveGame(*g, "S").ok());
+
+  auto h = MakeGame();
+  h->folders = g->folders;
+  ResetWorldTables(h->world);
+  h->zoo.Attraction = 3;
+  h->zoo.StaffCapacity = 4;
+  h->clock.GameMode = 7;
+  h->world.Walkers[9].ShopTicks = 66;  // a free slot saves only its flag and names
+  ASSERT_TRUE(LoadSavedGame(*h, "S", false).ok());
+  EXPECT_EQ(h->world.Cells[0][0].AnimalCount, 5);
+  EXPECT_EQ(h->world.Cells[0][0].AnimPhase, 0.0);
+  EXPECT_EQ(h->world.Litter[2][2], kNoLitter);
+  EXPECT_EQ(h->zoo.Attraction, 3);
+  EXPECT_EQ(h->zoo.StaffCapacity, 4);
+  EXPECT_EQ(h->clock.GameMode, 7);
+  EXPECT_EQ(h->world.Walkers[9].ShopTicks, 66);
+  EXPECT_EQ(h->zoo.MapCaption, "Test");
+  EXPECT_GT(h->zoo.MapPixelWidth, 0);
+}
+
+}  // namespace

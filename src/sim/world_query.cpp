@@ -1,0 +1,92 @@
+#include "sim/world_query.h"
+
+#include <algorithm>
+
+#include "shell/game.h"
+
+FacilityRef FacilityWithOrigin(Game& game, int x, int y) {
+  FacilityRef ref;
+  if (!IsOnMap(game.world, x, y)) return ref;
+  Facility& f = game.world.Cells[y][x];
+  if (f.Type < 0 || f.Type >= kBuildTypes) return ref;
+  ref.record = &f;
+  ref.type = f.Type;
+  ref.def = &game.catalogue.BuildType[f.Type];
+  ref.x = x;
+  ref.y = y;
+  return ref;
+}
+
+FacilityRef FacilityAt(Game& game, int x, int y) {
+  if (!IsOnMap(game.world, x, y)) return {};
+  if (game.sim.CoverValid) {
+    int origin = game.sim.Cover[y][x];
+    return origin < 0 ? FacilityRef{} : FacilityWithOrigin(game, origin % kGridSize, origin / kGridSize);
+  }
+  if (FindFacility(game.world, game.catalogue, x, y) < 0) return {};
+  return FacilityWithOrigin(game, x + game.world.FoundDX, y + game.world.FoundDY);
+}
+
+bool IsRoad(const FacilityRef& f) { return f && f.def->Kind == BuildKind::Road; }
+
+bool IsOpenShop(const FacilityRef& f) {
+  return f && f.def->Kind == BuildKind::Shop && (f.record->StaffCount >= 1 || f.def->Shape == Shape::VendingMachine);
+}
+
+bool IsEnclosure(const FacilityRef& f) { return f && f.def->Kind == BuildKind::Enclosure; }
+
+CellStep CellDelta(int dir) {
+  switch (dir) {
+    case 9: return {0, -1};
+    case 1: return {0, 1};
+    case 3: return {1, 0};
+    case 7: return {-1, 0};
+    default: return {0, 0};
+  }
+}
+
+CellStep PixelDelta(int dir) {
+  switch (dir) {
+    case 9: return {2, -1};
+    case 1: return {-2, 1};
+    case 3: return {2, 1};
+    case 7: return {-2, -1};
+    default: return {0, 0};
+  }
+}
+
+bool HasYoung(const Facility& f) {
+  for (int i = 0; i < f.AnimalCount && i < kMaxAnimals; ++i)
+    if (f.AnimalAge[i] < 7) return true;
+  return false;
+}
+
+int AttractionSum(Game& game, int x, int y) {
+  FacilityRef f = FacilityWithOrigin(game, x, y);
+  if (!IsEnclosure(f)) return 0;
+  int sum = 0;
+  for (int i = 0; i < f.record->AnimalCount && i < kMaxAnimals; ++i)
+    sum += f.record->AnimalAge[i] < 7 ? 2 * f.def->AttractionPoints : f.def->AttractionPoints;
+  return sum;
+}
+
+void TallyStaff(const FacilityRef& f, int32_t& staff, int32_t& capacity) {
+  if (!f) return;
+  if (f.type >= kGroupStart[3]) capacity += f.def->StaffSlots;
+  else staff += f.record->StaffCount;
+}
+
+void MapCover(Game& game) {
+  World& w = game.world;
+  for (auto& row : game.sim.Cover) row.fill(-1);
+  for (int y = 0; y < w.MapHeight; ++y)
+    for (int x = 0; x < w.MapWidth; ++x) {
+      int type = w.Cells[y][x].Type;
+      if (type < 0 || type >= kBuildTypes) continue;
+      int size = game.catalogue.BuildType[type].Size;
+      auto origin = static_cast<int16_t>(y * kGridSize + x);
+      for (int cy = y; cy < std::min(y + size, w.MapHeight); ++cy)
+        for (int cx = x; cx < std::min(x + size, w.MapWidth); ++cx) game.sim.Cover[cy][cx] = origin;
+    }
+  game.sim.CoverValid = true;
+}

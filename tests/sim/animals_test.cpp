@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "sim/animals.h"
+#include "sim/figures.h"
+#include "sim/sim_steps.h"
+#include "sim/sim_world.h"
+#include "sim/world_query.h"
+
+using namespace simtest;
+
+namespace {
+
+Facility& StockedPen(SimGame& s, int animals, int keepers) {
+  Place(s.g, kPen, 5, 5);
+  for (int i = 0; i < animals; ++i) EXPECT_TRUE(AddAnimal(s.g, 5, 5, 1));
+  for (int i = 0; i < keepers; ++i) EXPECT_TRUE(AddStaff(s.g, 5, 5, 0));
+  Facility& pen = s.g.world.Cells[5][5];
+  for (int i = 0; i < animals; ++i) pen.AnimalAge[i] = 24;
+  return pen;
+}
+
+}  // namespace
+
+TEST(Health, RisesWhenKeepersMatchTheAnimals) {
+  SimGame s;
+  Facility& pen = StockedPen(s, 2, 1);  // a = 2/4 = k = 1/2
+  pen.AnimalHealth = {90, 95, 0, 0, 0};
+  for (int day = 0; day < 10; ++day) AnimalHealthDay(s.g, 5, 5);
+  EXPECT_EQ(pen.AnimalHealth[0], 100);
+  EXPECT_EQ(pen.AnimalHealth[1], 100);
+}
+
+TEST(Health, FallsHalfAPointADayWhenUnderstaffed) {
+  SimGame s;
+  Facility& pen = StockedPen(s, 4, 1);  // a = 1.0 > k = 0.5
+  for (int day = 0; day < 100; ++day) AnimalHealthDay(s.g, 5, 5);
+  ASSERT_EQ(pen.AnimalCount, 4);
+  for (int i = 0; i < 4; ++i) EXPECT_NEAR(pen.AnimalHealth[i], 50, 12);
+}
+
+TEST(Health, DeathLeavesRemainsAndAnEvent) {
+  SimGame s;
+  Facility& pen = StockedPen(s, 3, 0);
+  pen.AnimalName[1].Assign("小白");
+  pen.AnimalHealth = {100, 1, 100, 0, 0};
+  int16_t x1 = pen.AnimalX[1], y1 = pen.AnimalY[1];
+  int days = 0;
+  while (pen.AnimalCount == 3 && days++ < 1000) AnimalHealthDay(s.g, 5, 5);
+  ASSERT_EQ(pen.AnimalCount, 2);
+  EXPECT_EQ(s.g.sim.Deaths, 1);
+  ASSERT_EQ(pen.ItemCount, 1);
+  EXPECT_EQ(pen.ItemX[0], x1);
+  EXPECT_EQ(pen.ItemY[0], y1);
+  EXPECT_EQ(pen.ItemType[0], 6);  // size 50: a middle heap
+  ASSERT_FALSE(s.recorder.events.empty());
+  EXPECT_EQ(s.recorder.events.back().Kind, 4);
+  EXPECT_EQ(s.recorder.events.back().Text, "小白蒙天恩昭……");
+  EXPECT_EQ(s.recorder.effects.back(), "ivent2.wav");
+  EXPECT_EQ(s.g.clock.GameMode, Mode::Playing);
+}
+
+TEST(Health, NoKeeperPostsNeverDividesByZero) {
+  SimGame s;
+  s.g.catalogue.BuildType[kPen].StaffSlots = 0;
+  s.g.catalogue.BuildType[kPen].MaxAnimals = 0;
+  Facility& pen = Place(s.g, kPen, 5, 5);
+  pen.AnimalCount = 1;
+  pen.AnimalHealth[0] = 50;
+  for (int day = 0; day < 20; ++day) AnimalHealthDay(s.g, 5, 5);
+  EXPECT_LT(pen.AnimalHealth[0], 50);
+}
+
+TEST(Births, NeverWithOneAnimal) {
+  SimGame s;
+  s.g.sim.BirthOdds = 1;
+  Facility& pen = StockedPen(s, 1, 0);
+  for (int day = 0; day < 100; ++day) BirthDay(s.g, 5, 5);
+  EXPECT_EQ(pen.AnimalCount, 1);
+  EXPECT_EQ(s.g.sim.Births, 0);
+}
+
+TEST(Births, NewbornJoinsOrIsSoldWhenFull) {
+  SimGame s;
+  s.g.sim.BirthOdds = 1;
+  Facility& pen = StockedPen(s, 3, 0);
+  BirthDay(s.g, 5, 5);
+  ASSERT_EQ(pen.AnimalCount, 4);
+  EXPECT_EQ(pen.AnimalAge[3], 0);
+  EXPECT_EQ(pen.AnimalHealth[3], 100);
+  EXPECT_EQ(pen.AnimalAux[3], 255);
+  EXPECT_EQ(pen.AnimalName[3].str(), "獅子3");
+  EXPECT_EQ(s.recorder.events.back().Text, "獅子園生小BABY了");
+  EXPECT_EQ(s.recorder.events.back().Kind, 3);
+  EXPECT_EQ(s.g.zoo.Money, 0);
+  BirthDay(s.g, 5, 5);
+  EXPECT_EQ(pen.AnimalCount, 4);
+  EXPECT_EQ(s.g.zoo.Money, 1000);
+  EXPECT_EQ(s.g.zoo.MonthAnimalSales, 1000);
+  EXPECT_EQ(s.recorder.events.back().Text, "獅子園生了小BABY，但柵欄不夠用，所以只好賣掉。嗚嗚嗚！");
+}
+
+TEST(Placement, BoundedWhenTheMaskHasNoGround) {
+  SimGame s;
+  for (auto& column : s.g.catalogue.EnclosurePattern[0].Cells) column.fill(4);
+  Facility& pen = Place(s.g, kPen, 5, 5);
+  EXPECT_FALSE(AddAnimal(s.g, 5, 5, 0));
+  EXPECT_FALSE(AddStaff(s.g, 5, 5, 0));
+  EXPECT_EQ(pen.AnimalCount, 0);
+  EXPECT_EQ(pen.StaffCount, 0);
+  EXPECT_EQ(s.g.zoo.Money, 0);
+  // A birth with nowhere to put the newborn sells it.
+  pen.AnimalCount = 2;
+  s.g.sim.BirthOdds = 1;
+  BirthDay(s.g, 5, 5);
+  EXPECT_EQ(pen.AnimalCount, 2);
+  EXPECT_EQ(s.g.zoo.Money, 1000);
+}
+
+TEST(Placement, PurchasePaysAndPlacesOnGroundApart) {
+  SimGame s;
+  s.g.zoo.Money = 5000;
+  Facility& pen = Place(s.g, kPen, 5, 5);
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(AddAnimal(s.g, 5, 5, 0));
+  EXPECT_FALSE(AddAnimal(s.g, 5, 5, 0));  // the limit of the type
+  EXPECT_EQ(s.g.zoo.Money, 1000);
+  EXPECT_EQ(s.g.zoo.MonthAnimalPurchases, 4000);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(pen.AnimalAge[i], 12);
+    EXPECT_NE(pen.AnimalDir[i], 5);
+    EXPECT_GE(pen.AnimalX[i], 0);
+    EXPECT_LT(pen.AnimalX[i], 72 * 2 + 2);
+    for (int j = 0; j < i; ++j)
+      EXPECT_FALSE(std::abs(pen.AnimalX[i] - pen.AnimalX[j]) < 10 && std::abs(pen.AnimalY[i] - pen.AnimalY[j]) < 20);
+  }
+  ASSERT_TRUE(AddStaff(s.g, 5, 5, 0));
+  ASSERT_TRUE(AddStaff(s.g, 5, 5, 0));
+  EXPECT_FALSE(AddStaff(s.g, 5, 5, 0));
+  EXPECT_EQ(s.g.zoo.StaffTotal, 2);
+}
+
+TEST(Figures, WalkOnlyOnTheirGroundAndNeverLeaveThePicture) {
+  SimGame s;
+  auto& mask = s.g.catalogue.EnclosurePattern[0].Cells;
+  for (int c = 0; c < kMaskColumns; ++c)
+    for (int r = 0; r < kMaskRows; ++r) mask[c][r] = (c >= 10 && c < 50 && r >= 10 && r < 40) ? 1 : 0;
+  for (int c = 30; c < 50; ++c)
+    for (int r = 10; r < 40; ++r) mask[c][r] = 4;  // water: animals only
+  Facility& pen = StockedPen(s, 3, 1);
+  FacilityRef f = FacilityWithOrigin(s.g, 5, 5);
+  for (int tick = 0; tick < 20000; ++tick) {
+    RunFigures(s.g, f);
+    EXPECT_LE(pen.ItemCount, 9);
+  }
+  for (int i = 0; i < pen.AnimalCount; ++i) {
+    int column = RoundHalfEven((pen.AnimalX[i] + 1.0) / 2.0), row = RoundHalfEven((pen.AnimalY[i] + 1.5) / 3.0);
+    EXPECT_TRUE(column >= 9 && column <= 50 && row >= 9 && row <= 41) << column << "," << row;
+  }
+  int column = RoundHalfEven((pen.StaffX[0] + 1.0) / 2.0);
+  EXPECT_LT(column, 31);
+}

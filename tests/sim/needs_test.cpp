@@ -1,0 +1,281 @@
+#include <gtest/gtest.h>
+
+#include "sim/sim_steps.h"
+#include "sim/sim_world.h"
+#include "sim/walkers.h"
+#include "sim/world_query.h"
+
+using namespace simtest;
+
+namespace {
+
+// A visitor on a road centre whose counters ask for nothing.
+Person& Calm(Game& g, int slot, int x, int y) {
+  Person& p = PutWalker(g, slot, 1, x, y, 3);
+  p.BoredTicks = p.ToiletTicks = p.LostTicks = p.TiredTicks = 1;
+  return p;
+}
+
+}  // namespace
+
+TEST(Purchase, DivisorByPriceEconomyMoodSeasonAndDifficulty) {
+  SimGame s;
+  Game& g = s.g;
+  Facility& shop = Place(g, kShop, 5, 4);
+  shop.StaffCount = 1;
+  FacilityRef f = FacilityWithOrigin(g, 5, 4);
+  Person& p = Calm(g, 0, 5, 5);
+  p.MoodPoints = 0;
+  g.clock.Month = 4;
+  EXPECT_EQ(PurchaseDivisor(g, p, f), 25);  // difficulty 1, economy 3, standard price
+  shop.SalePrice = 60;
+  EXPECT_EQ(PurchaseDivisor(g, p, f), 35);
+  shop.SalePrice = 50;
+  p.MoodPoints = 15;
+  EXPECT_EQ(PurchaseDivisor(g, p, f), 12);
+  p.MoodPoints = 21;
+  EXPECT_EQ(PurchaseDivisor(g, p, f), 8);
+  p.MoodPoints = -11;
+  EXPECT_EQ(PurchaseDivisor(g, p, f), 50);
+  p.MoodPoints = -21;
+  EXPECT_EQ(PurchaseDivisor(g, p, f), 75);
+  p.MoodPoints = 0;
+  g.catalogue.BuildType[kShop].Season = Season::Winter;
+  g.clock.Month = 12;
+  EXPECT_EQ(PurchaseDivisor(g, p, f), 6);
+  g.clock.Month = 7;
+  EXPECT_EQ(PurchaseDivisor(g, p, f), 200);
+  g.clock.Month = 5;
+  EXPECT_EQ(PurchaseDivisor(g, p, f), 25);
+  g.catalogue.BuildType[kShop].Season = Season::Summer;
+  g.clock.Month = 8;
+  EXPECT_EQ(PurchaseDivisor(g, p, f), 6);
+  g.clock.Month = 5;
+  g.settings.Difficulty = 0;
+  EXPECT_EQ(PurchaseDivisor(g, p, f), 32);  // 32.5 to even
+  g.settings.Difficulty = 2;
+  EXPECT_EQ(PurchaseDivisor(g, p, f), 18);  // 17.5 to even
+  g.zoo.Economy = 5;
+  shop.SalePrice = 10;
+  EXPECT_EQ(PurchaseDivisor(g, p, f), 1);  // never below 1
+}
+
+TEST(Purchase, SaleMovesMoneyStockAndStatistics) {
+  SimGame s;
+  Game& g = s.g;
+  g.zoo.Economy = 5;  // d = 5 + 0 -> with a cheap price, d = 1
+  Facility& shop = Place(g, kShop, 5, 4);
+  shop.StaffCount = 1;
+  shop.SalePrice = 10;
+  shop.Stock = 1;
+  g.clock.Month = 3;
+  g.clock.Day = 9;
+  Person& p = Calm(g, 0, 5, 5);
+  p.Dir = 9;
+  p.Purse = 100;
+  ASSERT_TRUE(TryPurchase(g, 0));
+  EXPECT_EQ(p.Purse, 90);
+  EXPECT_EQ(g.zoo.Money, 10);
+  EXPECT_EQ(g.zoo.MonthShopTakings, 10);
+  EXPECT_EQ(shop.Stock, 0);
+  EXPECT_EQ(g.world.DayStats1[4][5][3][9], 1);
+  EXPECT_EQ(g.world.DayStats2[4][5][3][9], 10);
+  EXPECT_EQ(p.Comments[4].str().rfind("冰淇淋店", 0), 0u);
+  EXPECT_FALSE(TryPurchase(g, 0));  // out of stock
+  shop.Stock = 5;
+  p.Purse = 9;
+  EXPECT_FALSE(TryPurchase(g, 0));  // cannot pay
+  shop.StaffCount = 0;
+  p.Purse = 100;
+  EXPECT_FALSE(TryPurchase(g, 0));  // no clerk
+}
+
+TEST(Bench, NeverAt299AndOneInThreeAt300) {
+  SimGame s;
+  Game& g = s.g;
+  Road(g, 5, 5);
+  Place(g, kBench91, 5, 4);
+  for (int tired : {299, 300}) {
+    int sat = 0;
+    const int trials = 30000;
+    for (int i = 0; i < trials; ++i) {
+      Person& p = Calm(g, 0, 5, 5);
+      p.TiredTicks = tired;
+      ThinkVisitor(g, 0);
+      if (p.Activity == 16) {
+        ++sat;
+        EXPECT_EQ(p.Dir, 9);
+        EXPECT_EQ(p.TiredTicks, 0);
+      }
+    }
+    if (tired == 299) EXPECT_EQ(sat, 0);
+    else EXPECT_NEAR(static_cast<double>(sat) / trials, 1.0 / 3.0, 0.015);
+  }
+}
+
+TEST(Bench, StepsOnSitsTurnsAboutAndGetsUp) {
+  SimGame s;
+  Game& g = s.g;
+  Road(g, 5, 5);
+  Place(g, kBench91, 5, 4);
+  Person& p = Calm(g, 0, 5, 5);
+  p.TiredTicks = 5000;
+  int ticks = 0;
+  while (p.Activity != 16 && ticks++ < 1000) {
+    p.Activity = 3;
+    ThinkVisitor(g, 0);
+  }
+  ASSERT_EQ(p.Activity, 16);
+  for (int i = 0; i < 40 && p.Activity == 16; ++i) BenchStep(g, 0);
+  EXPECT_EQ(p.Activity, 18);
+  EXPECT_EQ(p.CellY, 4);
+  EXPECT_EQ(p.OffsetX, -4);
+  EXPECT_EQ(p.Dir, 1);
+  // The bench is cleared: the visitor gets up on its next frame.
+  g.world.Cells[4][5].Type = -1;
+  BenchStep(g, 0);
+  EXPECT_EQ(p.Activity, 3);
+  EXPECT_EQ(p.TurnMemo, 12);
+}
+
+TEST(Deprivation, StandingAt600LosesAPointEveryTick) {
+  SimGame s;
+  Game& g = s.g;
+  Person& p = Calm(g, 0, 5, 5);
+  p.ToiletTicks = 600;
+  p.MoodPoints = 5;
+  for (int i = 0; i < 10; ++i) {
+    p.Activity = 4;
+    ThinkVisitor(g, 0);
+  }
+  EXPECT_EQ(p.MoodPoints, -5);
+  EXPECT_EQ(p.Mood, 3);
+  p.ToiletTicks = 601;
+  p.Activity = 4;
+  ThinkVisitor(g, 0);
+  EXPECT_EQ(p.MoodPoints, -5);
+  p.ToiletTicks = 0;  // zero is no multiple that counts
+  p.Activity = 4;
+  ThinkVisitor(g, 0);
+  EXPECT_EQ(p.MoodPoints, -5);
+}
+
+TEST(Mood, FollowsThePointsTable) {
+  EXPECT_EQ(MoodFromPoints(21), 5);
+  EXPECT_EQ(MoodFromPoints(20), 4);
+  EXPECT_EQ(MoodFromPoints(11), 4);
+  EXPECT_EQ(MoodFromPoints(10), 3);
+  EXPECT_EQ(MoodFromPoints(-10), 3);
+  EXPECT_EQ(MoodFromPoints(-11), 2);
+  EXPECT_EQ(MoodFromPoints(-20), 2);
+  EXPECT_EQ(MoodFromPoints(-21), 1);
+}
+
+TEST(Looking, YoungAnimalIsAlwaysChosenWhenTheCellIsFree) {
+  SimGame s;
+  Game& g = s.g;
+  Road(g, 5, 5);
+  Facility& pen = Place(g, kPen, 5, 6);
+  pen.AnimalCount = 1;
+  pen.AnimalAge[0] = 6;
+  for (int i = 0; i < 200; ++i) {
+    Person& p = Calm(g, 0, 5, 5);
+    p.BoredTicks = 150;
+    ThinkVisitor(g, 0);
+    ASSERT_GE(p.Activity, 8);
+    ASSERT_LE(p.Activity, 10);
+    EXPECT_EQ(p.Dir, 1);
+    EXPECT_EQ(p.MoodPoints, 11);
+    EXPECT_EQ(p.Comments[4].str().rfind("獅子園", 0), 0u);
+  }
+  // Another visitor on the cell: the enclosure is passed by.
+  PutWalker(g, 1, 1, 5, 5, 3);
+  Person& p = Calm(g, 0, 5, 5);
+  p.BoredTicks = 150;
+  ThinkVisitor(g, 0);
+  EXPECT_TRUE(p.Activity == 3 || p.Activity == 4);
+}
+
+TEST(Looking, AttractionSumCountsYoungTwice) {
+  SimGame s;
+  Game& g = s.g;
+  Facility& pen = Place(g, kPen, 5, 6);
+  pen.AnimalCount = 3;
+  pen.AnimalAge = {6, 7, 30, 0, 0};
+  EXPECT_EQ(AttractionSum(g, 5, 6), 30 * 2 + 30 + 30);
+  EXPECT_TRUE(HasYoung(pen));
+  pen.AnimalAge[0] = 7;
+  EXPECT_FALSE(HasYoung(pen));
+}
+
+TEST(Toilet, GoesInAndComesOutAtRandom) {
+  SimGame s;
+  Game& g = s.g;
+  Road(g, 5, 5);
+  Place(g, kToilet, 6, 5);
+  Person& p = Calm(g, 0, 5, 5);
+  p.ToiletTicks = 100000;
+  ThinkVisitor(g, 0);
+  ASSERT_EQ(p.Activity, 20);
+  EXPECT_EQ(p.Visible, 0);
+  EXPECT_EQ(p.ToiletTicks, 0);
+  int ticks = 0;
+  while (p.Activity == 20 && ticks < 100000) {
+    UpdateWalker(g, 0);
+    ++ticks;
+  }
+  EXPECT_EQ(p.Visible, 1);
+  EXPECT_GT(ticks, 0);
+}
+
+TEST(Sign, ReadsAndResetsLostTicks) {
+  SimGame s;
+  Game& g = s.g;
+  Road(g, 5, 5);
+  Place(g, kSign, 4, 5);
+  Person& p = Calm(g, 0, 5, 5);
+  p.LostTicks = 41;
+  ThinkVisitor(g, 0);
+  EXPECT_EQ(p.Activity, 23);
+  EXPECT_EQ(p.Dir, 7);
+  EXPECT_EQ(p.LostTicks, 0);
+  for (int i = 0; i < 9; ++i) SignStep(g, 0);
+  EXPECT_EQ(p.Activity, 3);
+  EXPECT_EQ(p.Dir, 3);
+}
+
+TEST(Litter, PuddleAtTheLimitAndOnlyVisitorsDrop) {
+  SimGame s;
+  Game& g = s.g;
+  Person& p = Calm(g, 0, 5, 5);
+  p.ToiletTicks = 20500;
+  DropLitter(g, 0);
+  EXPECT_EQ(g.world.Litter[5][5][6], 6);
+  EXPECT_EQ(p.ToiletTicks, 0);
+  Person& cleaner = PutWalker(g, 150, 2, 6, 6, 3);
+  cleaner.ToiletTicks = 30000;
+  for (int i = 0; i < 20000; ++i) DropLitter(g, 150);
+  for (int8_t mark : g.world.Litter[6][6]) EXPECT_EQ(mark, -1);
+}
+
+TEST(Remarks, NeedRemarksAreRareAndShiftTheOldestOut) {
+  SimGame s;
+  Game& g = s.g;
+  Person& p = Calm(g, 0, 5, 5);
+  p.BoredTicks = 2500;
+  int made = 0;
+  for (int i = 0; i < 30000; ++i) {
+    std::string before = p.Comments[4].str();
+    CommentCheck(g, 0);
+    if (p.Comments[4].str() != before || p.Comments[3].str() != "-") {
+      ++made;
+      for (auto& c : p.Comments) c.Assign("-");
+    }
+  }
+  EXPECT_GT(made, 2);
+  EXPECT_LT(made, 25);
+  for (int i = 0; i < 6; ++i) AddComment(g, 0, "X", 6);
+  for (const auto& c : p.Comments) EXPECT_NE(c.str(), "-");
+  AddComment(g, 0, std::string(80, 'a'), 0);
+  EXPECT_LE(p.Comments[4].str().size(), 60u);
+}
