@@ -136,7 +136,15 @@ void ActOnButton(Game& game, int i) {
       v.FileWindowSaves = kToolbar[i].action == ToolbarAction::Save;
       OpenWindow(game, Mode::FileWindow);
       break;
-    case ToolbarAction::Settings: game.ui->ShowOptionsFromGame(game); break;
+    case ToolbarAction::Settings: {
+      // The options screen has no game mode of its own: ticks wait until it closes.
+      bool timer = game.clock.TimerEnabled;
+      game.clock.TimerEnabled = false;
+      game.ui->ShowOptionsFromGame(game);
+      game.clock.TimerEnabled = timer;
+      game.clock.RedrawAll = 1;
+      break;
+    }
     case ToolbarAction::Hide:
       v.HideBuildings = !v.HideBuildings;
       game.clock.RedrawAll = 1;

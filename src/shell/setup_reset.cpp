@@ -79,6 +79,9 @@ void AfterMapLoad(Game& game) {
     v.GateCells = 0;
     while (gx + v.GateCells < game.world.MapWidth && game.world.LandMap[gy][gx + v.GateCells] == 3) ++v.GateCells;
     game.zoo.BusStopX = kHalfW * gx;
+    // Visitors step off on the gate cell or the one to its right.
+    game.sim.EntranceX = gx + 1;
+    game.sim.EntranceY = gy;
   }
   ClampView(game);
   game.clock.CellStepCounter = 2;

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "shell/game.h"
+#include "sim/sim_steps.h"
 #include "view/geometry.h"
 
 namespace {
@@ -198,8 +199,15 @@ void Build(Game& game) {
     fac.PurchaseQty = fac.Stock = bt.InitialStock;
     fac.SalePrice = bt.InitialPrice;
   }
-  // Automatic hiring of a clerk (shops other than vending machines) or a keeper
-  // (enclosures) belongs to the staff rules; it is called from here once they exist.
+  // With automatic hiring a shop gets its clerk (a vending machine has none) and an
+  // enclosure its keeper.
+  bool clerk = v.ToolMode == 3 && bt.Kind == BuildKind::Shop && bt.Shape != Shape::VendingMachine;
+  bool keeper = v.ToolMode == 4;
+  if (game.settings.AutoKoyou && (clerk || keeper)) {
+    v.SelectedX = f.x0;
+    v.SelectedY = f.y0;
+    AddStaff(game, f.x0, f.y0, 1);
+  }
 }
 
 void LevelOrClear(Game& game) {

@@ -149,6 +149,7 @@ void DrawFps(Game& game, Surface& screen, bool drawn) {
 
 void DrawPointer(Game& game, Surface& screen) {
   const ViewState& v = game.view;
-  screen.Draw(v.MouseX, v.MouseY, Rect{0, (v.CursorKind - 1) * kCursorSize, kCursorSize, kCursorSize},
+  // The arrow's tip, the hot spot, is one pixel into the frame.
+  screen.Draw(v.MouseX - 1, v.MouseY - 1, Rect{0, (v.CursorKind - 1) * kCursorSize, kCursorSize, kCursorSize},
               v.surfaces.cursors, true);
 }

@@ -9,7 +9,7 @@
 // - "tx_bak.bmp": the status line's ground inside the bottom bar's well.
 // - "Digits.bmp" (key pixel (0, 0)): the digits 0..9 side by side, kDigitW x kDigitH.
 // - "Cursors.bmp" (key pixel (5, 0)): 32 x 32 pointer frames stacked vertically, in
-//   CursorKind order 1..6, the hot spot at the frame's top-left.
+//   CursorKind order 1..6, the hot spot at (1, 1).
 // - "mail.BMp" (key pixel (30, 0)): message icons, the 100 x 20 fast-forward mark at
 //   (47, 0).
 // - "Min_MapBase.bmp": 100 x 100 overview ground; "minwak.bmp": its top-left pixel

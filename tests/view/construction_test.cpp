@@ -353,3 +353,21 @@ TEST(People, InAreaCountsOnlyUsedSlotsInsideTheSquare) {
   g->world.Walkers[199].Used = 2;
   EXPECT_FALSE(PeopleInArea(g->world, Footprint{8, 8, 2}));
 }
+
+TEST(Build, AutomaticHiringPostsAClerkButNotAtAVendingMachine) {
+  auto g = MakePark();
+  g->settings.AutoKoyou = true;
+  g->catalogue.BuildType[kShop].StaffSlots = 2;
+  g->catalogue.BuildType[kVending].StaffSlots = 2;
+  Aim(*g, 3, 10, 10, kShop);
+  Build(*g);
+  EXPECT_EQ(g->world.Cells[9][9].StaffCount, 1);
+  Aim(*g, 3, 4, 4, kVending);
+  Build(*g);
+  EXPECT_EQ(g->world.Cells[4][4].Type, kVending);
+  EXPECT_EQ(g->world.Cells[4][4].StaffCount, 0);
+  g->settings.AutoKoyou = false;
+  Aim(*g, 3, 14, 14, kShop);
+  Build(*g);
+  EXPECT_EQ(g->world.Cells[13][13].StaffCount, 0);
+}
