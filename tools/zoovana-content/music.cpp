@@ -294,7 +294,11 @@ Samples RenderScore(const Score& score, bool loop) {
   }
   Reverb(mix, 0.25f, 1.0f, loop);
   RemoveDc(mix, loop);
-  Level(mix, 0.2f, 0.89f);
+  // Every track at about the same loudness: the few drum peaks that stand out are
+  // rounded off rather than holding the whole track down.
+  Level(mix, 0.19f, 1.5f);
+  SoftLimit(mix, 0.6f);
+  Level(mix, 1.0f, 0.89f);
   if (!loop) {
     size_t n = mix.size();
     while (n > 0 && std::abs(mix[n - 1]) < 2e-4f) --n;

@@ -80,6 +80,13 @@ void Level(Samples& s, float targetRms, float maxPeak) {
   for (float& x : s) x *= gain;
 }
 
+void SoftLimit(Samples& s, float knee) {
+  for (float& x : s) {
+    float a = std::abs(x);
+    if (a > knee) x = std::copysign(knee + (1 - knee) * std::tanh((a - knee) / (1 - knee)), x);
+  }
+}
+
 void FadeEdges(Samples& s, double in, double out) {
   const int n = static_cast<int>(s.size());
   int a = std::min(SamplesFor(in), n), b = std::min(SamplesFor(out), n);

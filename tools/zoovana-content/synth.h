@@ -70,6 +70,9 @@ float Peak(const Samples& s);
 float Rms(const Samples& s);
 // Scales to reach the target RMS without the peak passing `maxPeak`.
 void Level(Samples& s, float targetRms, float maxPeak);
+// Rounds off peaks above `knee` (a memoryless soft clipper, so loops stay seamless);
+// the result stays below 1.
+void SoftLimit(Samples& s, float knee);
 // Raised-cosine fade in and out (seconds).
 void FadeEdges(Samples& s, double in, double out);
 // Removes the DC offset and rumble below ~20 Hz, running circularly for loops.
