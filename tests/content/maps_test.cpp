@@ -197,12 +197,15 @@ TEST(ContentMaps, StartingSavesLoadOntoTheirMapsWithAConnectedZoo) {
       return t >= 0 && c.BuildType[t].Kind == BuildKind::Road;
     };
     EXPECT_TRUE(isRoad(gate->first, gate->second - 1));
-    int buildings = 0;
+    int buildings = 0, animals = 0, keepers = 0;
     for (int y = 0; y < w.MapHeight; ++y)
       for (int x = 0; x < w.MapWidth; ++x) {
         const int t = w.Cells[y][x].Type;
         if (t < 0) continue;
         ++buildings;
+        animals += w.Cells[y][x].AnimalCount;
+        keepers += c.BuildType[t].Kind == BuildKind::Enclosure ? w.Cells[y][x].StaffCount : 0;
+        EXPECT_LE(w.Cells[y][x].AnimalCount, c.BuildType[t].MaxAnimals);
         const int size = c.BuildType[t].Size;
         EXPECT_GE(x, 1);
         EXPECT_GE(y, 1);
@@ -220,6 +223,8 @@ TEST(ContentMaps, StartingSavesLoadOntoTheirMapsWithAConnectedZoo) {
         EXPECT_TRUE(reachable) << t << " at " << x << "," << y;
       }
     EXPECT_GE(buildings, 20);
+    EXPECT_GT(animals, 0);
+    EXPECT_GT(keepers, 0);
   }
   EXPECT_GE(saves, 1);
 }

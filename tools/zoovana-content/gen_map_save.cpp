@@ -13,6 +13,7 @@
 #include "map_plans.h"
 #include "scratch_output.h"
 #include "shell/game.h"
+#include "sim/sim_steps.h"
 #include "view/construction.h"
 
 namespace {
@@ -58,8 +59,17 @@ void Place(Game& game, int type, int x0, int y0) {
 constexpr int kRoad = 0, kRedFlowers = 17, kYellowFlowers = 18, kPine = 28, kCherry = 30, kJuiceMachine = 58,
               kToilet = 62, kBench73 = 64, kBench91 = 65, kSign = 68, kRabbits = 80, kGoats = 82, kSmallOffice = 130;
 
+// Buys animals for the enclosure whose origin is (x, y) and hires its keeper, with the
+// game's own rules (they find places on the walk mask).
+void Stock(Game& game, int x, int y, int animals) {
+  for (int i = 0; i < animals; ++i)
+    if (!AddAnimal(game, x, y, 0)) throw std::runtime_error("starting zoo: no room for an animal");
+  if (!AddStaff(game, x, y, 0)) throw std::runtime_error("starting zoo: no room for a keeper");
+}
+
 // A loop of road around the middle of the map with a spine from the gate, two small
-// enclosures, an office, a toilet, a bench, a vending machine, a sign and planting.
+// enclosures with their animals and keepers, an office, a toilet, a bench, a vending
+// machine, a sign and planting.
 void LayStartingZoo(Game& game) {
   const World& w = game.world;
   const int gx = GateColumn(w.MapWidth), gy = GateRow(w.MapHeight);
@@ -73,6 +83,8 @@ void LayStartingZoo(Game& game) {
     for (int x : {left, right}) Place(game, kRoad, x, y);
   Place(game, kRabbits, gx + 1, middle + 1);
   Place(game, kGoats, left + 1, top + 1);
+  Stock(game, gx + 1, middle + 1, 3);
+  Stock(game, left + 1, top + 1, 2);
   Place(game, kSmallOffice, gx - 2, middle + 1);
   Place(game, kToilet, gx - 1, gy - 2);
   Place(game, kBench73, gx + 2, gy - 1);
