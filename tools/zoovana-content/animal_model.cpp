@@ -330,8 +330,8 @@ void BuildQuadFamily(Model& m, const Mats& k, const SpeciesEntry& s, const Anima
       q.legMat = k.accent;
       break;
     case S::Monkey:
-      q = {5.5, 0.75, 1.4, 2.6, -2.6, 1.45, 2.6, 2.4, 0.8, 0.6, 1.2, 1.2};
-      q.head = {2.5, 0.35, 1.35, 0.1, Ears::kSmall, 1.3, k.accent, k.accent, -1};
+      q = {4.8, 0.65, 1.5, 2.0, -2.0, 1.6, 2.9, 2.6, 0.85, 1.3, 1.3, 1.2};
+      q.head = {3.0, 0, 1, 0, Ears::kSmall, 1.2};  // the flat face is added below
       q.tailLen = 3;
       q.tailR = 0.5;
       q.tailAngle = 0.6;
@@ -420,6 +420,14 @@ void BuildQuadFamily(Model& m, const Mats& k, const SpeciesEntry& s, const Anima
         m.Ball(at, 1.6, 1.6, 0.45, k.accent);
       }
       break;
+    case S::Monkey: {
+      // A flat pink face with the eyes on it.
+      V3 f = Forward(hp), face = o.head + f * (q.head.r * 0.78);
+      m.Egg(face, face + f * 0.7, 1.8, k.accent, 1.7);
+      for (double side : {1.0, -1.0}) m.Ball(face + f * 0.55 + V3{0, side * 0.65, 0.45}, 0.45, k.eye);
+      m.Ball(face + f * 0.6 + V3{0, 0, -0.7}, 0.35, k.dark);
+      break;
+    }
     case S::Ape:
       if (!young) m.Ball(o.rump + V3{0.5, 0, q.rumpR * 0.5}, q.rumpR * 0.75, q.rumpR * 0.8, q.rumpR * 0.6, k.accent);
       break;

@@ -184,10 +184,10 @@ Material Material::Near(uint32_t rgb, double lift) {
     if (sum > 640) return Of(Hue::kSnow, std::clamp(3.2 + lift, 0.5, 3.8));
     Material m = Of(Hue::kGrey, std::clamp(sum / 3.0 / 206.0 * 4.2 - 0.4 + lift, 0.3, 3.6));
     if (sum < 200) {
+      // Black fur: black in shadow, dark greys where the light falls, so its shape reads.
+      for (int i = 1; i < kShades; ++i) m.ramp[i] = Shade(Hue::kGrey, i - 1);
       m.ramp[0] = kBlack;
-      m.ramp[1] = Shade(Hue::kGrey, 0);
-      m.ramp[2] = Shade(Hue::kGrey, 1);
-      m.shade = std::min(m.shade, 0.9);
+      m.shade = 1.3;
     }
     return m;
   }

@@ -29,7 +29,7 @@ const Mood kMoods[] = {
     {"map_pat1.bmp", Terrain::kGrass, Terrain::kMeadow, Terrain::kSoil, Terrain::kMoss, Hue::kGrass, Hue::kYellow, Hue::kPurple,
      TreeKind::kBroadleaf, TreeKind::kPine, Hue::kGrey, false, true, true},
     {"map_pat2.bmp", Terrain::kDryGrass, Terrain::kSand, Terrain::kRedSoil, Terrain::kGrass, Hue::kGrass, Hue::kRed, Hue::kYellow,
-     TreeKind::kAcacia, TreeKind::kPalm, Hue::kSand, false, true, true},
+     TreeKind::kAcacia, TreeKind::kPalm, Hue::kGrey, false, true, true},
     {"map_pat3.bmp", Terrain::kSnow, Terrain::kFrostGrass, Terrain::kSoil, Terrain::kIce, Hue::kSnow, Hue::kRed, Hue::kWater,
      TreeKind::kSnowPine, TreeKind::kDead, Hue::kGrey, true, true, true},
 };

@@ -55,7 +55,7 @@ Model BuildPerson(const PersonLook& look, const Posture& p) {
   // Hips and body, leaning forward from the hips.
   V3 hipC{0, 0, hipZ + 0.6 * k};
   m.Ball(hipC, 1.6 * k * g, 2.15 * k * g, 1.6 * k, look.legs == Legwear::kCoat ? top : bottom);
-  if (look.legs == Legwear::kSkirt) m.Ball(hipC + V3{0, 0, -1.9 * k}, 2.3 * k * g, 2.6 * k * g, 2.3 * k, bottom);
+  if (look.legs == Legwear::kSkirt) m.Ball(hipC + V3{0, 0, -2.4 * k}, 2.5 * k * g, 2.8 * k * g, 2.9 * k, bottom);
   if (look.legs == Legwear::kCoat) m.Ball(hipC + V3{-0.2, 0, -2.8 * k}, 2.0 * k * g, 2.4 * k * g, 3.2 * k, top);
   auto up = [&](double h) { return hipC + V3{std::sin(lean) * h, 0, std::cos(lean) * h}; };
   V3 chest = up(4.3 * k);
