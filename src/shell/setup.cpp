@@ -74,11 +74,17 @@ std::string StartGame(Game& game, const GameStart& start) {
   ui.PumpMessages(1);
   int32_t mapMoney = game.zoo.Money;
   if (!saved && !game.world.MapStartSave.empty()) {
-    // A starting save that cannot be read leaves the bare map.
+    // A starting save that cannot be read leaves the bare map. The zoo is still the
+    // player's: its name and the map it was started from are not the save's.
+    Zoo chosen = game.zoo;
     startingSave = LoadSavedGame(game, game.world.MapStartSave.str(), true, GameScreen(game)).ok();
     if (startingSave) {
       FreshFromStartingSave(game);
       game.zoo.Money = mapMoney;
+      game.zoo.ZooName = chosen.ZooName;
+      game.zoo.MapFileName = chosen.MapFileName;
+      game.zoo.CampaignMode = chosen.CampaignMode;
+      game.zoo.CampaignMap = chosen.CampaignMap;
     }
   }
   AfterMapLoad(game);
