@@ -71,7 +71,8 @@ bool LoadFixedSet(Game& game) {
     if (!LoadPicture(game, "Sel_" + std::to_string(size) + ".bmp", 0, 0, s.outlines[size - 1])) return false;
   if (!LoadEntries(game, std::begin(kFixedRest), std::begin(kFixedRest) + 2)) return false;
   if (!LoadPicture(game, wide ? "Sc800.bmp" : "Sc640.bmp", kNoKey, 0, s.mapCache)) return false;
-  return LoadEntries(game, std::begin(kFixedRest) + 2, std::end(kFixedRest));
+  if (!LoadEntries(game, std::begin(kFixedRest) + 2, std::end(kFixedRest))) return false;
+  return LoadTileMask(game);
 }
 
 const Surface& LoadLazy(const Game& game, LazySurface& lazy, const std::string& file) {
@@ -154,6 +155,16 @@ bool LoadSurfaces(Game& game) {
 }
 
 void FreeSurfaces(Game& game) { game.view.surfaces = SurfaceSet{}; }
+
+bool LoadTileMask(Game& game) {
+  TileMask& mask = game.view.surfaces.tileMask;
+  Surface picture;
+  if (!LoadPicture(game, "TileMask.bmp", kNoKey, 0, picture)) {
+    mask = TileMask{};
+    return false;
+  }
+  return DecodeTileMask(picture, mask);
+}
 
 const Surface& LoadBuildPicture(Game& game, int type) {
   return LoadLazy(game, game.view.surfaces.buildings[type], game.catalogue.BuildType[type].BitmapFile);

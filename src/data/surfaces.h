@@ -3,6 +3,7 @@
 #include <string>
 
 #include "data/catalogue.h"
+#include "data/tile_mask.h"
 #include "platform/surface.h"
 
 struct Game;
@@ -24,6 +25,7 @@ struct SurfaceSet {
   Surface dust, gate, mapCache, personMarker, panelPattern, construction, messageIcons;
   Surface keeper, keeper2, clerk, cleaner, researcher, maintenance, bus, money, litter, plate;
   Surface cursors, viewRect, dead, statusBar;
+  TileMask tileMask;  // which cell the pointer is over, read from its picture
   bool loaded = false;
 
   std::array<LazySurface, kBuildTypes> buildings, paletteIcons;
@@ -40,6 +42,8 @@ inline constexpr const char* kSurfaceErrorMessage = "EERROR:Direct DRAW無法初
 // Returns false (with the set freed) when a picture cannot be loaded.
 bool LoadSurfaces(Game& game);
 void FreeSurfaces(Game& game);
+// Reads "TileMask.bmp" into the set's tile mask; false when it is missing or damaged.
+bool LoadTileMask(Game& game);
 
 // First-use loaders; each returns the picture, empty when its file is missing.
 const Surface& LoadBuildPicture(Game& game, int type);

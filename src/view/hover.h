@@ -6,10 +6,6 @@ struct CellPick {
   int x = -1, y = -1;
 };
 
-// The tile mask: for a point (u, v) of a tile's ground box (74 x 37, the bottom rows
-// of the tile), which cell's diamond holds it: 0 this cell, else the neighbour's
-// direction digit (7 x - 1, 9 y - 1, 1 y + 1, 3 x + 1).
-int TileMaskAt(int u, int v);
-
-// The map cell drawn under screen point (px, py), or (-1, -1).
+// The map cell drawn under screen point (px, py), or (-1, -1); always (-1, -1)
+// while the tile mask picture is not loaded.
 CellPick HoverCellAt(Game& game, int px, int py);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "data/definitions.h"
+#include "data/surfaces.h"
 #include "shell/game.h"
 #include "shell/modes.h"
 #include "sim/demo_layout.h"
@@ -64,13 +65,20 @@ std::unique_ptr<Game> FullZoo() {
   }
   for (int kind = 2; HireWalkingStaff(g, kind); kind = kind == 4 ? 2 : kind + 1) {
   }
+  // The pointer rests over the middle of the map view, so the hover search finds a cell.
+  g.folders.GraphicsDir = ContentDir() / "Graphics";
+  if (!LoadTileMask(g)) return nullptr;
+  g.settings.ScreenResW = 800;
+  g.settings.ScreenResH = 600;
+  g.view.MouseX = 340;
+  g.view.MouseY = 300;
   return owner;
 }
 
 void BM_PlayTick(benchmark::State& state) {
   auto owner = FullZoo();
   if (!owner) {
-    state.SkipWithError("no catalogue in the content folder");
+    state.SkipWithError("no catalogue or pointer mask in the content folder");
     return;
   }
   Game& g = *owner;

@@ -3,12 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "content/content_folder.h"
 #include "data/map_file.h"
 #include "shell/game.h"
 #include "test_folder.h"
 
 // A complete little game folder: every picture of the fixed set (tiny, one colour,
-// the two map caches at screen size), a 12 x 10 map "Test.mdt" with a gate, and the
+// the two map caches at screen size, the generated pointer mask), a 12 x 10 map "Test.mdt" with a gate, and the
 // empty data folder (no definition files: every building keeps its test values).
 namespace view_test {
 
@@ -52,6 +53,7 @@ struct GameFolder {
     WriteBmp(f.GraphicsDir / "Toolbar1.bmp", 8, 240);
     WriteBmp(f.GraphicsDir / "Sc800.bmp", 800, 600);
     WriteBmp(f.GraphicsDir / "Sc640.bmp", 640, 480);
+    std::filesystem::copy_file(ContentFolder() / "Graphics" / "TileMask.bmp", f.GraphicsDir / "TileMask.bmp");
   }
 
   // A 12 x 10 map with the gate at (4, 9) and a stone at (2, 2).

@@ -2,34 +2,153 @@
 
 #include <gtest/gtest.h>
 
+#include "content/content_folder.h"
+#include "data/surfaces.h"
+#include "platform/surface.h"
 #include "view/geometry.h"
 #include "view/view_steps.h"
 #include "view/view_world.h"
 
 using namespace view_test;
 
-TEST(TileMask, DiamondIsTheCellAndCornersItsNeighbours) {
-  EXPECT_EQ(TileMaskAt(37, 18), 0);
-  EXPECT_EQ(TileMaskAt(2, 18), 0);
-  EXPECT_EQ(TileMaskAt(71, 18), 0);
-  EXPECT_EQ(TileMaskAt(37, 1), 0);
-  EXPECT_EQ(TileMaskAt(0, 0), 7);
-  EXPECT_EQ(TileMaskAt(73, 0), 9);
-  EXPECT_EQ(TileMaskAt(0, 36), 1);
-  EXPECT_EQ(TileMaskAt(73, 36), 3);
+namespace {
+
+// A park with the generated pointer mask loaded, as a started game has it.
+std::unique_ptr<Game> MaskedPark(int width, int height) {
+  auto g = MakePark(width, height);
+  g->folders.GraphicsDir = ContentFolder() / "Graphics";
+  EXPECT_TRUE(LoadTileMask(*g));
+  return g;
+}
+
+// The rule written out plainly: every cell in turn, rows y then columns x; the first
+// whose ground box (full tile width, the rows below the tile's base) holds the point
+// names the cell through its mask pixel.
+CellPick ScanEveryCell(const Game& g, int px, int py) {
+  if (px < 0 || py < 0 || px >= ScreenWidth(g) || py >= ScreenHeight(g)) return {};
+  const TileMask& mask = g.view.surfaces.tileMask;
+  for (int y = 0; y < g.world.MapHeight; ++y)
+    for (int x = 0; x < g.world.MapWidth; ++x) {
+      ScreenPoint s = CellToScreen(g, x, y);
+      int u = px - s.x, v = py - s.y;
+      if (u < 0 || u >= kTileWidth || v < kTileBase || v >= kTileHeight) continue;
+      int nx = x, ny = y;
+      switch (mask.At(u, v)) {
+        case 7: nx -= 1; break;
+        case 3: nx += 1; break;
+        case 9: ny -= 1; break;
+        case 1: ny += 1; break;
+        default: break;
+      }
+      if (!IsOnMap(g.world, nx, ny)) return {};
+      return {nx, ny};
+    }
+  return {};
+}
+
+// Places cell (x, y)'s tile at screen (300, 200).
+ScreenPoint BringToView(Game& g, int x, int y) {
+  g.view.ScrollX = 0;
+  g.view.ScrollY = 0;
+  ScreenPoint at = CellToScreen(g, x, y);
+  g.view.ScrollX = at.x - 300;
+  g.view.ScrollY = at.y - 200;
+  return CellToScreen(g, x, y);
+}
+
+Surface MaskPicture(Color16 fill) { return Surface(TileMask::kWidth, TileMask::kHeight, fill); }
+
+}  // namespace
+
+TEST(TileMask, EachColourNamesItsCell) {
+  const struct {
+    int r, g, b, owner;
+  } colours[] = {{0, 0, 0, 0}, {255, 255, 0, 7}, {255, 0, 0, 9}, {0, 255, 0, 1}, {0, 0, 255, 3}};
+  for (const auto& c : colours) {
+    Surface pic = MaskPicture(Rgb565(c.r, c.g, c.b));
+    TileMask mask;
+    ASSERT_TRUE(DecodeTileMask(pic, mask));
+    EXPECT_TRUE(mask.loaded);
+    EXPECT_EQ(mask.At(0, 0), c.owner);
+    EXPECT_EQ(mask.At(73, 99), c.owner);
+  }
+}
+
+TEST(TileMask, OtherSizesAndColoursAreRefused) {
+  TileMask mask;
+  mask.loaded = true;
+  EXPECT_FALSE(DecodeTileMask(Surface(74, 99, 0), mask));
+  EXPECT_FALSE(mask.loaded);
+  EXPECT_FALSE(DecodeTileMask(Surface(), mask));
+  Surface pic = MaskPicture(0);
+  pic.SetPixel(40, 90, Rgb565(255, 255, 255));
+  EXPECT_FALSE(DecodeTileMask(pic, mask));
+  EXPECT_FALSE(mask.loaded);
+}
+
+TEST(TileMask, GeneratedMaskNamesTheCellWhoseGroundHoldsThePixel) {
+  auto g = MaskedPark(9, 9);
+  const TileMask& mask = g->view.surfaces.tileMask;
+  // Ground diamond of the tile at (left, top): 37 rows, the middle one 74 pixels wide.
+  auto onDiamond = [](int x, int y, int left, int top) {
+    int k = y - top, d = k <= 18 ? k : 36 - k;
+    return k >= 0 && k <= 36 && x >= left + 36 - 2 * d && x <= left + 37 + 2 * d;
+  };
+  int counted[10] = {};
+  for (int v = kTileBase; v < kTileHeight; ++v)
+    for (int u = 0; u < kTileWidth; ++u) {
+      const int owner = mask.At(u, v);
+      counted[owner] += 1;
+      // The neighbour's tile relative to this one, by the isometric rule.
+      ScreenPoint at{0, 0};
+      switch (owner) {
+        case 7: at = {-kHalfW, -kHalfH}; break;
+        case 9: at = {kHalfW, -kHalfH}; break;
+        case 1: at = {-kHalfW, kHalfH}; break;
+        case 3: at = {kHalfW, kHalfH}; break;
+        default: break;
+      }
+      ASSERT_TRUE(onDiamond(u, v, at.x, kTileBase + at.y)) << u << "," << v << " owner " << owner;
+    }
+  for (int owner : {0, 7, 9, 1, 3}) EXPECT_GT(counted[owner], 100) << owner;
+}
+
+TEST(Hover, EveryMaskColourLeadsToItsNeighbour) {
+  auto g = MakePark(9, 9);
+  // With a one-colour mask, whatever tile the scan meets first, the answer is its
+  // neighbour in the colour's direction.
+  const struct {
+    Color16 colour;
+    int dx, dy;
+  } colours[] = {{Rgb565(0, 0, 0), 0, 0},
+                 {Rgb565(255, 255, 0), -1, 0},
+                 {Rgb565(255, 0, 0), 0, -1},
+                 {Rgb565(0, 255, 0), 0, 1},
+                 {Rgb565(0, 0, 255), 1, 0}};
+  for (const auto& c : colours) {
+    ASSERT_TRUE(DecodeTileMask(MaskPicture(c.colour), g->view.surfaces.tileMask));
+    ScreenPoint s = BringToView(*g, 4, 4);
+    // This point lies only in the boxes of (4, 4) and of (4, 5) below it; (4, 4) comes first.
+    CellPick p = HoverCellAt(*g, s.x + 10, s.y + 93);
+    EXPECT_EQ(p.x, 4 + c.dx);
+    EXPECT_EQ(p.y, 4 + c.dy);
+  }
+  // The generated mask: the lower corners of a tile belong to the cells in front.
+  g->folders.GraphicsDir = ContentFolder() / "Graphics";
+  ASSERT_TRUE(LoadTileMask(*g));
+  ScreenPoint s = BringToView(*g, 4, 4);
+  CellPick left = HoverCellAt(*g, s.x + 10, s.y + 93), right = HoverCellAt(*g, s.x + 63, s.y + 93);
+  EXPECT_EQ(left.x, 4);
+  EXPECT_EQ(left.y, 5);
+  EXPECT_EQ(right.x, 5);
+  EXPECT_EQ(right.y, 4);
 }
 
 TEST(Hover, CentreOfEveryDrawnTilePicksThatCell) {
-  auto g = MakePark(51, 51);
+  auto g = MaskedPark(51, 51);
   for (int y = 0; y < 51; ++y)
     for (int x = 0; x < 51; ++x) {
-      // Bring the cell into the middle of the view, then aim at its diamond's centre.
-      g->view.ScrollX = 0;
-      g->view.ScrollY = 0;
-      ScreenPoint at = CellToScreen(*g, x, y);
-      g->view.ScrollX = at.x - 300;
-      g->view.ScrollY = at.y - 200;
-      ScreenPoint s = CellToScreen(*g, x, y);
+      ScreenPoint s = BringToView(*g, x, y);
       ASSERT_EQ(s.x, 300);
       CellPick c = HoverCellAt(*g, s.x + kTileWidth / 2, s.y + kTileBase + 18);
       ASSERT_EQ(c.x, x) << "cell " << x << "," << y;
@@ -37,23 +156,58 @@ TEST(Hover, CentreOfEveryDrawnTilePicksThatCell) {
     }
 }
 
-TEST(Hover, EveryPixelOfAViewBelongsToANeighbouringDiamond) {
-  auto g = MakePark(20, 20);
-  g->view.ScrollX = 200;
-  g->view.ScrollY = 100;
-  for (int py = 30; py < 600; py += 7)
-    for (int px = 0; px < 680; px += 5) {
+TEST(Hover, FindsTheSameCellAsAScanOfEveryCell) {
+  struct View {
+    int width, height, scrollX, scrollY;
+  };
+  for (View view : {View{51, 51, 0, -30}, View{51, 51, 1234, 567}, View{30, 12, 200, 100}, View{7, 40, 0, 700},
+                    View{51, 51, -75, -160}}) {
+    auto g = MaskedPark(view.width, view.height);
+    g->view.ScrollX = view.scrollX;
+    g->view.ScrollY = view.scrollY;
+    auto same = [&](int px, int py) {
+      CellPick want = ScanEveryCell(*g, px, py), got = HoverCellAt(*g, px, py);
+      return got.x == want.x && got.y == want.y;
+    };
+    // Every pixel of a patch larger than one tile step (so every place where boxes
+    // and diamonds meet), then the whole screen and its edges coarsely.
+    for (int py = 280; py < 330; ++py)
+      for (int px = 300; px < 390; ++px) ASSERT_TRUE(same(px, py)) << px << "," << py << " on " << view.width;
+    for (int py = -2; py < 603; py += 11)
+      for (int px = -2; px < 803; px += 7) ASSERT_TRUE(same(px, py)) << px << "," << py << " on " << view.width;
+  }
+}
+
+TEST(Hover, AMapSmallerThanTheViewPicksOnlyItsOwnCells) {
+  auto g = MaskedPark(5, 4);
+  ClampView(*g);
+  int picked[4][5] = {};
+  for (int py = 0; py < 600; ++py)
+    for (int px = 0; px < 800; ++px) {
       CellPick c = HoverCellAt(*g, px, py);
-      if (c.x < 0) continue;
-      // The pixel lies inside the picked cell's diamond (within a pixel of its edge).
-      ScreenPoint s = CellToScreen(*g, c.x, c.y);
-      double u = (px - s.x - 36.5) / 36.0, v = (py - s.y - kTileBase - 18) / 18.0;
-      ASSERT_LE(std::abs(u) + std::abs(v), 1.0 + 1.5 / 18) << px << "," << py;
+      CellPick want = ScanEveryCell(*g, px, py);
+      ASSERT_EQ(c.x, want.x) << px << "," << py;
+      ASSERT_EQ(c.y, want.y) << px << "," << py;
+      if (c.x < 0) {
+        ASSERT_EQ(c.y, -1);
+        continue;
+      }
+      ASSERT_TRUE(c.x < 5 && c.y >= 0 && c.y < 4) << px << "," << py;
+      picked[c.y][c.x] += 1;
     }
+  // Every cell's ground is found, about one diamond's worth of pixels each.
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 5; ++x) EXPECT_NEAR(picked[y][x], 36 * 36, 80) << x << "," << y;
+  // In the empty view beside the map: no cell.
+  g->view.MouseX = 700;
+  g->view.MouseY = 500;
+  FindHoverCell(*g);
+  EXPECT_EQ(g->view.CursorCellX, -1);
+  EXPECT_EQ(g->view.CursorCellY, -1);
 }
 
 TEST(Hover, OffTheMapGivesNone) {
-  auto g = MakePark(10, 10);
+  auto g = MaskedPark(10, 10);
   g->view.MouseX = 5;
   g->view.MouseY = 590;
   FindHoverCell(*g);
@@ -65,6 +219,32 @@ TEST(Hover, OffTheMapGivesNone) {
   FindHoverCell(*g);
   EXPECT_EQ(g->view.CursorCellX, 4);
   EXPECT_EQ(g->view.CursorCellY, 6);
+  // The upper corners of an edge tile belong to cells that do not exist.
+  s = CellToScreen(*g, 0, 6);
+  CellPick c = HoverCellAt(*g, s.x + 8, s.y + 66);
+  EXPECT_EQ(c.x, -1);
+  EXPECT_EQ(c.y, -1);
+  s = CellToScreen(*g, 4, 0);
+  c = HoverCellAt(*g, s.x + 66, s.y + 66);
+  EXPECT_EQ(c.x, -1);
+  EXPECT_EQ(c.y, -1);
+  // Off the screen: no cell, even where the map goes on.
+  g->view.ScrollX = 100;
+  g->view.ScrollY = 100;
+  EXPECT_EQ(HoverCellAt(*g, -1, 300).x, -1);
+  EXPECT_EQ(HoverCellAt(*g, 300, 600).x, -1);
+}
+
+TEST(Hover, WithoutTheMaskNoCellIsFound) {
+  auto g = MakePark(10, 10);
+  g->view.CursorCellX = 3;
+  g->view.CursorCellY = 3;
+  ScreenPoint s = CellToScreen(*g, 4, 6);
+  g->view.MouseX = s.x + 37;
+  g->view.MouseY = s.y + 81;
+  FindHoverCell(*g);
+  EXPECT_EQ(g->view.CursorCellX, -1);
+  EXPECT_EQ(g->view.CursorCellY, -1);
 }
 
 TEST(Geometry, CellToScreenFollowsTheIsometricRule) {

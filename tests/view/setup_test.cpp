@@ -37,6 +37,7 @@ TEST(Setup, NewGameStartsOnTheMapWithTheViewOnTheGate) {
   EXPECT_EQ(g->zoo.BusStopX, 36 * 4);
   EXPECT_EQ(g->zoo.CampaignMode, 0);
   EXPECT_TRUE(g->view.surfaces.loaded);
+  EXPECT_TRUE(g->view.surfaces.tileMask.loaded);
   EXPECT_EQ(g->view.surfaces.mapCache.Width(), 800);
   EXPECT_EQ(g->zoo.TypeAvailable[133], 1);
   EXPECT_EQ(g->zoo.TypeAvailable[134], 0);
@@ -51,6 +52,26 @@ TEST(Setup, AMissingMapLeavesTheGameAlone) {
   EXPECT_FALSE(why.empty());
   EXPECT_EQ(g->world.Cells[3][3].Type, kBench);
   EXPECT_FALSE(g->clock.TimerEnabled);
+}
+
+TEST(Setup, AMissingOrDamagedPointerMaskIsReportedNotCrashed) {
+  for (const char* fault : {"missing", "wrong size", "foreign colour"}) {
+    auto g = MakePark();
+    GameFolder folder(*g);
+    folder.WriteMap(*g, 100);
+    const auto mask = g->folders.GraphicsDir / "TileMask.bmp";
+    if (std::string(fault) == "missing") {
+      std::filesystem::remove(mask);
+    } else if (std::string(fault) == "wrong size") {
+      WriteBmp(mask, 74, 99);
+    } else {
+      WriteBmp(mask, 74, 100);  // all blue-ish, not one of the mask's colours
+    }
+    EXPECT_EQ(StartMapDirectly(*g, "Test.mdt", "園"), kSurfaceErrorMessage) << fault;
+    EXPECT_FALSE(g->view.surfaces.loaded) << fault;
+    EXPECT_FALSE(g->view.surfaces.tileMask.loaded) << fault;
+    EXPECT_FALSE(g->clock.TimerEnabled) << fault;
+  }
 }
 
 TEST(Setup, CampaignMapsAreRecognisedByName) {
