@@ -4,6 +4,7 @@
 
 #include "shell/input.h"
 #include "shell/modes.h"
+#include "sim/sim_steps.h"
 #include "view/construction.h"
 #include "view/game_folder.h"
 #include "view/view_world.h"
@@ -171,4 +172,25 @@ TEST(QuickSave, LoadWithoutAQuickSaveKeepsTheGame) {
   EXPECT_EQ(g->view.HintText, "LOAD 失敗");
   EXPECT_EQ(g->world.Cells[1][1].Type, kBench);
   EXPECT_TRUE(g->clock.TimerEnabled);
+}
+
+// The mails and the disaster odds have no place in the three save files: a loaded
+// game starts without mail and with the usual odds.
+TEST(QuickSave, LoadStartsWithNoMailAndTheUsualOdds) {
+  GameFolder* folder = nullptr;
+  auto g = Started(folder);
+  std::unique_ptr<GameFolder> owner(folder);
+  KeyEvent key;
+  key.vk = VK::F5;
+  FormKeyDown(*g, key);
+  ASSERT_EQ(g->view.HintText, "SAVE 完畢");
+  PostMail(*g, "信", 3, 3);
+  g->sim.QuakeOdds = g->sim.SkyOdds = g->sim.BirthOdds = 5;
+  key.vk = VK::F10;
+  FormKeyDown(*g, key);
+  ASSERT_EQ(g->view.HintText, "LOAD 完畢");
+  for (const Mail& m : g->sim.Mails) EXPECT_TRUE(m.Text.empty());
+  EXPECT_EQ(g->sim.QuakeOdds, 90000);
+  EXPECT_EQ(g->sim.SkyOdds, 90000);
+  EXPECT_EQ(g->sim.BirthOdds, 1000);
 }
