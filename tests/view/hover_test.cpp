@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "content/content_folder.h"
-#include "data/surfaces.h"
+#include "data/tile_mask.h"
 #include "platform/surface.h"
 #include "view/geometry.h"
 #include "view/view_steps.h"
@@ -16,8 +15,7 @@ namespace {
 // A park with the generated pointer mask loaded, as a started game has it.
 std::unique_ptr<Game> MaskedPark(int width, int height) {
   auto g = MakePark(width, height);
-  g->folders.GraphicsDir = ContentFolder() / "Graphics";
-  EXPECT_TRUE(LoadTileMask(*g));
+  EXPECT_TRUE(LoadGeneratedTileMask(*g));
   return g;
 }
 
@@ -134,8 +132,7 @@ TEST(Hover, EveryMaskColourLeadsToItsNeighbour) {
     EXPECT_EQ(p.y, 4 + c.dy);
   }
   // The generated mask: the lower corners of a tile belong to the cells in front.
-  g->folders.GraphicsDir = ContentFolder() / "Graphics";
-  ASSERT_TRUE(LoadTileMask(*g));
+  ASSERT_TRUE(LoadGeneratedTileMask(*g));
   ScreenPoint s = BringToView(*g, 4, 4);
   CellPick left = HoverCellAt(*g, s.x + 10, s.y + 93), right = HoverCellAt(*g, s.x + 63, s.y + 93);
   EXPECT_EQ(left.x, 4);

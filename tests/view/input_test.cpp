@@ -60,6 +60,7 @@ TEST(Input, ClickOnTheMapBuildsTheSelectedType) {
   g->view.ToolMode = 3;
   g->view.SelectedType = kBench;
   g->view.ScrollX = 700;
+  ASSERT_TRUE(LoadGeneratedTileMask(*g));
   ScreenPoint s = CellToScreen(*g, 6, 7);
   g->view.MouseX = s.x + 37;
   g->view.MouseY = s.y + 81;

@@ -1,6 +1,8 @@
 #pragma once
 #include <memory>
 
+#include "content/content_folder.h"
+#include "data/surfaces.h"
 #include "shell/game.h"
 
 // A small park for the view and construction tests: a map of clear land with a few
@@ -45,6 +47,12 @@ inline std::unique_ptr<Game> MakePark(int width = 20, int height = 20) {
   g->settings.ScreenResW = 800;
   g->settings.ScreenResH = 600;
   return g;
+}
+
+// Reads the generated pointer mask, as a started game has it, so the pointer finds cells.
+inline bool LoadGeneratedTileMask(Game& g) {
+  g.folders.GraphicsDir = ContentFolder() / "Graphics";
+  return LoadTileMask(g);
 }
 
 inline void PlaceFacility(Game& g, int type, int x0, int y0) {
