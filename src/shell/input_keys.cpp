@@ -10,6 +10,7 @@
 #include "shell/input_toolbar.h"
 #include "shell/modes.h"
 #include "shell/setup.h"
+#include "sim/sim_steps.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ void ReloadKeyedPicture(Game& game, const char* file, Surface& into) {
 
 void DeveloperKey(Game& game, int vk) {
   switch (vk) {
-    case 'M': game.zoo.Money += 10000; break;
+    case 'M': AddMoney(game, 10000); break;  // capped: held down it must not wrap
     case 'D': game.clock.TicksPerDay = 60; break;
     case 'F': game.view.ShowFPS = 1; break;
     case 'S': KillWalkers(game); break;
