@@ -38,6 +38,8 @@ struct SimState {
   int32_t AdviceTicks = 0;
 
   int32_t BirthOdds = 1000;
+  // One chance per tick in this many of an earthquake and of a sky object.
+  int32_t QuakeOdds = 90000, SkyOdds = 90000;
   uint8_t AllResearched = 0;
   int32_t ResearchLeft = 0;  // 0..50, the toolbar's research gauge
 

@@ -249,3 +249,24 @@ TEST(Setup, AFailedStartSaysWhichFileAndWhy) {
   EXPECT_EQ(StartGame(*g, GameStart{true, "NoSuchSave"}, &cause), "地圖讀取時發生錯誤");
   EXPECT_NE(cause.find("NoSuchSave"), std::string::npos) << cause;
 }
+
+// The mails and the disaster odds have no place in the three save files: a loaded
+// game starts without mail and with the usual odds.
+TEST(QuickSave, LoadStartsWithNoMailAndTheUsualOdds) {
+  GameFolder* folder = nullptr;
+  auto g = Started(folder);
+  std::unique_ptr<GameFolder> owner(folder);
+  KeyEvent key;
+  key.vk = VK::F5;
+  FormKeyDown(*g, key);
+  ASSERT_EQ(g->view.HintText, "SAVE 完畢");
+  PostMail(*g, "信", 3, 3);
+  g->sim.QuakeOdds = g->sim.SkyOdds = g->sim.BirthOdds = 5;
+  key.vk = VK::F10;
+  FormKeyDown(*g, key);
+  ASSERT_EQ(g->view.HintText, "LOAD 完畢");
+  for (const Mail& m : g->sim.Mails) EXPECT_TRUE(m.Text.empty());
+  EXPECT_EQ(g->sim.QuakeOdds, 90000);
+  EXPECT_EQ(g->sim.SkyOdds, 90000);
+  EXPECT_EQ(g->sim.BirthOdds, 1000);
+}
