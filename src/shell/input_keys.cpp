@@ -10,6 +10,7 @@
 #include "shell/input_toolbar.h"
 #include "shell/modes.h"
 #include "shell/setup.h"
+#include "sim/sim_steps.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ void ToggleOdds(int32_t& odds) { odds = odds == kRareOdds ? kOftenOdds : kRareOd
 
 void DeveloperKey(Game& game, int vk) {
   switch (vk) {
-    case 'M': game.zoo.Money += 10000; break;
+    case 'M': AddMoney(game, 10000); break;  // capped: held down it must not wrap
     case 'D': game.clock.TicksPerDay = 60; break;
     case 'U': ToggleOdds(game.sim.QuakeOdds); break;
     case 'E': ToggleOdds(game.sim.SkyOdds); break;
