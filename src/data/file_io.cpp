@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <ios>
 #include <iterator>
 
 #include "platform/file_names.h"
@@ -9,11 +10,18 @@
 namespace fs = std::filesystem;
 
 std::optional<std::string> ReadWholeFile(const fs::path& path) {
+  // A folder opens as a stream and fails only when read, by throwing.
+  std::error_code ec;
+  if (!fs::is_regular_file(path, ec)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
-  return bytes;
+  try {
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+  } catch (const std::ios_base::failure&) {
+    return std::nullopt;
+  }
 }
 
 namespace {

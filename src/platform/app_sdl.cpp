@@ -182,7 +182,7 @@ void App::StartRequestedMap() {
   const char* map = std::getenv("ZOOVANA_START_MAP");
   if (!map || !*map) return;
   const char* name = std::getenv("ZOOVANA_ZOO_NAME");
-  std::string problem = StartMapDirectly(game_, map, name && *name ? name : "快樂動物園");
+  std::string problem = StartMapDirectly(game_, map, name && *name ? name : kDefaultZooName);
   if (!problem.empty()) {
     ShowMessageBox("Zoovana", problem);
     SetDisplayMode(false);

@@ -10,11 +10,13 @@
 #include "shell/input_toolbar.h"
 #include "shell/modes.h"
 #include "shell/setup.h"
+#include "sim/sim_steps.h"
 
 namespace {
 
 constexpr int kLetterboxStep = 80;
 constexpr int kLetterboxMax = 240;
+constexpr int kRareOdds = 90000, kOftenOdds = 5;
 
 // A hot key presses a toolbar button at its lower-left corner.
 void PressButton(Game& game, int i) {
@@ -51,10 +53,16 @@ void ReloadKeyedPicture(Game& game, const char* file, Surface& into) {
   into = std::move(fresh);
 }
 
+// The disasters' odds switch between their usual rarity and almost every tick.
+void ToggleOdds(int32_t& odds) { odds = odds == kRareOdds ? kOftenOdds : kRareOdds; }
+
 void DeveloperKey(Game& game, int vk) {
   switch (vk) {
-    case 'M': game.zoo.Money += 10000; break;
+    case 'M': AddMoney(game, 10000); break;  // capped: held down it must not wrap
     case 'D': game.clock.TicksPerDay = 60; break;
+    case 'U': ToggleOdds(game.sim.QuakeOdds); break;
+    case 'E': ToggleOdds(game.sim.SkyOdds); break;
+    case 'B': game.sim.BirthOdds = kOftenOdds; break;
     case 'F': game.view.ShowFPS = 1; break;
     case 'S': KillWalkers(game); break;
     case 'O':

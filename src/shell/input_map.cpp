@@ -5,6 +5,7 @@
 #include "shell/game.h"
 #include "shell/input_toolbar.h"
 #include "shell/modes.h"
+#include "sim/mascot.h"
 #include "view/construction.h"
 #include "view/geometry.h"
 #include "view/palette.h"
@@ -156,16 +157,36 @@ void ActOnButton(Game& game, int i) {
   }
 }
 
-void Toolbar(Game& game, int x, int y, bool fromKey) {
+// The mail window shows the mail whose icon was pressed; play stops at the map
+// until it closes.
+void OpenMail(Game& game, int mail) {
   ViewState& v = game.view;
-  for (int i = 0; i < kToolbarButtons; ++i) {
-    if (!InToolbarButton(game, i, x, y)) continue;
-    if (!fromKey) v.HintText = kToolbar[i].tip;
-    if (v.ButtonHeld != 1 || v.ClickConsumed != 0) continue;
-    v.ClickConsumed = 1;
-    game.ui->PlayEffect("Click.wav", false, false, 0, 0);
-    ActOnButton(game, i);
-  }
+  v.CurrentMail = mail;
+  v.ToolMode = 0;
+  ClearTools(v);
+  ToolCursor(game);
+  game.ui->StopAllEffects();
+  v.ButtonHeld = 0;
+  OpenWindow(game, Mode::Mail);
+}
+
+// The pointer is over a toolbar button: its tip shows (unless a key pressed it), and
+// whether it acts: only on a press, and one action per press.
+bool OverButton(Game& game, const std::string& tip, bool fromKey) {
+  ViewState& v = game.view;
+  if (!fromKey) v.HintText = tip;
+  if (v.ButtonHeld != 1 || v.ClickConsumed != 0) return false;
+  v.ClickConsumed = 1;
+  game.ui->PlayEffect("Click.wav", false, false, 0, 0);
+  return true;
+}
+
+void Toolbar(Game& game, int x, int y, bool fromKey) {
+  for (int i = 0; i < kToolbarButtons; ++i)
+    if (InToolbarButton(game, i, x, y) && OverButton(game, kToolbar[i].tip, fromKey)) ActOnButton(game, i);
+  int mail = MailIconAt(game, x, y);
+  if (mail >= 0 && OverButton(game, kMailIconTip, fromKey)) OpenMail(game, mail);
+  if (InResearchCounter(game, x, y) && !fromKey) game.view.HintText = ResearchCounterTip(game);
 }
 
 void CatalogueList(Game& game, int x, int y) {
@@ -199,11 +220,23 @@ bool GateAt(const World& w, int x, int y) {
   return false;
 }
 
-void MapClick(Game& game, int x, int y, int button) {
+// The panda in the lower-left corner: a remark when the pointer comes to it, its
+// advice while a button is held on it.
+void Mascot(Game& game, int x, int y) {
   ViewState& v = game.view;
   int h = ScreenHeight(game);
-  if (x >= 3 && x <= 43 && y >= h - 40 && y <= h) v.MascotHover = 1;
-  else v.MascotHover = 0;
+  if (x < 3 || x > 43 || y < h - 40 || y > h) {
+    v.MascotHover = 0;
+    return;
+  }
+  if (v.ButtonHeld) v.HintText = MascotAdvice(game.sim);
+  else if (!v.MascotHover) v.HintText = MascotRemark(game);
+  v.MascotHover = 1;
+}
+
+void MapClick(Game& game, int x, int y, int button) {
+  ViewState& v = game.view;
+  Mascot(game, x, y);
   if (v.CursorCellX < 0 || v.CursorCellY < 0 || !v.ButtonHeld || button == kRight) return;
   int cx = v.CursorCellX, cy = v.CursorCellY;
   switch (v.ToolMode) {

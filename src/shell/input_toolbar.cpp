@@ -34,3 +34,27 @@ Rect ToolbarButtonRect(const Game& game, int i) {
 }
 
 bool InToolbarButton(const Game& game, int i, int x, int y) { return ToolbarButtonRect(game, i).Contains(x, y); }
+
+bool MailIconShown(const Mail& mail) { return !mail.Text.empty() && !mail.Read; }
+
+Rect MailIconRect(const Mail& mail) { return {mail.IconLeft, mail.IconTop, mail.IconWidth + 1, mail.IconHeight + 1}; }
+
+int MailIconAt(const Game& game, int x, int y) {
+  for (int i = kMailSlots - 1; i >= 0; --i) {
+    const Mail& m = game.sim.Mails[i];
+    if (MailIconShown(m) && MailIconRect(m).Contains(x, y)) return i;
+  }
+  return -1;
+}
+
+bool InResearchCounter(const Game& game, int x, int y) {
+  int tx = x - (ScreenWidth(game) - kToolbarWidth), top = game.sim.ResearchLeft + 59;
+  return tx >= 3 && tx <= 10 && y >= top && y <= top + 11;
+}
+
+std::string ResearchCounterTip(const Game& game) {
+  if (game.sim.AllResearched) return "所有的研發都已完成";
+  int pending = 0;
+  for (int t = 0; t < kMapTypes; ++t) pending += game.zoo.TypeResearchPending[t] == 1;
+  return "未完成的研發數：" + std::to_string(pending);
+}

@@ -4,6 +4,7 @@
 #include <climits>
 #include <ctime>
 
+#include "data/definitions.h"
 #include "platform/app_sdl.h"
 #include "platform/instance_lock.h"
 #include "platform/message_box.h"
@@ -35,6 +36,11 @@ int main(int, char**) {
     return 1;
   }
   game->random.Seed(static_cast<uint64_t>(std::time(nullptr)));
+  // The species count and the campaign length are read once, before any game.
+  if (!LoadInfo(game->catalogue, game->folders.DataDir).ok()) {
+    ShowMessageBox("Zoovana", kDataReadErrorMessage);
+    return 1;
+  }
 
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
     ShowMessageBox("Zoovana", "EERROR:Direct DRAW無法初始化");

@@ -8,7 +8,9 @@ class Surface;
 
 // What the rules of the game ask of the screen and the speakers. The core calls
 // only this; the program supplies the real one, and the base class is the
-// headless one: silent, draws nothing, and closes every window at once.
+// headless one: silent, draws nothing, and closes every window at once. The map
+// hooks below place their sounds on the screen and hand them to PlayEffect, and
+// move the view and the palette, in the base class already.
 class Presentation {
  public:
   virtual ~Presentation() = default;

@@ -36,7 +36,11 @@ int CampaignNumber(const std::string& file) {
 
 }  // namespace
 
-std::string StartGame(Game& game, const GameStart& start) {
+std::string StartGame(Game& game, const GameStart& start, std::string* cause) {
+  auto fail = [cause](const char* message, const std::string& why) {
+    if (cause) *cause = why;
+    return std::string(message);
+  };
   Presentation& ui = *game.ui;
   game.view.CursorKind = 6;
   ui.StopAllEffects();
@@ -49,15 +53,18 @@ std::string StartGame(Game& game, const GameStart& start) {
   loading.Caption("Initialize MainData");
 
   // Read and check everything before the running game is touched.
-  if (IoResult r = LoadDefinitions(game.catalogue, game.folders.DataDir); !r.ok()) return kDataReadErrorMessage;
+  if (IoResult r = LoadDefinitions(game.catalogue, game.folders.DataDir); !r.ok())
+    return fail(kDataReadErrorMessage, r.error);
   std::filesystem::path mapPath = FilePath(game.folders.MapsDir, game.zoo.MapFileName);
   std::unique_ptr<SavedState> saved;
   if (start.LoadSavedGame) {
     saved = ScratchOf(game);
-    if (!ReadSavedGame(*saved, game.folders, start.SavedGameName, false, GameScreen(game)).ok()) return kMapReadError;
+    if (IoResult r = ReadSavedGame(*saved, game.folders, start.SavedGameName, false, GameScreen(game)); !r.ok())
+      return fail(kMapReadError, r.error);
   } else {
     auto probe = ScratchOf(game);
-    if (!LoadMap(mapPath, probe->world, probe->zoo, GameScreen(game)).ok()) return kMapReadError;
+    if (IoResult r = LoadMap(mapPath, probe->world, probe->zoo, GameScreen(game)); !r.ok())
+      return fail(kMapReadError, r.error);
   }
 
   ResetWorld(game);
@@ -67,7 +74,8 @@ std::string StartGame(Game& game, const GameStart& start) {
   if (saved) {
     PutSavedGame(game, *saved);
   } else {
-    if (!LoadMap(mapPath, game.world, game.zoo, GameScreen(game)).ok()) return kMapReadError;
+    if (IoResult r = LoadMap(mapPath, game.world, game.zoo, GameScreen(game)); !r.ok())
+      return fail(kMapReadError, r.error);
   }
   ui.PumpMessages(1);
   loading.Caption("Initialize SubData");
@@ -91,7 +99,7 @@ std::string StartGame(Game& game, const GameStart& start) {
 
   loading.Caption("Createing Surface");
   ui.PumpMessages(1);
-  if (!LoadSurfaces(game)) return kSurfaceErrorMessage;
+  if (!LoadSurfaces(game)) return fail(kSurfaceErrorMessage, "the game's pictures cannot be loaded");
   if (saved || startingSave) LoadPlacedSprites(game);
 
   game.clock.GameSpeed = game.settings.GameSpeedSetting;
@@ -104,11 +112,11 @@ std::string StartGame(Game& game, const GameStart& start) {
   return {};
 }
 
-std::string StartMapDirectly(Game& game, const std::string& mapFile, const std::string& zooName) {
+std::string StartMapDirectly(Game& game, const std::string& mapFile, const std::string& zooName, std::string* cause) {
   game.zoo.MapFileName = mapFile;
   game.zoo.ZooName = zooName;
   int number = CampaignNumber(mapFile);
   game.zoo.CampaignMode = number > 0 ? 1 : 0;
   game.zoo.CampaignMap = number;
-  return StartGame(game, GameStart{});
+  return StartGame(game, GameStart{}, cause);
 }

@@ -13,12 +13,16 @@ struct GameStart {
 
 // The whole set-up, ending with the frame timer running in play. Everything is read
 // and checked before the running game is touched; on a failure the message for the
-// player is returned and the game is left as it was. Empty on success.
-std::string StartGame(Game& game, const GameStart& start);
+// player is returned and the game is left as it was. Empty on success. With cause,
+// a failure also leaves its file and reason there, for tools to print.
+std::string StartGame(Game& game, const GameStart& start, std::string* cause = nullptr);
 
 // Starts the named map of the maps folder as a new game, as the ZOOVANA_START_MAP
 // start-up does: a "Camp<n>.mdt" map is played as campaign map n.
-std::string StartMapDirectly(Game& game, const std::string& mapFile, const std::string& zooName);
+std::string StartMapDirectly(Game& game, const std::string& mapFile, const std::string& zooName,
+                             std::string* cause = nullptr);
+// The zoo's name when the player has not given one.
+inline constexpr const char* kDefaultZooName = "快樂動物園";
 
 // Every game variable back to an empty new game.
 void ResetWorld(Game& game);

@@ -38,21 +38,18 @@ void ResetWorld(Game& game) {
   game.view.MouseY = mouseY;
   game.sim = SimState{};
 
+  // The zoo keeps only what the caller chose for the coming game: its map, its name
+  // and its campaign place. Nothing of the last game's zoo carries over (its visitor
+  // total, a standing bribe, a closed gate, the bus on its way, objects in flight).
   Zoo& z = game.zoo;
-  z.Attraction = 0;
-  z.Rank = 0;
-  z.EntryFee = 50;
-  z.ResearchPoints = 0;
+  Zoo fresh;
+  fresh.MapFileName = std::move(z.MapFileName);
+  fresh.ZooName = z.ZooName;
+  fresh.CampaignMode = z.CampaignMode;
+  fresh.CampaignMap = z.CampaignMap;
+  z = std::move(fresh);
   z.Salary = 50;
   z.AdLevel = -1;
-  z.HeliActive = 0;
-  z.HeliTarget = 0;
-  z.SkyActive = 0;
-  BusToStart(z);
-  ClearMonthLines(z);
-  z.NetHistory.fill(0);
-  z.ExpenseHistory.fill(0);
-  z.IncomeHistory.fill(0);
   // The management offices are always offered; the director's office waits for the
   // ranking.
   for (int t = kGroupStart[3]; t < kDirectorOffice; ++t) z.TypeAvailable[t] = 1;
@@ -88,6 +85,8 @@ void AfterMapLoad(Game& game) {
     game.sim.EntranceY = gy;
   }
   ClampView(game);
+  // The coin sound of every visitor's fee is ready before the first one arrives.
+  game.ui->LoadEffect("Gold.wav", 0);
   game.clock.CellStepCounter = 2;
 }
 

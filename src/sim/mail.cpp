@@ -8,8 +8,16 @@
 namespace {
 
 constexpr int kIconTop = 35;
-constexpr int kIconGap = 22;  // unread icons stack down the screen's right edge
+// A new icon comes out from under the right-hand panel and slides left into a column
+// at the map view's right edge, where the panel leaves it in full view.
+constexpr int kIconFromRight = 125;
+constexpr int kColumnFromRight = 157;
+constexpr int kIconGap = 22;  // unread icons stack down that column
 constexpr int kIconSlide = 4;  // pixels per tick
+
+int StepToward(int from, int to) {
+  return from < to ? std::min(to, from + kIconSlide) : std::max(to, from - kIconSlide);
+}
 
 }  // namespace
 
@@ -23,21 +31,21 @@ void PostMail(Game& game, const std::string& text, int x, int y) {
   m.X = x;
   m.Y = y;
   m.Read = 0;
-  m.IconLeft = game.settings.ScreenResW - 125;
+  m.IconLeft = game.settings.ScreenResW - kIconFromRight;
   m.IconTop = kIconTop;
   game.sim.MailsPosted += 1;
   game.ui->PlayEffect("Mail.wav", false, false, 0, 0);
 }
 
-// Unread mails' icons slide down into a column, the newest on top.
+// Unread mails' icons slide into a column, the newest on top.
 void SlideMailIcons(Game& game) {
   int place = 0;
+  int left = game.settings.ScreenResW - kColumnFromRight;
   for (int i = kMailSlots - 1; i >= 0; --i) {
     Mail& m = game.sim.Mails[i];
     if (m.Text.empty() || m.Read) continue;
-    int target = kIconTop + place * kIconGap;
-    if (m.IconTop < target) m.IconTop = std::min(target, m.IconTop + kIconSlide);
-    else if (m.IconTop > target) m.IconTop = std::max(target, m.IconTop - kIconSlide);
+    m.IconLeft = StepToward(m.IconLeft, left);
+    m.IconTop = StepToward(m.IconTop, kIconTop + place * kIconGap);
     ++place;
   }
 }

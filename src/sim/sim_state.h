@@ -28,8 +28,9 @@ struct EventRequest {
 struct SimState {
   int32_t VisitorsInZoo = 0;  // visitors counted by this tick's walker pass
 
-  // The gate: visitors appear at (EntranceX - 1 + Random(2), EntranceY).
-  int32_t EntranceX = 0, EntranceY = 0;
+  // The gate: visitors appear at (EntranceX - 1 + Random(2), EntranceY); -1 when
+  // the map has no gate.
+  int32_t EntranceX = -1, EntranceY = -1;
   int32_t DepartTicks = 0;  // the bus's wait after the last visitor got off
 
   // Evaluations of the entrance fee and the salary (-3..4) and the shared advice counter.
@@ -37,6 +38,8 @@ struct SimState {
   int32_t AdviceTicks = 0;
 
   int32_t BirthOdds = 1000;
+  // One chance per tick in this many of an earthquake and of a sky object.
+  int32_t QuakeOdds = 90000, SkyOdds = 90000;
   uint8_t AllResearched = 0;
   int32_t ResearchLeft = 0;  // 0..50, the toolbar's research gauge
 

@@ -204,6 +204,7 @@ void StaffQuitCheck(Game& game) {
 }
 
 bool HireWalkingStaff(Game& game, int kind) {
+  if (!HasEntrance(game)) return false;
   for (int slot = kFirstStaffSlot; slot < kWalkerSlots; ++slot) {
     Person& p = game.world.Walkers[slot];
     if (p.Used == 1) continue;

@@ -5,6 +5,7 @@
 #include "shell/game.h"
 #include "sim/names.h"
 #include "sim/sim_steps.h"
+#include "sim/world_query.h"
 
 namespace {
 
@@ -115,6 +116,7 @@ void VisitorsPerBus(Game& game) {
 }
 
 bool SpawnVisitor(Game& game) {
+  if (!HasEntrance(game)) return false;
   for (int slot = 0; slot < kVisitorSlots; ++slot) {
     Person& p = game.world.Walkers[slot];
     if (p.Used == 1) continue;

@@ -90,3 +90,8 @@ void MapCover(Game& game) {
     }
   game.sim.CoverValid = true;
 }
+
+bool HasEntrance(const Game& game) {
+  const SimState& s = game.sim;
+  return IsOnMap(game.world, s.EntranceX - 1, s.EntranceY) && IsOnMap(game.world, s.EntranceX, s.EntranceY);
+}

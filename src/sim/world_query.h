@@ -27,6 +27,11 @@ bool IsRoad(const FacilityRef& f);
 bool IsOpenShop(const FacilityRef& f);
 bool IsEnclosure(const FacilityRef& f);
 
+// Whether the gate gives people somewhere to appear: both cells they may appear on,
+// (EntranceX - 1, EntranceY) and (EntranceX, EntranceY), lie on the map. A map
+// without a gate has none (EntranceX, EntranceY are -1).
+bool HasEntrance(const Game& game);
+
 // Walking directions as keypad digits: 9 is y-1, 1 is y+1, 3 is x+1, 7 is x-1.
 struct CellStep {
   int dx, dy;

@@ -3,12 +3,22 @@
 #include <algorithm>
 
 #include "shell/game.h"
+#include "view/sprite_sheets.h"
 
 int ScreenWidth(const Game& game) { return game.settings.ScreenResW; }
 int ScreenHeight(const Game& game) { return game.settings.ScreenResH; }
 
 ScreenPoint CellToScreen(const Game& game, int x, int y) {
   return {(game.world.MapHeight - 1 - y + x) * kHalfW - game.view.ScrollX, (x + y) * kHalfH - game.view.ScrollY};
+}
+
+ScreenPoint CellCentre(const Game& game, int x, int y) {
+  ScreenPoint s = CellToScreen(game, x, y);
+  return {s.x + kTileWidth / 2, s.y + kTileBase + kHalfH};
+}
+
+ScreenPoint MapToScreen(const Game& game, int mapX, int mapY) {
+  return {mapX - game.view.ScrollX, mapY - game.view.ScrollY};
 }
 
 bool IsVisible(const Game& game, int sx, int sy) {
@@ -27,4 +37,26 @@ void ClampView(Game& game) {
   // A map smaller than the view pins it to the top-left rather than past it.
   v.ScrollX = std::max(0, std::min(v.ScrollX, maxX));
   v.ScrollY = std::max(-kTopBar, std::min(v.ScrollY, maxY));
+}
+
+void CentreViewOn(Game& game, int x, int y) {
+  int size = 1;
+  if (IsOnMap(game.world, x, y)) {
+    int type = game.world.Cells[y][x].Type;
+    if (type >= 0 && type < kBuildTypes) size = std::clamp<int>(game.catalogue.BuildType[type].Size, 1, 6);
+  }
+  // The footprint's middle lies (size - 1) / 2 cells further along x and y: straight
+  // down the screen from the origin's middle.
+  ScreenPoint c = CellCentre(game, x, y);
+  c.y += (size - 1) * kHalfH;
+  ViewState& v = game.view;
+  v.ScrollX += c.x - (ScreenWidth(game) - kToolbarWidth) / 2;
+  v.ScrollY += c.y - (kTopBar + (ScreenHeight(game) - kTopBar) / 2);
+  ClampView(game);
+  game.clock.RedrawAll = 1;
+}
+
+bool BusInView(const Game& game) {
+  ScreenPoint b = MapToScreen(game, game.zoo.BusX, game.zoo.BusY);
+  return b.x > -sheets::kBusWidth && b.x < ScreenWidth(game) - kToolbarWidth && b.y > -200 && b.y < ScreenHeight(game);
 }

@@ -24,6 +24,10 @@ inline int MapViewRight(const Game& game) { return ScreenWidth(game) - kPanelWid
 
 // Top-left of cell (x, y)'s tile on the screen.
 ScreenPoint CellToScreen(const Game& game, int x, int y);
+// The middle of cell (x, y)'s ground on the screen: where a sound of the cell is heard.
+ScreenPoint CellCentre(const Game& game, int x, int y);
+// A point in map pixels (the bus, the flying objects) on the screen.
+ScreenPoint MapToScreen(const Game& game, int mapX, int mapY);
 // Whether a tile at (sx, sy) touches the map view (letterbox bands excluded).
 bool IsVisible(const Game& game, int sx, int sy);
 
@@ -33,3 +37,8 @@ int MapPixelHeight(int mapHeight);
 
 // Keeps the view inside the map.
 void ClampView(Game& game);
+// Scrolls the view so that cell (x, y) is in the middle of the map view, or, when a
+// building has its origin there, the middle of its footprint; clamped, redrawn.
+void CentreViewOn(Game& game, int x, int y);
+// Whether the bus, whose picture's top-left is at BusX, BusY, shows in the map view.
+bool BusInView(const Game& game);

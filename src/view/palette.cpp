@@ -47,3 +47,13 @@ void SelectPaletteRow(Game& game, int row) {
   v.SelectedRow = row;
   v.SelectedType = v.PaletteTypes[row];
 }
+
+void RebuildShownPalette(Game& game) {
+  ViewState& v = game.view;
+  if (v.ToolMode < 2 || v.ToolMode > 5) return;
+  LoadPalette(game, GroupOfTool(v.ToolMode));
+  if (v.SelectedType < 0) return;
+  v.SelectedRow = -1;
+  for (int row = 0; row < 4; ++row)
+    if (v.PaletteTypes[row] == v.SelectedType) v.SelectedRow = row;
+}

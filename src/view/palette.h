@@ -13,3 +13,6 @@ void LoadPalette(Game& game, int group);
 void PageCatalogue(Game& game, int group, int step);
 // Selects a row of the visible list.
 void SelectPaletteRow(Game& game, int row);
+// A type became available: the palette of the build tool in use, if any, is
+// filled again; the chosen type stays chosen, highlighted wherever it now shows.
+void RebuildShownPalette(Game& game);

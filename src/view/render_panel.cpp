@@ -111,6 +111,16 @@ void DrawFastForward(Game& g, Surface& screen) {
   if (ff == 2) screen.Draw(x, y + 20, Rect{47, 0, 100, 20}, icons, true);
 }
 
+// The unread mails' icons, oldest first so that the newest lies on top; one that
+// points at a place on the map shows a pin. Drawn before the panel, a new icon comes
+// out from under it.
+void DrawMailIcons(Game& g, Surface& screen) {
+  const Surface& icons = g.view.surfaces.messageIcons;
+  for (const Mail& m : g.sim.Mails)
+    if (MailIconShown(m))
+      screen.Draw(m.IconLeft, m.IconTop, Rect{0, m.X >= 0 ? kMailIconH : 0, kMailIconW, kMailIconH}, icons, true);
+}
+
 }  // namespace
 
 void DrawPanel(FrameTarget& t) {
@@ -118,6 +128,7 @@ void DrawPanel(FrameTarget& t) {
   Surface& screen = t.screen;
   const ViewState& v = g.view;
   DrawFastForward(g, screen);
+  DrawMailIcons(g, screen);
   int left = ScreenWidth(g) - kToolbarWidth;
   screen.Draw(left, 0, Rect{0, 0, kToolbarWidth, ScreenHeight(g)}, v.surfaces.toolbar2, true);
   DrawBars(g, screen);

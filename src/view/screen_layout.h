@@ -10,8 +10,8 @@
 // - "Digits.bmp" (key pixel (0, 0)): the digits 0..9 side by side, kDigitW x kDigitH.
 // - "Cursors.bmp" (key pixel (5, 0)): 32 x 32 pointer frames stacked vertically, in
 //   CursorKind order 1..6, the hot spot at (1, 1).
-// - "mail.BMp" (key pixel (30, 0)): message icons, the 100 x 20 fast-forward mark at
-//   (47, 0).
+// - "mail.BMp" (key pixel (30, 0)): the mail icon at (0, 0), the icon of a mail with
+//   a place on the map at (0, kMailIconH), the 100 x 20 fast-forward mark at (47, 0).
 // - "Min_MapBase.bmp": 100 x 100 overview ground; "minwak.bmp": its top-left pixel
 //   colours the view rectangle; "MinColor.bmp": the overview's colour samples.
 
@@ -36,3 +36,4 @@ constexpr int kStatusX = 60;
 constexpr int kStatusFromBottom = 27;
 constexpr int kMoneyX = 232;
 constexpr int kCursorSize = 32;
+constexpr int kMailIconW = 30, kMailIconH = 20;

@@ -27,9 +27,11 @@ struct ViewState {
   uint8_t VisitorInfoOn = 0;
 
   // What the windows opened from the map work on: the building's origin cell, the
-  // visitor's slot, and whether the file window saves (else loads).
+  // visitor's slot, the mail (index into the mail list), and whether the file window
+  // saves (else loads).
   int32_t SelectedX = -1, SelectedY = -1;
   int32_t SelectedVisitor = -1;
+  int32_t CurrentMail = -1;
   bool FileWindowSaves = false;
 
   // Scrolling, in map pixels.

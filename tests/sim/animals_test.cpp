@@ -5,6 +5,7 @@
 #include "sim/sim_steps.h"
 #include "sim/sim_world.h"
 #include "sim/world_query.h"
+#include "view/geometry.h"
 
 using namespace simtest;
 
@@ -157,4 +158,18 @@ TEST(Figures, WalkOnlyOnTheirGroundAndNeverLeaveThePicture) {
   }
   int column = RoundHalfEven((pen.StaffX[0] + 1.0) / 2.0);
   EXPECT_LT(column, 31);
+}
+
+TEST(Births, TheViewCentresOnThePen) {
+  SimGame s(30, 30);
+  s.g.sim.BirthOdds = 1;
+  StockedPen(s, 2, 0);
+  s.g.clock.RedrawAll = 0;
+  BirthDay(s.g, 5, 5);
+  ASSERT_EQ(s.g.sim.Births, 1);
+  // The 2 x 2 pen's middle is half a cell below its origin cell's middle.
+  ScreenPoint origin = CellCentre(s.g, 5, 5);
+  EXPECT_EQ(origin.x, (ScreenWidth(s.g) - 125) / 2);
+  EXPECT_EQ(origin.y + 18, 30 + (ScreenHeight(s.g) - 30) / 2);
+  EXPECT_EQ(s.g.clock.RedrawAll, 1);
 }

@@ -224,3 +224,24 @@ TEST(Weather, RainAndWinterSnow) {
     EXPECT_NE(g.view.Weather, 3);
   }
 }
+
+TEST(Money, NeverAboveTheCapAfterATickWhileVisitorsPay) {
+  SimGame s;
+  Game& g = s.g;
+  g.sim.EntranceX = 6;
+  g.sim.EntranceY = 12;
+  g.zoo.EntryFee = 5000;
+  g.zoo.Money = 99999000;
+  // The bus at the stop lets a visitor off at the tick's end, after the tick's own cap.
+  g.zoo.BusState = 1;
+  g.zoo.BusLoad = 15;
+  g.zoo.AlightTicks = 59;
+  int paid = 0;
+  for (int t = 0; t < 2000; ++t) {
+    PlayTick(g);
+    ASSERT_LE(g.zoo.Money, 99999999) << "tick " << t;
+    paid = g.zoo.BusUnloaded;
+  }
+  EXPECT_GE(paid, 2);
+  EXPECT_EQ(g.zoo.Money, 99999999);
+}

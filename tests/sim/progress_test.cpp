@@ -170,3 +170,24 @@ TEST(Events, WindowOpensAndPlayReturns) {
   EXPECT_EQ(g.clock.GameMode, Mode::LeaveGameOver);
   EXPECT_EQ(s.recorder.effects.back(), "ivent2.wav");
 }
+
+TEST(Research, ACompletedTypeShowsOnTheOpenPalette) {
+  SimGame s;
+  Game& g = s.g;
+  g.view.ToolMode = 4;  // the enclosure palette is open
+  g.zoo.TypeResearchPending[kPen] = 1;
+  g.zoo.ResearchPoints = 500 * kPen;
+  ResearchStep(g);
+  EXPECT_EQ(g.view.PaletteTypes[0], kPen);
+}
+
+TEST(Ranking, ThirdPlaceShowsTheDirectorsOfficeOnTheOpenPalette) {
+  SimGame s;
+  Game& g = s.g;
+  g.view.ToolMode = 5;
+  g.zoo.Rank = 2;
+  g.zoo.Attraction = 2000;
+  for (int day = 0; day < 2000 && g.zoo.Rank == 2; ++day) RankingStep(g);
+  ASSERT_EQ(g.zoo.Rank, 3);
+  EXPECT_EQ(g.view.PaletteTypes[0], kDirectorOffice);
+}

@@ -3,22 +3,28 @@
 // with its invariants checked (the soak: ZOOVANA_SOAK_DAYS=3650 runs the full ten
 // years per map; the suite runs a shorter stretch).
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "content/content_folder.h"
+#include "test_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 struct SimRun {
-  int status = -1;
+  int status = -1;  // the exit status, or -1 when it did not exit normally
   std::map<std::string, std::string> values;
+  int messageLines = 0;
 };
 
 SimRun RunSim(const std::string& arguments) {
@@ -32,10 +38,15 @@ SimRun RunSim(const std::string& arguments) {
     std::string s(line);
     if (!s.empty() && s.back() == '\n') s.pop_back();
     auto eq = s.find('=');
-    if (eq != std::string::npos) run.values[s.substr(0, eq)] = s.substr(eq + 1);
-    else run.values["message"] += s;
+    if (eq != std::string::npos)
+      run.values[s.substr(0, eq)] = s.substr(eq + 1);
+    else {
+      run.values["message"] += s;
+      ++run.messageLines;
+    }
   }
-  run.status = pclose(pipe);
+  int wait = pclose(pipe);
+  run.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
   return run;
 }
 
@@ -97,4 +108,65 @@ TEST(SimRunner, SoakEveryShippedMapWithInvariants) {
     EXPECT_EQ(run.values["ticks"], std::to_string(SoakDays() * 800)) << map;
   }
   EXPECT_GE(maps, 5);
+}
+
+TEST(SimRunner, AMapFileAnywhereRunsAsTheSameMapByName) {
+  TestFolder elsewhere;
+  for (const char* file : {"Camp1.mdt", "Camp1.mds"})
+    fs::copy_file(ContentFolder() / "Maps" / file, elsewhere.path / file);
+  const std::string run = " --layout demo --days 2 --seed 4";
+  SimRun byName = RunSim("--map Camp1.mdt" + run);
+  SimRun copied = RunSim("--map \"" + (elsewhere.path / "Camp1.mdt").string() + "\"" + run);
+  SimRun inMaps = RunSim("--map \"" + (ContentFolder() / "Maps" / "Camp1.mdt").string() + "\"" + run);
+  ASSERT_EQ(byName.status, 0) << byName.values["message"];
+  ASSERT_EQ(copied.status, 0) << copied.values["message"];
+  ASSERT_EQ(inMaps.status, 0) << inMaps.values["message"];
+  EXPECT_EQ(copied.values["state_hash"], byName.values["state_hash"]);
+  EXPECT_EQ(inMaps.values["state_hash"], byName.values["state_hash"]);
+}
+
+TEST(SimRunner, MissingOrBrokenMapsAndSavesFailWithOneLine) {
+  TestFolder scratch;
+  const fs::path maps = ContentFolder() / "Maps";
+  // A map cut short, one whose text file is missing, and a folder in place of a map.
+  {
+    std::ifstream in(maps / "Camp1.mdt", std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::ofstream(scratch.path / "Short.mdt", std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+    std::ofstream(scratch.path / "NoText.mdt", std::ios::binary) << bytes;
+  }
+  fs::copy_file(maps / "Camp1.mds", scratch.path / "Short.mds");
+  fs::create_directories(scratch.path / "Folder.mdt");
+  // A save with its binary part cut short.
+  const std::string save = "SimRunnerBroken";
+  ASSERT_EQ(RunSim("--map Camp1.mdt --ticks 10 --save " + save).status, 0);
+  const fs::path aps = ContentFolder() / "SaveGame" / (save + ".aps");
+  fs::resize_file(aps, fs::file_size(aps) / 2);
+
+  auto quoted = [](const fs::path& p) { return "\"" + p.string() + "\""; };
+  const std::vector<std::string> failing = {"--map NoSuchMap.mdt",
+                                            "--map " + quoted(scratch.path / "Nowhere.mdt"),
+                                            "--map " + quoted(scratch.path / "Short.mdt"),
+                                            "--map " + quoted(scratch.path / "NoText.mdt"),
+                                            "--map " + quoted(scratch.path / "Folder.mdt"),
+                                            "--map " + quoted(scratch.path / ""),
+                                            "--load NoSuchSave",
+                                            "--load " + save,
+                                            "--load ../outside"};
+  for (const std::string& args : failing) {
+    SimRun run = RunSim(args + " --ticks 10");
+    EXPECT_EQ(run.status, 2) << args;
+    EXPECT_EQ(run.messageLines, 1) << args << ": " << run.values["message"];
+    EXPECT_EQ(run.values["message"].rfind("zoovana-sim: ", 0), 0u) << args;
+    EXPECT_EQ(run.values.count("state_hash"), 0u) << args;
+  }
+  for (const char* ext : {".aps", ".apm", ".app"}) fs::remove(ContentFolder() / "SaveGame" / (save + ext));
+}
+
+TEST(SimRunner, AMapsStartingSaveIsUsedAsInTheGame) {
+  // single_hill comes with a prepared zoo: the game starts from it, and so does the tool.
+  SimRun run = RunSim("--map single_hill.mdt --ticks 0");
+  ASSERT_EQ(run.status, 0) << run.values["message"];
+  EXPECT_GT(std::stoi(run.values["Animals"]), 0);
+  EXPECT_EQ(run.values["Day"], "1");
 }

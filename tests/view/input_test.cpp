@@ -1,57 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "shell/input.h"
 #include "shell/input_toolbar.h"
-#include "shell/modes.h"
 #include "view/construction.h"
 #include "view/geometry.h"
+#include "view/input_driver.h"
 #include "view/view_steps.h"
-#include "view/view_world.h"
 
 using namespace view_test;
 
 namespace {
-
-// Counts the windows the rules open and plays back the headless close.
-class CountingUi : public Presentation {
- public:
-  void RunWindow(Game& game, int mode) override {
-    opened.push_back(mode);
-    Presentation::RunWindow(game, mode);
-  }
-  void PlayEffect(const std::string& file, bool, bool, int, int) override { played.push_back(file); }
-  std::vector<int> opened;
-  std::vector<std::string> played;
-};
-
-MouseEvent Mouse(MouseAction a, MouseButton b, int x, int y) {
-  MouseEvent e;
-  e.action = a;
-  e.button = b;
-  e.x = x;
-  e.y = y;
-  return e;
-}
-
-void Click(Game& g, int x, int y, MouseButton b = MouseButton::Left) {
-  Main_DXScreenMouseDown(g, Mouse(MouseAction::Down, b, x, y));
-  Main_DXScreenMouseUp(g, Mouse(MouseAction::Up, b, x, y));
-}
-
-KeyEvent Key(int vk, bool down = true) {
-  KeyEvent k;
-  k.vk = vk;
-  k.down = down;
-  return k;
-}
-
-std::unique_ptr<Game> Playing() {
-  auto g = MakePark(30, 30);
-  g->clock.GameMode = Mode::Playing;
-  g->settings.Scroll = 20;
-  for (int t = 0; t < 40; ++t) g->zoo.TypeAvailable[t] = 1;
-  return g;
-}
 
 // The centre of a toolbar button on the screen.
 ScreenPoint ButtonCentre(const Game& g, int i) {
@@ -81,7 +38,7 @@ TEST(Input, PressThenMoveOverAButtonActsOnce) {
   g->ui = &ui;
   ScreenPoint p = ButtonCentre(*g, 6);  // finance
   Main_DXScreenMouseDown(*g, Mouse(MouseAction::Down, MouseButton::Left, p.x, p.y));
-  Main_DXScreenMouseMove(*g, Mouse(MouseAction::Move, MouseButton::None, p.x + 1, p.y));
+  MoveTo(*g, p.x + 1, p.y);
   EXPECT_EQ(ui.opened, std::vector<int>{Mode::Finance});
   EXPECT_EQ(g->view.HintText, "收支：顯示收支情報視窗");
   g->ui = &g->headless;

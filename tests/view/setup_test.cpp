@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "data/save_game.h"
 #include "shell/input.h"
 #include "shell/modes.h"
+#include "sim/sim_steps.h"
+#include "sim/visitors.h"
 #include "view/construction.h"
 #include "view/game_folder.h"
 #include "view/view_world.h"
@@ -155,4 +158,120 @@ TEST(QuickSave, LoadWithoutAQuickSaveKeepsTheGame) {
   EXPECT_EQ(g->view.HintText, "LOAD 失敗");
   EXPECT_EQ(g->world.Cells[1][1].Type, kBench);
   EXPECT_TRUE(g->clock.TimerEnabled);
+}
+
+namespace {
+
+// The running state of a game that a new game or a load must not inherit.
+void PlayedFor(Game& g) {
+  g.sim.Mails[0].Text = "1年1月2日舊信";
+  g.sim.MailsPosted = 1;
+  g.sim.Births = 3;
+  g.sim.EntranceX = 40;
+  g.sim.EntranceY = 40;
+  g.zoo.TotalVisitors = 900;
+  g.zoo.BribeAmount = 5000;
+  g.zoo.ZooOpen = 0;
+  g.zoo.HeliActive = 1;
+  g.zoo.BusState = 2;
+  g.zoo.BusX = 300;
+}
+
+void ExpectFresh(const Game& g) {
+  for (const Mail& m : g.sim.Mails) EXPECT_TRUE(m.Text.empty());
+  EXPECT_EQ(g.sim.MailsPosted, 0);
+  EXPECT_EQ(g.sim.Births, 0);
+  // The gate of the test map is at (4, 9): people appear on it or the cell to its right.
+  EXPECT_EQ(g.sim.EntranceX, 5);
+  EXPECT_EQ(g.sim.EntranceY, 9);
+  EXPECT_EQ(g.zoo.BusState, 3);
+  EXPECT_EQ(g.zoo.BusInterval, 1500);
+  EXPECT_EQ(g.zoo.HeliActive, 0);
+}
+
+}  // namespace
+
+TEST(Setup, ANewGameStartsWithNothingOfTheLastOne) {
+  GameFolder* folder = nullptr;
+  auto g = Started(folder);
+  std::unique_ptr<GameFolder> owner(folder);
+  PlayedFor(*g);
+  ASSERT_EQ(StartMapDirectly(*g, "Test.mdt", "新動物園"), "");
+  ExpectFresh(*g);
+  EXPECT_EQ(g->zoo.TotalVisitors, 0);
+  EXPECT_EQ(g->zoo.BribeAmount, 0);
+  EXPECT_EQ(g->zoo.ZooOpen, 1);
+  EXPECT_EQ(g->zoo.ZooName.str(), "新動物園");
+  EXPECT_EQ(g->zoo.MapFileName, "Test.mdt");
+  EXPECT_EQ(g->zoo.Salary, 50);
+  EXPECT_EQ(g->zoo.AdLevel, -1);
+}
+
+TEST(Setup, ALoadedGameStartsWithAnEmptyMailListAndTheGateFound) {
+  GameFolder* folder = nullptr;
+  auto g = Started(folder);
+  std::unique_ptr<GameFolder> owner(folder);
+  g->zoo.TotalVisitors = 77;
+  ASSERT_TRUE(SaveGame(*g, "Played").ok());
+  PlayedFor(*g);
+  ASSERT_EQ(StartGame(*g, GameStart{true, "Played"}), "");
+  ExpectFresh(*g);
+  EXPECT_EQ(g->zoo.TotalVisitors, 77);  // the save's own count
+
+  ASSERT_TRUE(SaveGame(*g, kQuickSaveName).ok());
+  PlayedFor(*g);
+  QuickLoad(*g);
+  ASSERT_EQ(g->view.HintText, "LOAD 完畢");
+  ExpectFresh(*g);
+  EXPECT_EQ(g->zoo.TotalVisitors, 77);
+}
+
+TEST(Setup, WithoutAGateNobodyArrivesOrIsHired) {
+  auto g = MakePark();
+  GameFolder folder(*g);
+  folder.WriteMap(*g, 100);
+  // The same map with its gate cells turned to clear land.
+  World& w = g->world;
+  ASSERT_TRUE(LoadMap(g->folders.MapsDir / "Test.mdt", w, g->zoo).ok());
+  w.LandMap[9][4] = w.LandMap[9][5] = 1;
+  ASSERT_TRUE(::WriteMap(g->folders.MapsDir / "Gateless.mdt", w, g->zoo).ok());
+  ASSERT_EQ(StartMapDirectly(*g, "Gateless.mdt", "園"), "");
+  EXPECT_EQ(g->sim.EntranceX, -1);
+  EXPECT_EQ(g->sim.EntranceY, -1);
+  EXPECT_EQ(g->view.GateX, -1);
+  EXPECT_FALSE(SpawnVisitor(*g));
+  EXPECT_FALSE(HireWalkingStaff(*g, 2));
+  for (const Person& p : g->world.Walkers) EXPECT_NE(p.Used, 1);
+}
+
+TEST(Setup, AFailedStartSaysWhichFileAndWhy) {
+  auto g = MakePark();
+  GameFolder folder(*g);
+  std::string cause;
+  EXPECT_EQ(StartMapDirectly(*g, "Nowhere.mdt", "", &cause), "地圖讀取時發生錯誤");
+  EXPECT_NE(cause.find("Nowhere.mdt"), std::string::npos) << cause;
+  cause.clear();
+  EXPECT_EQ(StartGame(*g, GameStart{true, "NoSuchSave"}, &cause), "地圖讀取時發生錯誤");
+  EXPECT_NE(cause.find("NoSuchSave"), std::string::npos) << cause;
+}
+
+// The mails and the disaster odds have no place in the three save files: a loaded
+// game starts without mail and with the usual odds.
+TEST(QuickSave, LoadStartsWithNoMailAndTheUsualOdds) {
+  GameFolder* folder = nullptr;
+  auto g = Started(folder);
+  std::unique_ptr<GameFolder> owner(folder);
+  KeyEvent key;
+  key.vk = VK::F5;
+  FormKeyDown(*g, key);
+  ASSERT_EQ(g->view.HintText, "SAVE 完畢");
+  PostMail(*g, "信", 3, 3);
+  g->sim.QuakeOdds = g->sim.SkyOdds = g->sim.BirthOdds = 5;
+  key.vk = VK::F10;
+  FormKeyDown(*g, key);
+  ASSERT_EQ(g->view.HintText, "LOAD 完畢");
+  for (const Mail& m : g->sim.Mails) EXPECT_TRUE(m.Text.empty());
+  EXPECT_EQ(g->sim.QuakeOdds, 90000);
+  EXPECT_EQ(g->sim.SkyOdds, 90000);
+  EXPECT_EQ(g->sim.BirthOdds, 1000);
 }

@@ -2,8 +2,12 @@
 // key=value lines of the outcome.
 //   zoovana-sim --map FILE.mdt [--load NAME] [--seed S] [--ticks N | --days N]
 //               [--layout demo] [--save NAME] [--speed G] [--fast F] [--check]
-// --check tests the world's invariants every tick and day and fails (status 3) on
-// the first broken one.
+// The game starts as the game itself starts one: a new game on the map, or the save
+// NAME of the save folder. FILE.mdt is a map of the game's maps folder, or, given
+// with a folder part, a map file anywhere (its folder then serves as the maps
+// folder, also for a save's map). A bad argument, or a map or save that cannot be
+// read, fails with status 2; --check tests the world's invariants every tick and day
+// and fails (status 3) on the first broken one.
 #include <unistd.h>
 
 #include <chrono>
@@ -13,11 +17,13 @@
 #include <filesystem>
 #include <string>
 
+#include "data/definitions.h"
 #include "data/save_game.h"
+#include "data/surfaces.h"
 #include "invariants.h"
-#include "setup.h"
 #include "shell/game.h"
 #include "shell/modes.h"
+#include "shell/setup.h"
 #include "sim/demo_layout.h"
 #include "sim/state_hash.h"
 
@@ -63,6 +69,23 @@ int CountAnimals(const World& w) {
   return n;
 }
 
+// The game's own set-up; returns the exit status of a failure, else 0.
+int Start(Game& game, const Options& o) {
+  std::string mapName = o.map;
+  if (fs::path given(o.map); given.has_parent_path()) {
+    game.folders.MapsDir = given.parent_path();
+    mapName = given.filename().string();
+  }
+  std::string cause;
+  std::string problem = o.load.empty() ? StartMapDirectly(game, mapName, kDefaultZooName, &cause)
+                                       : StartGame(game, GameStart{true, o.load}, &cause);
+  if (problem.empty()) return 0;
+  std::fprintf(stderr, "zoovana-sim: %s\n", cause.c_str());
+  // A broken installation is not the caller's fault; a map or save that will not
+  // read is.
+  return problem == kDataReadErrorMessage || problem == kSurfaceErrorMessage ? 1 : 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -97,10 +120,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zoovana-sim: %s\n", error->c_str());
     return 1;
   }
-  if (IoResult r = StartSimulation(game, o.map, o.load); !r.ok()) {
+  if (IoResult r = LoadInfo(game.catalogue, game.folders.DataDir); !r.ok()) {
     std::fprintf(stderr, "zoovana-sim: %s\n", r.error.c_str());
     return 1;
   }
+  if (int status = Start(game, o); status != 0) return status;
   game.random.Seed(o.seed);
   game.clock.GameSpeed = o.speed;
   game.clock.FastForward = o.fast;

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include "shell/setup.h"
+#include "view/input_driver.h"
+
+using namespace view_test;
+
+namespace {
+
+void DeveloperKey(Game& g, int vk) {
+  KeyEvent k = Key(vk);
+  k.mods.shift = k.mods.alt = true;
+  FormKeyDown(g, k);
+}
+
+}  // namespace
+
+TEST(DeveloperKeys, UAndEToggleTheDisasterOdds) {
+  auto g = Playing();
+  EXPECT_EQ(g->sim.QuakeOdds, 90000);
+  EXPECT_EQ(g->sim.SkyOdds, 90000);
+  DeveloperKey(*g, 'U');
+  EXPECT_EQ(g->sim.QuakeOdds, 5);
+  EXPECT_EQ(g->sim.SkyOdds, 90000);
+  DeveloperKey(*g, 'E');
+  EXPECT_EQ(g->sim.SkyOdds, 5);
+  DeveloperKey(*g, 'U');
+  EXPECT_EQ(g->sim.QuakeOdds, 90000);
+  EXPECT_EQ(g->sim.SkyOdds, 5);
+  DeveloperKey(*g, 'E');
+  EXPECT_EQ(g->sim.SkyOdds, 90000);
+}
+
+TEST(DeveloperKeys, BMakesBirthsLikely) {
+  auto g = Playing();
+  EXPECT_EQ(g->sim.BirthOdds, 1000);
+  DeveloperKey(*g, 'B');
+  EXPECT_EQ(g->sim.BirthOdds, 5);
+  DeveloperKey(*g, 'B');
+  EXPECT_EQ(g->sim.BirthOdds, 5);
+}
+
+TEST(DeveloperKeys, NeedShiftAndAltAndPlay) {
+  auto g = Playing();
+  for (int vk : {'U', 'E', 'B'}) FormKeyDown(*g, Key(vk));
+  g->clock.GameMode = Mode::Mail;
+  for (int vk : {'U', 'E', 'B'}) DeveloperKey(*g, vk);
+  EXPECT_EQ(g->sim.QuakeOdds, 90000);
+  EXPECT_EQ(g->sim.SkyOdds, 90000);
+  EXPECT_EQ(g->sim.BirthOdds, 1000);
+}
+
+TEST(DeveloperKeys, ANewGameStartsWithTheUsualOdds) {
+  auto g = Playing();
+  for (int vk : {'U', 'E', 'B'}) DeveloperKey(*g, vk);
+  ResetWorld(*g);
+  EXPECT_EQ(g->sim.QuakeOdds, 90000);
+  EXPECT_EQ(g->sim.SkyOdds, 90000);
+  EXPECT_EQ(g->sim.BirthOdds, 1000);
+}

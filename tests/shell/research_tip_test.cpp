@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "view/input_driver.h"
+
+using namespace view_test;
+
+namespace {
+
+constexpr int kPanel = 800 - 125;
+
+}  // namespace
+
+TEST(ResearchTip, CountsTheUnfinishedItemsWhereTheMarkerIs) {
+  auto g = Playing();
+  for (int t : {0, 7, 40, 95, 129}) g->zoo.TypeResearchPending[t] = 1;
+  g->zoo.TypeResearchPending[131] = 1;  // beyond the researched types
+  g->sim.ResearchLeft = 20;
+  MoveTo(*g, kPanel + 3, 79);
+  EXPECT_EQ(g->view.HintText, "未完成的研發數：5");
+  g->zoo.TypeResearchPending[7] = 0;
+  MoveTo(*g, kPanel + 10, 90);
+  EXPECT_EQ(g->view.HintText, "未完成的研發數：4");
+  for (auto [x, y] : {std::pair{kPanel + 2, 85}, {kPanel + 11, 85}, {kPanel + 5, 78}, {kPanel + 5, 91}}) {
+    g->view.HintText = "-";
+    MoveTo(*g, x, y);
+    EXPECT_EQ(g->view.HintText, "-") << x - kPanel << "," << y;
+  }
+  // With nothing done yet the marker is at the top of its groove.
+  g->sim.ResearchLeft = 0;
+  MoveTo(*g, kPanel + 5, 59);
+  EXPECT_EQ(g->view.HintText, "未完成的研發數：4");
+}
+
+TEST(ResearchTip, SaysAllIsDoneOnceItIs) {
+  auto g = Playing();
+  g->zoo.TypeResearchPending[50] = 1;
+  g->sim.AllResearched = 1;
+  MoveTo(*g, kPanel + 5, 65);
+  EXPECT_EQ(g->view.HintText, "所有的研發都已完成");
+}
+
+TEST(ResearchTip, APressDoesNothingButShowTheTip) {
+  auto g = Playing();
+  CountingUi ui;
+  g->ui = &ui;
+  Click(*g, kPanel + 5, 65);
+  EXPECT_EQ(g->view.HintText, "未完成的研發數：0");
+  EXPECT_TRUE(ui.played.empty());
+  EXPECT_TRUE(ui.opened.empty());
+  g->ui = &g->headless;
+}

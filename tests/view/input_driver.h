@@ -1,0 +1,68 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "shell/input.h"
+#include "shell/modes.h"
+#include "view/view_world.h"
+
+// Pointer and key events as the platform delivers them, and a presentation that
+// records what the rules ask of it, for the input tests.
+namespace view_test {
+
+// Counts the windows the rules open and the sounds, and plays back the headless close.
+class CountingUi : public Presentation {
+ public:
+  void RunWindow(Game& game, int mode) override {
+    opened.push_back(mode);
+    Presentation::RunWindow(game, mode);
+  }
+  void PlayEffect(const std::string& file, bool, bool, int, int) override { played.push_back(file); }
+  void StopAllEffects() override { ++effectStops; }
+  std::vector<int> opened;
+  std::vector<std::string> played;
+  int effectStops = 0;
+};
+
+inline MouseEvent Mouse(MouseAction a, MouseButton b, int x, int y) {
+  MouseEvent e;
+  e.action = a;
+  e.button = b;
+  e.x = x;
+  e.y = y;
+  return e;
+}
+
+inline void Press(Game& g, int x, int y, MouseButton b = MouseButton::Left) {
+  Main_DXScreenMouseDown(g, Mouse(MouseAction::Down, b, x, y));
+}
+
+inline void Release(Game& g, int x, int y, MouseButton b = MouseButton::Left) {
+  Main_DXScreenMouseUp(g, Mouse(MouseAction::Up, b, x, y));
+}
+
+inline void Click(Game& g, int x, int y, MouseButton b = MouseButton::Left) {
+  Press(g, x, y, b);
+  Release(g, x, y, b);
+}
+
+inline void MoveTo(Game& g, int x, int y) { Main_DXScreenMouseMove(g, Mouse(MouseAction::Move, MouseButton::None, x, y)); }
+
+inline KeyEvent Key(int vk, bool down = true) {
+  KeyEvent k;
+  k.vk = vk;
+  k.down = down;
+  return k;
+}
+
+// A 30 x 30 park in play on an 800 x 600 screen, with the first two groups built.
+inline std::unique_ptr<Game> Playing() {
+  auto g = MakePark(30, 30);
+  g->clock.GameMode = Mode::Playing;
+  g->settings.Scroll = 20;
+  for (int t = 0; t < 40; ++t) g->zoo.TypeAvailable[t] = 1;
+  return g;
+}
+
+}  // namespace view_test
