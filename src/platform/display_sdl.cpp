@@ -1,7 +1,6 @@
 #include "platform/display_sdl.h"
 
 #include <algorithm>
-#include <cstring>
 
 Display::~Display() { Close(); }
 
@@ -14,10 +13,6 @@ bool Display::Open(int width, int height) {
   renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
   if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
   if (!renderer_) return false;
-  SDL_RendererInfo info;
-  vsync_ = SDL_GetRendererInfo(renderer_, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC) &&
-           std::strcmp(SDL_GetCurrentVideoDriver(), "dummy") != 0 &&
-           std::strcmp(SDL_GetCurrentVideoDriver(), "offscreen") != 0;
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   SDL_RenderSetLogicalSize(renderer_, width, height);
   SDL_RenderSetIntegerScale(renderer_, SDL_TRUE);
@@ -75,11 +70,12 @@ void Display::Flip() {
   SDL_RenderClear(renderer_);
   SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
   SDL_RenderPresent(renderer_);
-  if (!vsync_) Pace();
+  Pace();
 }
 
-// Holds flips to 60 a second when the display does not wait for its refresh, so
-// that the game's speed settings behave as on a real screen.
+// Holds flips to 60 a second, so that the game's speed settings behave as on the
+// screens it was made for. A display that waits for its refresh may not: a virtual
+// X server claims to and does not, and a faster screen would speed the game up.
 void Display::Pace() {
   const uint64_t freq = SDL_GetPerformanceFrequency();
   const uint64_t period = freq / 60;

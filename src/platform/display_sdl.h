@@ -38,6 +38,5 @@ class Display {
   Surface back_;
   int scale_ = 1;
   bool fullScreen_ = false;
-  bool vsync_ = false;
   uint64_t nextFlip_ = 0;
 };

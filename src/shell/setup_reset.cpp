@@ -28,10 +28,14 @@ void BusToStart(Zoo& z) {
 void ResetWorld(Game& game) {
   game.random.Seed(static_cast<uint64_t>(std::time(nullptr)));
 
-  // The view starts afresh; its pictures stay until the surfaces are reloaded.
+  // The view starts afresh; its pictures stay until the surfaces are reloaded, and
+  // the pointer stays where the player's hand left it.
   SurfaceSet pictures = std::move(game.view.surfaces);
+  int mouseX = game.view.MouseX, mouseY = game.view.MouseY;
   game.view = ViewState{};
   game.view.surfaces = std::move(pictures);
+  game.view.MouseX = mouseX;
+  game.view.MouseY = mouseY;
   game.sim = SimState{};
 
   // The zoo keeps only what the caller chose for the coming game: its map, its name

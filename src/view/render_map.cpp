@@ -236,7 +236,8 @@ void DrawGate(FrameTarget& t) {
   }
   ScreenPoint s = CellToScreen(g, v.GateX, v.GateY);
   t.Sprite(s.x, s.y, Rect{0, frame * frameH, gate.Width(), frameH}, gate);
-  ScreenPoint sign = CellToScreen(g, v.GateX - 1, v.GateY);
+  // Two cells out, so the signboard stands clear of the name on the beam.
+  ScreenPoint sign = CellToScreen(g, v.GateX - 2, v.GateY);
   t.Sprite(sign.x, sign.y, v.surfaces.gateSign);
 }
 

@@ -94,6 +94,8 @@ TEST(Setup, ResetEmptiesTheWorld) {
   g->world.Walkers[7].Used = 1;
   g->view.ToolMode = 4;
   g->view.Letterbox = 160;
+  g->view.MouseX = 321;
+  g->view.MouseY = 123;
   g->clock.Year = 5;
   g->zoo.EntryFee = 300;
   ResetWorld(*g);
@@ -102,6 +104,9 @@ TEST(Setup, ResetEmptiesTheWorld) {
   EXPECT_EQ(g->world.Walkers[7].Name.str(), "-");
   EXPECT_EQ(g->view.ToolMode, 0);
   EXPECT_EQ(g->view.Letterbox, 0);
+  // The pointer has not moved: the game keeps drawing it where it is.
+  EXPECT_EQ(g->view.MouseX, 321);
+  EXPECT_EQ(g->view.MouseY, 123);
   EXPECT_EQ(g->clock.Year, 1);
   EXPECT_EQ(g->zoo.EntryFee, 50);
   EXPECT_EQ(g->clock.RedrawAll, 1);

@@ -80,7 +80,7 @@ int Start(Game& game, const Options& o) {
   std::string problem = o.load.empty() ? StartMapDirectly(game, mapName, kDefaultZooName, &cause)
                                        : StartGame(game, GameStart{true, o.load}, &cause);
   if (problem.empty()) return 0;
-  std::fprintf(stderr, "zoovana-sim: %s\n", cause.c_str());
+  std::fprintf(stderr, "zoovana-sim: %s\n", (cause.empty() ? problem : cause).c_str());
   // A broken installation is not the caller's fault; a map or save that will not
   // read is.
   return problem == kDataReadErrorMessage || problem == kSurfaceErrorMessage ? 1 : 2;
