@@ -2,10 +2,6 @@
 
 #include "data/catalogue.h"
 
-bool IsOnMap(const World& world, int x, int y) {
-  return x >= 0 && x < world.MapWidth && y >= 0 && y < world.MapHeight;
-}
-
 int FindFacility(World& world, const Catalogue& catalogue, int x, int y) {
   world.FoundDX = 0;
   world.FoundDY = 0;

@@ -114,7 +114,9 @@ struct World {
 struct Catalogue;
 
 // 0 <= x < MapWidth and 0 <= y < MapHeight.
-bool IsOnMap(const World& world, int x, int y);
+inline bool IsOnMap(const World& world, int x, int y) {
+  return x >= 0 && x < world.MapWidth && y >= 0 && y < world.MapHeight;
+}
 
 // The type of the facility whose footprint covers (x, y), or -1. Leaves the offset
 // from (x, y) to the facility's origin in FoundDX/FoundDY (both 0 when none, both

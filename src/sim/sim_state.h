@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 constexpr int kMailSlots = 14;
 
@@ -54,6 +55,9 @@ struct SimState {
   // pass and trusted until the walker pass ends; buildings change only outside it.
   bool CoverValid = false;
   std::array<std::array<int16_t, 51>, 51> Cover{};
+  // Per column x, the rows (ascending) of the cells holding a building's origin
+  // record, found with the cover: the cell pass visits these instead of every cell.
+  std::array<std::vector<int8_t>, 51> OriginRows{};
 
   std::array<Mail, kMailSlots> Mails{};  // oldest first
   EventRequest Event;

@@ -77,18 +77,22 @@ void TallyStaff(const FacilityRef& f, int32_t& staff, int32_t& capacity) {
 }
 
 void MapCover(Game& game) {
-  World& w = game.world;
-  for (auto& row : game.sim.Cover) row.fill(-1);
-  for (int y = 0; y < w.MapHeight; ++y)
-    for (int x = 0; x < w.MapWidth; ++x) {
+  const World& w = game.world;
+  SimState& s = game.sim;
+  const int width = w.MapWidth, height = w.MapHeight;
+  for (auto& row : s.Cover) row.fill(-1);
+  for (auto& rows : s.OriginRows) rows.clear();
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
       int type = w.Cells[y][x].Type;
       if (type < 0 || type >= kBuildTypes) continue;
+      s.OriginRows[x].push_back(static_cast<int8_t>(y));
       int size = game.catalogue.BuildType[type].Size;
       auto origin = static_cast<int16_t>(y * kGridSize + x);
-      for (int cy = y; cy < std::min(y + size, w.MapHeight); ++cy)
-        for (int cx = x; cx < std::min(x + size, w.MapWidth); ++cx) game.sim.Cover[cy][cx] = origin;
+      for (int cy = y; cy < std::min(y + size, height); ++cy)
+        for (int cx = x; cx < std::min(x + size, width); ++cx) s.Cover[cy][cx] = origin;
     }
-  game.sim.CoverValid = true;
+  s.CoverValid = true;
 }
 
 bool HasEntrance(const Game& game) {

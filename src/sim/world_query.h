@@ -16,7 +16,8 @@ struct FacilityRef {
 };
 FacilityRef FacilityAt(Game& game, int x, int y);
 // Notes which building covers every cell, for FacilityAt to use until the cover is
-// marked stale (SimState::CoverValid).
+// marked stale (SimState::CoverValid), and where the buildings' origins lie
+// (SimState::OriginRows).
 void MapCover(Game& game);
 // The building whose origin record is at (x, y); empty when none has its origin there.
 FacilityRef FacilityWithOrigin(Game& game, int x, int y);
