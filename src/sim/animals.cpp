@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "shell/game.h"
@@ -69,12 +70,22 @@ int LitterMarks(const World& w, int right, int bottom) {
   return marks;
 }
 
+constexpr std::array<int8_t, kGridSize> kNoCoins = [] {
+  std::array<int8_t, kGridSize> row{};
+  row.fill(-1);
+  return row;
+}();
+
 void StepCoins(World& w, int right, int bottom) {
-  for (int y = 1; y <= bottom; ++y)
+  for (int y = 1; y <= bottom; ++y) {
+    auto& row = w.CellAnim[y];
+    // Coins are rare: a row without any is passed over with one comparison.
+    if (std::equal(row.begin() + 1, row.begin() + right + 1, kNoCoins.begin())) continue;
     for (int x = 1; x <= right; ++x) {
-      int8_t& anim = w.CellAnim[y][x];
+      int8_t& anim = row[x];
       if (anim >= 0) anim = anim >= 9 ? -1 : anim + 1;
     }
+  }
 }
 
 }  // namespace
