@@ -38,14 +38,14 @@ constexpr std::array<std::span<const std::string_view>, 9> kRemarks = {
 
 }  // namespace
 
-void AddComment(Game& game, int slot, const std::string& subject, int kind) {
+void AddComment(Game& game, int slot, std::string_view subject, int kind) {
   if (kind < 0 || kind >= static_cast<int>(kRemarks.size())) return;
   if (kind >= 1 && kind <= 4 && game.random(3000) != 0) return;
   Person& p = game.world.Walkers[slot];
   for (int i = 0; i + 1 < static_cast<int>(p.Comments.size()); ++i) p.Comments[i] = p.Comments[i + 1];
   auto list = kRemarks[kind];
   std::string_view remark = list[game.random(static_cast<int>(list.size()))];
-  std::string text = (kind == 0 || kind == 5) ? subject : std::string();
+  std::string text(kind == 0 || kind == 5 ? subject : std::string_view());
   text += remark;
   p.Comments.back().Assign(text);
 }

@@ -3,6 +3,7 @@
 // dispatcher and walking (walking.cpp), visitor needs (needs.cpp), staff work
 // (staff.cpp). Slots index Walkers.
 #include <string>
+#include <string_view>
 
 struct Game;
 struct Person;
@@ -47,4 +48,4 @@ int SulkOdds(int salaryLevel);
 
 // Remarks: kind 0 at an enclosure, 1..4 needs (bored, toilet, tired, lost),
 // 5 after a purchase, 6 bench, 7 sign, 8 toilet.
-void AddComment(Game& game, int slot, const std::string& subject, int kind);
+void AddComment(Game& game, int slot, std::string_view subject, int kind);
