@@ -77,6 +77,17 @@ void DrawBars(Game& g, Surface& screen) {
   g.ui->Text().Draw(screen, kMoneyX, 8, line, TextStyle{"新細明體", 14, kWhite, false});
 }
 
+// Research progress fills the panel's groove from the bottom up; its top end is
+// where the unfinished-research tip answers the pointer.
+void DrawResearchGauge(Game& g, Surface& screen) {
+  constexpr int kGrooveX = 7, kGrooveW = 5, kBarTop = 59, kBarBottom = 121;
+  int left = ScreenWidth(g) - kToolbarWidth + kGrooveX;
+  int top = kBarTop + g.sim.ResearchLeft;
+  screen.FillRect(Rect{left, top, kGrooveW, kBarBottom - top}, Rgb565(120, 200, 90));
+  screen.FillRect(Rect{left, top, 1, kBarBottom - top}, Rgb565(200, 240, 160));
+  screen.FillRect(Rect{left, top, kGrooveW, 1}, Rgb565(230, 250, 200));
+}
+
 // A pressed button shows its picture from the pressed copy of the bar.
 void DrawPressed(Game& g, Surface& screen, int i) {
   const SurfaceSet& s = g.view.surfaces;
@@ -132,6 +143,7 @@ void DrawPanel(FrameTarget& t) {
   int left = ScreenWidth(g) - kToolbarWidth;
   screen.Draw(left, 0, Rect{0, 0, kToolbarWidth, ScreenHeight(g)}, v.surfaces.toolbar2, true);
   DrawBars(g, screen);
+  DrawResearchGauge(g, screen);
   for (int i = 0; i < kToolbarButtons && i < static_cast<int>(v.ToolHighlight.size()); ++i)
     if (v.ToolHighlight[i]) DrawPressed(g, screen, i);
   DrawPalette(g, screen);

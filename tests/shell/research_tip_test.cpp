@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "view/input_driver.h"
+#include "view/render.h"
+#include "view/test_pictures.h"
 
 using namespace view_test;
 
@@ -25,7 +27,7 @@ TEST(ResearchTip, CountsTheUnfinishedItemsWhereTheMarkerIs) {
     MoveTo(*g, x, y);
     EXPECT_EQ(g->view.HintText, "-") << x - kPanel << "," << y;
   }
-  // With nothing done yet the marker is at the top of its groove.
+  // As the item nears completion the marker climbs to the top of its groove.
   g->sim.ResearchLeft = 0;
   MoveTo(*g, kPanel + 5, 59);
   EXPECT_EQ(g->view.HintText, "未完成的研發數：4");
@@ -48,4 +50,21 @@ TEST(ResearchTip, APressDoesNothingButShowTheTip) {
   EXPECT_TRUE(ui.played.empty());
   EXPECT_TRUE(ui.opened.empty());
   g->ui = &g->headless;
+}
+
+TEST(ResearchTip, TheGaugeGrowsUpToTheMarkerAsResearchProceeds) {
+  auto g = Playing();
+  ArmSurfaces(*g);
+  Surface screen(800, 600);
+  auto filled = [&](int y) { return screen.Pixel(kPanel + 9, y) == Rgb565(120, 200, 90); };
+  for (int left : {50, 20, 0}) {
+    g->sim.ResearchLeft = left;
+    g->clock.RedrawAll = 1;
+    ASSERT_TRUE(RenderFrame(*g, 1, screen));
+    // The bar's top edge is the tip's first row; it runs down to the groove's foot.
+    EXPECT_FALSE(filled(58 + left)) << left;
+    EXPECT_TRUE(filled(60 + left)) << left;
+    EXPECT_TRUE(filled(120)) << left;
+    EXPECT_FALSE(filled(121)) << left;
+  }
 }
