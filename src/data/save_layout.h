@@ -8,11 +8,9 @@
 // written and read under the same condition, on the value just handled. Values
 // that become indexes are checked on reading; a reader stops at the first fault.
 
-// An escaped animal: the whole Person layout with the escape fields, 62 bytes.
+// The fields every figure on the roads saves alike: where it is and who it is.
 template <typename S, typename P>
-void EscapeeLayout(S& s, P& p) {
-  s.Field(p.Frame);
-  s.Field(p.BoredTicks);
+void FigureFields(S& s, P& p) {
   s.Field(p.PrevDir);
   s.Field(p.Dir);
   s.Field(p.CellX);
@@ -25,13 +23,27 @@ void EscapeeLayout(S& s, P& p) {
   s.Field(p.MoodPoints);
   s.Field(p.Activity);
   s.Field(p.TurnBias);
-  s.Field(p.Used);
-  s.Bounded(p.Look, 0, kMaxAnimalTypes - 1, "escaped animal type");
+}
+
+// ... and how it moves, after its look.
+template <typename S, typename P>
+void PaceFields(S& s, P& p) {
   s.Field(p.AnimTicks);
   s.Field(p.FramePeriod);
   s.Field(p.StayTicks);
   s.Field(p.TurnMemo);
   s.Field(p.Kind);
+}
+
+// An escaped animal: the whole Person layout with the escape fields, 62 bytes.
+template <typename S, typename P>
+void EscapeeLayout(S& s, P& p) {
+  s.Field(p.Frame);
+  s.Field(p.BoredTicks);
+  FigureFields(s, p);
+  s.Field(p.Used);
+  s.Bounded(p.Look, 0, kMaxAnimalTypes - 1, "escaped animal type");
+  PaceFields(s, p);
   s.Field(p.EscWidth);
   s.Field(p.EscAge);
 }
@@ -46,24 +58,9 @@ void WalkerLayout(S& s, P& p) {
   s.Field(p.LostTicks);
   s.Field(p.TiredTicks);
   s.Field(p.Visible);
-  s.Field(p.PrevDir);
-  s.Field(p.Dir);
-  s.Field(p.CellX);
-  s.Field(p.CellY);
-  s.Field(p.OffsetX);
-  s.Field(p.OffsetY);
-  s.Field(p.Purse);
-  s.Field(p.Name);
-  s.Field(p.Mood);
-  s.Field(p.MoodPoints);
-  s.Field(p.Activity);
-  s.Field(p.TurnBias);
+  FigureFields(s, p);
   s.Bounded(p.Look, 0, 12, "walker look");
-  s.Field(p.AnimTicks);
-  s.Field(p.FramePeriod);
-  s.Field(p.StayTicks);
-  s.Field(p.TurnMemo);
-  s.Field(p.Kind);
+  PaceFields(s, p);
 }
 
 // The record at a facility's origin cell, after its Type.
