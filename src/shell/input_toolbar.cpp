@@ -2,6 +2,7 @@
 
 #include "shell/game.h"
 #include "view/geometry.h"
+#include "view/screen_layout.h"
 
 const ToolbarButton kToolbar[kToolbarButtons] = {
     {5, 156, 30, 30, false, "整地：清除木頭、石頭、建築物等障礙物", ToolbarAction::Level},
@@ -48,8 +49,8 @@ int MailIconAt(const Game& game, int x, int y) {
 }
 
 bool InResearchCounter(const Game& game, int x, int y) {
-  int tx = x - (ScreenWidth(game) - kToolbarWidth), top = game.sim.ResearchLeft + 59;
-  return tx >= 3 && tx <= 10 && y >= top && y <= top + 11;
+  int tx = x - (ScreenWidth(game) - kToolbarWidth), top = kResearchMarkerTop + game.sim.ResearchLeft;
+  return tx >= 3 && tx <= 10 && y >= top && y < top + kResearchMarkerH;
 }
 
 std::string ResearchCounterTip(const Game& game) {

@@ -80,11 +80,11 @@ void DrawBars(Game& g, Surface& screen) {
 // Research progress fills the panel's groove from the bottom up; its top end is
 // where the unfinished-research tip answers the pointer.
 void DrawResearchGauge(Game& g, Surface& screen) {
-  constexpr int kGrooveX = 7, kGrooveW = 5, kBarTop = 59, kBarBottom = 121;
+  constexpr int kGrooveX = 7, kGrooveW = 5;
   int left = ScreenWidth(g) - kToolbarWidth + kGrooveX;
-  int top = kBarTop + g.sim.ResearchLeft;
-  screen.FillRect(Rect{left, top, kGrooveW, kBarBottom - top}, Rgb565(120, 200, 90));
-  screen.FillRect(Rect{left, top, 1, kBarBottom - top}, Rgb565(200, 240, 160));
+  int top = kResearchMarkerTop + g.sim.ResearchLeft;
+  screen.FillRect(Rect{left, top, kGrooveW, kResearchGaugeFoot - top}, Rgb565(120, 200, 90));
+  screen.FillRect(Rect{left, top, 1, kResearchGaugeFoot - top}, Rgb565(200, 240, 160));
   screen.FillRect(Rect{left, top, kGrooveW, 1}, Rgb565(230, 250, 200));
 }
 

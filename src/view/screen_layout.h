@@ -37,3 +37,9 @@ constexpr int kStatusFromBottom = 27;
 constexpr int kMoneyX = 232;
 constexpr int kCursorSize = 32;
 constexpr int kMailIconW = 30, kMailIconH = 20;
+
+// The research gauge in the panel's groove (toolbar x 7..11): its marker, where the
+// unfinished-research tip answers at toolbar x 3..10, is kResearchMarkerH rows from
+// kResearchMarkerTop + ResearchLeft (0..50); the bar fills from there to the foot.
+constexpr int kResearchMarkerTop = 59, kResearchMarkerH = 12;
+constexpr int kResearchGaugeFoot = kResearchMarkerTop + 50 + kResearchMarkerH;
