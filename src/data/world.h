@@ -45,6 +45,34 @@ struct Facility {
   bool operator==(const Facility&) const = default;
 };
 
+// Who a walker is; the numbers are stored in saves.
+enum class PersonKind : int16_t { Visitor = 1, Cleaner = 2, Maintenance = 3, Researcher = 4 };
+
+// What a walker or an escaped animal is doing; the numbers are stored in saves.
+// 5 marks an escaped animal taken away; 15, 17 and 19 are set by nothing.
+enum class Activity : int16_t {
+  None = 0,
+  Alighting = 1,
+  Leaving = 2,
+  Walking = 3,
+  Standing = 4,
+  TakenAway = 5,
+  Sweeping = 6,
+  Break = 7,
+  Looking = 8,  // 8..10: three poses at an enclosure or a shop
+  LookingAfterPurchase = 11,  // 11..13: the same poses after a purchase
+  Repairing = 14,
+  SteppingOntoBench = 16,
+  Seated = 18,
+  InToilet = 20,
+  Killed = 21,
+  Sulking = 22,
+  ReadingSign = 23,
+};
+
+// The LandMap value of a cell.
+enum class Land : int32_t { Clear = 1, Obstacle = 2, Gate = 3, Rubble = 4 };
+
 // A visitor or walking staff member in Walkers; an escaped animal in Escapees.
 struct Person {
   int16_t Frame = 0;
@@ -123,6 +151,12 @@ inline bool IsOnMap(const World& world, int x, int y) {
 // <= 0 when found). Probes the 6 x 6 cells up and left of (x, y), rows from the
 // farthest up, within a row from the farthest left; never reads off the map.
 int FindFacility(World& world, const Catalogue& catalogue, int x, int y);
+// The same search without touching the world: the type and the offset to its origin.
+struct FacilityHit {
+  int type = -1;
+  int dx = 0, dy = 0;
+};
+FacilityHit FindFacilityAt(const World& world, const Catalogue& catalogue, int x, int y);
 
 // The empty-game state of every one of the 51 x 51 cells (no facility, no effect,
 // no coins, no litter, daily statistics cleared) and of the people tables: every

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
-#include "shell/game.h"
-#include "shell/input_toolbar.h"
-#include "shell/modes.h"
+#include "game/game.h"
+#include "view/toolbar_layout.h"
+#include "shell/tick.h"
 #include "sim/mascot.h"
-#include "view/construction.h"
+#include "sim/commands.h"
+#include "sim/construction.h"
 #include "view/geometry.h"
 #include "view/palette.h"
 #include "view/screen_layout.h"
@@ -249,8 +250,14 @@ void MapClick(Game& game, int x, int y, int button) {
         OpenWindow(game, Mode::Ticket);
       }
       break;
-    case 1: LevelOrClear(game); break;
-    case 2: case 3: case 4: case 5: Build(game); break;
+    case 1: {
+      // The preview already shows why a cell cannot be levelled; only the offices
+      // rule is told again on the click.
+      CommandResult r = LevelAt(game, cx, cy);
+      if (!r && r.refusal == BuildText::OfficesShort) v.HintText = r.refusal;
+      break;
+    }
+    case 2: case 3: case 4: case 5: BuildAt(game, v.SelectedType, cx, cy); break;
     case 6: {
       int slot = WalkerAt(game, x, y, kWalkerSlots, 0);
       if (slot >= 0) {

@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "sim/enclosure.h"
 #include "sim/names.h"
 #include "sim/sim_steps.h"
@@ -70,6 +70,22 @@ bool AddAnimal(Game& game, int x, int y, int origin) {
     game.zoo.MonthAnimalPurchases += species.PricePerAnimal;
   }
   return true;
+}
+
+void RemoveAnimal(Facility& r, int i) {
+  for (int j = i; j + 1 < r.AnimalCount; ++j) {
+    r.AnimalX[j] = r.AnimalX[j + 1];
+    r.AnimalY[j] = r.AnimalY[j + 1];
+    r.AnimalDir[j] = r.AnimalDir[j + 1];
+    r.AnimalScript[j] = r.AnimalScript[j + 1];
+    r.AnimalStep[j] = r.AnimalStep[j + 1];
+    r.AnimalAction[j] = r.AnimalAction[j + 1];
+    r.AnimalAux[j] = r.AnimalAux[j + 1];
+    r.AnimalHealth[j] = r.AnimalHealth[j + 1];
+    r.AnimalName[j] = r.AnimalName[j + 1];
+    r.AnimalAge[j] = r.AnimalAge[j + 1];
+  }
+  r.AnimalCount -= 1;
 }
 
 bool AddStaff(Game& game, int x, int y, int /*origin*/) {

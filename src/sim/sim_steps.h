@@ -3,6 +3,7 @@
 #include <string>
 // The simulation's steps, in the order the play tick calls them.
 struct Game;
+struct Facility;
 
 // Every tenth tick.
 void EvaluateTicket(Game& game);
@@ -45,6 +46,8 @@ void AddMoney(Game& game, int64_t amount);
 // here), 1 born. A place is searched a bounded number of times on the walk mask;
 // false (and nothing changed) when the enclosure is full or has no free ground.
 bool AddAnimal(Game& game, int x, int y, int origin);
+// Takes entry i out of the enclosure's animals; the later entries move down.
+void RemoveAnimal(Facility& r, int i);
 // A new keeper or clerk at the building whose origin is (x, y); origin 0 hired by
 // the player, else automatically. False (nothing changed) when it cannot be placed.
 bool AddStaff(Game& game, int x, int y, int origin);

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "sim/names.h"
 #include "sim/sim_steps.h"
 #include "sim/walkers.h"

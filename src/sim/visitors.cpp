@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "sim/names.h"
 #include "sim/sim_steps.h"
 #include "sim/world_query.h"

@@ -11,11 +11,12 @@
 #include <filesystem>
 #include <vector>
 
+#include "view/headless_presentation.h"
 #include "data/definitions.h"
-#include "data/surfaces.h"
-#include "shell/game.h"
-#include "shell/modes.h"
-#include "sim/demo_layout.h"
+#include "game/surface_set.h"
+#include "game/game.h"
+#include "shell/tick.h"
+#include "demo_layout.h"
 #include "sim/sim_steps.h"
 #include "sim/visitors.h"
 #include "sim/world_query.h"
@@ -32,7 +33,7 @@ fs::path ContentDir() {
 }
 
 std::unique_ptr<Game> FullZoo() {
-  auto owner = MakeGame();
+  auto owner = MakeHeadlessGame();
   Game& g = *owner;
   fs::path data = ContentDir() / "Data";
   if (!LoadInfo(g.catalogue, data).ok() || !LoadDefinitions(g.catalogue, data).ok()) return nullptr;

@@ -4,17 +4,18 @@
 #include <memory>
 #include <set>
 
+#include "view/headless_presentation.h"
 #include "content/content_folder.h"
 #include "data/map_file.h"
-#include "data/save_game.h"
+#include "sim/saved_games.h"
 #include "platform/file_names.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace {
 
 struct LoadedMap {
   std::string name;
-  std::unique_ptr<Game> game = MakeGame();
+  std::unique_ptr<Game> game = MakeHeadlessGame();
 };
 
 std::vector<std::unique_ptr<LoadedMap>> LoadAll(const std::string& containing) {

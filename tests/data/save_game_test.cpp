@@ -1,11 +1,12 @@
-#include "data/save_game.h"
+#include "view/headless_presentation.h"
+#include "sim/saved_games.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "data/file_bytes.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "test_folder.h"
 
 namespace {
@@ -45,7 +46,7 @@ class SaveGameTest : public testing::Test {
   std::string Aps(const std::string& name = "S") { return FileBytes(g->folders.SaveDir / (name + ".aps")); }
 
   std::unique_ptr<Game> Reloaded(const std::string& name = "S") {
-    auto h = MakeGame();
+    auto h = MakeHeadlessGame();
     h->folders = g->folders;
     ResetWorldTables(h->world);
     IoResult r = LoadSavedGame(*h, name, false);
@@ -54,7 +55,7 @@ class SaveGameTest : public testing::Test {
   }
 
   TestFolder dir;
-  std::unique_ptr<Game> g = MakeGame();
+  std::unique_ptr<Game> g = MakeHeadlessGame();
 };
 
 Facility FullEnclosure() {
@@ -331,7 +332,7 @@ TEST_F(SaveGameTest, RemarkLongerThanSixtyCutOnReading) {
 TEST_F(SaveGameTest, SmallMapLeavesOtherCellsUntouched) {
   UseMap(20, 30);
   ASSERT_TRUE(SaveGame(*g, "S").ok());
-  auto h = MakeGame();
+  auto h = MakeHeadlessGame();
   h->folders = g->folders;
   ResetWorldTables(h->world);
   h->world.Cells[30][5].Type = 7;
@@ -360,8 +361,8 @@ TEST_F(SaveGameTest, AvailableTypesAreNoLongerPendingResearch) {
 TEST_F(SaveGameTest, StartingSaveKeepsTheMapsPaletteFlags) {
   g->zoo.TypeAvailable.fill(1);
   g->zoo.Money = 42;
-  ASSERT_TRUE(WriteSavedGame(g->folders.MapSaveDir, "Start", g->world, g->zoo, g->clock).ok());
-  auto h = MakeGame();
+  ASSERT_TRUE(WriteSavedGame(g->folders.MapSaveDir, "Start", g->world, g->zoo, SaveClockOf(g->clock)).ok());
+  auto h = MakeHeadlessGame();
   h->folders = g->folders;
   h->zoo.TypeAvailable[5] = 0;
   ASSERT_TRUE(LoadMap(g->folders.MapsDir / "Test.mdt", h->world, h->zoo).ok());
@@ -416,7 +417,7 @@ class RefusedSave : public SaveGameTest {
     g->world.Walkers[0] = Visitor(1);
     ASSERT_TRUE(SaveGame(*g, "S").ok());
     aps = Aps();
-    h = MakeGame();
+    h = MakeHeadlessGame();
     h->folders = g->folders;
     h->zoo.Money = 31337;
     h->zoo.EntryFee = 12;
@@ -522,8 +523,8 @@ TEST_F(RefusedSave, MissingSave) {
 namespace {
 
 TEST_F(SaveGameTest, StartingSaveOfAnotherMapSizeIsRefused) {
-  ASSERT_TRUE(WriteSavedGame(g->folders.MapSaveDir, "Start", g->world, g->zoo, g->clock).ok());
-  auto h = MakeGame();
+  ASSERT_TRUE(WriteSavedGame(g->folders.MapSaveDir, "Start", g->world, g->zoo, SaveClockOf(g->clock)).ok());
+  auto h = MakeHeadlessGame();
   h->folders = g->folders;
   UseMap(5, 3);
   ASSERT_TRUE(LoadMap(g->folders.MapsDir / "Test.mdt", h->world, h->zoo).ok());
@@ -544,7 +545,7 @@ TEST_F(SaveGameTest, FieldsOutsideTheSaveKeepTheGamesValues) {
   g->zoo.Attraction = 500;
   ASSERT_TRUE(SaveGame(*g, "S").ok());
 
-  auto h = MakeGame();
+  auto h = MakeHeadlessGame();
   h->folders = g->folders;
   ResetWorldTables(h->world);
   h->zoo.Attraction = 3;

@@ -4,10 +4,11 @@
 
 #include <cstdlib>
 
+#include "view/headless_presentation.h"
 #include "data/file_bytes.h"
 #include "data/map_file.h"
-#include "data/save_game.h"
-#include "shell/game.h"
+#include "sim/saved_games.h"
+#include "game/game.h"
 #include "test_folder.h"
 
 namespace {
@@ -30,7 +31,7 @@ std::string Quoted(const std::filesystem::path& p) { return "'" + p.string() + "
 
 TEST(ZoovanaData, MapInfoPrintsEveryKey) {
   TestFolder dir;
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   World& w = g->world;
   Zoo& z = g->zoo;
   z.MapPattern = "map_pat3.bmp";
@@ -60,7 +61,7 @@ TEST(ZoovanaData, MapInfoPrintsEveryKey) {
 
 TEST(ZoovanaData, SaveInfoPrintsEveryKey) {
   TestFolder dir;
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   ResetWorldTables(g->world);
   World& w = g->world;
   Zoo& z = g->zoo;
@@ -75,7 +76,7 @@ TEST(ZoovanaData, SaveInfoPrintsEveryKey) {
   w.Cells[1][1].Type = 85, w.Cells[1][1].AnimalCount = 3, w.Cells[1][1].StaffCount = 1;
   w.Cells[4][3].Type = 44, w.Cells[4][3].StaffCount = 2;
   w.Cells[0][0].Type = 2;
-  ASSERT_TRUE(WriteSavedGame(dir.path, "Slot1", w, z, g->clock).ok());
+  ASSERT_TRUE(WriteSavedGame(dir.path, "Slot1", w, z, SaveClockOf(g->clock)).ok());
   ToolRun r = Tool(dir, "save-info " + Quoted(dir.path) + " Slot1");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out,

@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "shell/game.h"
-#include "shell/modes.h"
+#include "view/headless_presentation.h"
+#include "game/game.h"
+#include "shell/tick.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ const PlaySteps kRecording{
     STEP(MonthEndBills), STEP(AgeAnimals), STEP(PayMonthEnd)};
 
 struct PlayStepsTest : ::testing::Test {
-  std::unique_ptr<Game> g = MakeGame();
+  std::unique_ptr<Game> g = MakeHeadlessGame();
   void SetUp() override {
     calls.clear();
     leaveAfter = -1;

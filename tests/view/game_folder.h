@@ -5,7 +5,7 @@
 
 #include "content/content_folder.h"
 #include "data/map_file.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "test_folder.h"
 
 // A complete little game folder: every picture of the fixed set (tiny, one colour,

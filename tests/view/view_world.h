@@ -1,9 +1,10 @@
 #pragma once
 #include <memory>
 
+#include "view/headless_presentation.h"
 #include "content/content_folder.h"
-#include "data/surfaces.h"
-#include "shell/game.h"
+#include "game/surface_set.h"
+#include "game/game.h"
 
 // A small park for the view and construction tests: a map of clear land with a few
 // building types of every kind defined.
@@ -26,7 +27,7 @@ inline void Define(Game& g, int type, int size, int price, int16_t kind) {
 }
 
 inline std::unique_ptr<Game> MakePark(int width = 20, int height = 20) {
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   g->world.MapWidth = width;
   g->world.MapHeight = height;
   for (auto& row : g->world.LandMap) row.fill(1);

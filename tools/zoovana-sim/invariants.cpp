@@ -1,6 +1,6 @@
 #include "invariants.h"
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace {
 

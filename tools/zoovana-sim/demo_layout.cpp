@@ -1,12 +1,12 @@
-#include "sim/demo_layout.h"
+#include "demo_layout.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "sim/sim_steps.h"
 #include "sim/world_query.h"
-#include "view/construction.h"
+#include "sim/commands.h"
 
 namespace {
 
@@ -15,24 +15,11 @@ struct Area {
   bool Contains(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom; }
 };
 
-// The tool group of a type: 2 for roads and plants, 3 shops and objects, 4
-// enclosures, 5 offices.
-int ToolFor(int type) {
-  for (int g = 3; g >= 0; --g)
-    if (type >= kGroupStart[g]) return g + 2;
-  return 2;
-}
-
-// Builds through the map tools, as the player would; true when it stands.
+// Builds as the player would, with the cursor on the footprint's centre; true when
+// it stands.
 bool Construct(Game& game, int type, int x0, int y0) {
   int size = game.catalogue.BuildType[type].Size;
-  game.view.ToolMode = ToolFor(type);
-  game.view.SelectedType = type;
-  game.view.CursorCellX = x0 + size / 2;
-  game.view.CursorCellY = y0 + size / 2;
-  Build(game);
-  game.view.ToolMode = 0;
-  return game.world.Cells[y0][x0].Type == type;
+  return static_cast<bool>(BuildAt(game, type, x0 + size / 2, y0 + size / 2));
 }
 
 std::vector<int> TypesWhere(const Game& game, auto predicate) {
@@ -94,7 +81,7 @@ void Level(Game& game, const Area& area) {
   for (int y = area.top; y <= area.bottom; ++y)
     for (int x = area.left; x <= area.right; ++x) {
       int land = game.world.LandMap[y][x];
-      if (land == 2 || land == 4) ClearCells(game, x, y, false);
+      if (land == 2 || land == 4) LevelAt(game, x, y);
     }
 }
 
@@ -181,20 +168,22 @@ bool LayOutDemoZoo(Game& game, DemoCounts* counts) {
       if (!f) continue;
       int staff = 0;
       if (f.def->Kind == BuildKind::Enclosure) {
-        while (f.record->AnimalCount < std::min<int>(f.def->MaxAnimals, kMaxAnimals) && AddAnimal(game, x, y, 0))
+        while (f.record->AnimalCount < std::min<int>(f.def->MaxAnimals, kMaxAnimals) && BuyAnimal(game, x, y))
           ++n.animals;
         staff = f.def->StaffSlots;
       } else if (f.def->Kind == BuildKind::Shop && f.def->Shape != Shape::VendingMachine) {
         staff = 1;
       }
-      while (f.record->StaffCount < staff && room() && AddStaff(game, x, y, 1)) {
+      while (f.record->StaffCount < staff && room() && HireBuildingStaff(game, x, y)) {
       }
     }
-  for (int kind : {3, 3, 3, 2, 4, 3, 2, 4, 3, 2, 3, 4})
-    if (room() && HireWalkingStaff(game, kind)) ++n.walkingStaff;
+  using K = PersonKind;
+  for (K kind : {K::Maintenance, K::Maintenance, K::Maintenance, K::Cleaner, K::Researcher, K::Maintenance,
+                 K::Cleaner, K::Researcher, K::Maintenance, K::Cleaner, K::Maintenance, K::Researcher})
+    if (room() && HireWalker(game, kind)) ++n.walkingStaff;
 
   // Staff paid well enough not to sulk for a long while.
-  game.zoo.Salary = 150;
+  SetSalary(game, 150);
   // The loan is taken back: the demonstration costs the zoo nothing.
   game.zoo.Money = money;
   game.zoo.MonthAnimalPurchases = 0;
