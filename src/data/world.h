@@ -59,10 +59,15 @@ enum class Activity : int16_t {
   TakenAway = 5,
   Sweeping = 6,
   Break = 7,
-  Looking = 8,  // 8..10: three poses at an enclosure or a shop
-  LookingAfterPurchase = 11,  // 11..13: the same poses after a purchase
+  LookingA = 8,  // three poses at an enclosure or a shop
+  LookingB = 9,
+  LookingC = 10,
+  BoughtA = 11,  // the same poses after a purchase
+  BoughtB = 12,
+  BoughtC = 13,
   Repairing = 14,
   SteppingOntoBench = 16,
+  BenchUnused = 17,  // routed to the bench, which does nothing with it
   Seated = 18,
   InToilet = 20,
   Killed = 21,
@@ -70,8 +75,9 @@ enum class Activity : int16_t {
   ReadingSign = 23,
 };
 
-// The LandMap value of a cell.
-enum class Land : int32_t { Clear = 1, Obstacle = 2, Gate = 3, Rubble = 4 };
+// The LandMap value of a cell: 0 is land that is never built on (the map's
+// margins), 2 timber and 4 stones or rubble are obstacles that levelling removes.
+enum class Land : int32_t { None = 0, Clear = 1, Timber = 2, Gate = 3, Stones = 4 };
 
 // A visitor or walking staff member in Walkers; an escaped animal in Escapees.
 struct Person {
@@ -87,7 +93,7 @@ struct Person {
   FixedString<10> Name;
   int16_t Mood = 0;
   int32_t MoodPoints = 0;
-  int16_t Activity = 0;
+  ::Activity Activity = ::Activity::None;
   int16_t TurnBias = 0;
   uint8_t Used = 0;
   int16_t Look = 0;
@@ -95,7 +101,7 @@ struct Person {
   int16_t FramePeriod = 0;
   int32_t StayTicks = 0;
   int16_t TurnMemo = 0;
-  int16_t Kind = 0;
+  PersonKind Kind = PersonKind{0};
   int32_t EscWidth = 0;
   int16_t EscAge = 0;
 
@@ -120,7 +126,7 @@ using DayStatsTable = std::array<std::array<int32_t, 33>, 14>;  // [month][day]
 // a Game or on the heap.
 struct World {
   Grid<int32_t> TileMap{};
-  Grid<int32_t> LandMap{};
+  Grid<Land> LandMap{};
   Grid<double> CellEffect = FilledGrid(-1.0);  // -1: no effect
   Grid<int8_t> CellAnim = FilledGrid<int8_t>(-1);  // -1: no coins
   Grid<std::array<int8_t, kLitterPlaces>> Litter = FilledGrid(kNoLitter);

@@ -39,8 +39,8 @@ void SetLetterbox(Game& game, int step) {
 void KillWalkers(Game& game) {
   for (int i = 0; i < kVisitorSlots; ++i) {
     Person& p = game.world.Walkers[i];
-    if (p.Used != 1 || p.Activity != 3) continue;
-    p.Activity = 21;
+    if (p.Used != 1 || p.Activity != Activity::Walking) continue;
+    p.Activity = Activity::Killed;
     game.ui->PlayEffect("Dead2.wav", false, false, 0, 0);
   }
 }

@@ -78,7 +78,7 @@ void AfterMapLoad(Game& game) {
     v.GateX = gx;
     v.GateY = gy;
     v.GateCells = 0;
-    while (gx + v.GateCells < game.world.MapWidth && game.world.LandMap[gy][gx + v.GateCells] == 3) ++v.GateCells;
+    while (gx + v.GateCells < game.world.MapWidth && game.world.LandMap[gy][gx + v.GateCells] == Land::Gate) ++v.GateCells;
     game.zoo.BusStopX = kHalfW * gx;
     // Visitors step off on the gate cell or the one to its right.
     game.sim.EntranceX = gx + 1;

@@ -101,7 +101,7 @@ void PlayTick(Game& game, const PlaySteps& steps) {
     steps.UpdateWalker(game, slot);
     // A visitor who left the map in this step is no longer counted.
     const Person& p = game.world.Walkers[slot];
-    if (p.Used == 1 && p.Kind == 1) game.sim.VisitorsInZoo += 1;
+    if (p.Used == 1 && p.Kind == PersonKind::Visitor) game.sim.VisitorsInZoo += 1;
     steps.WalkerTallies(game, slot);
     steps.CommentCheck(game, slot);
   }

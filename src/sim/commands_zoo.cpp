@@ -27,13 +27,13 @@ CommandResult HireWalker(Game& game, PersonKind kind) {
                               [](const Person& p) { return p.Used != 1; });
   if (!slotFree) return CommandResult::No(CommandText::WalkersFull);
   // A map without a gate has nowhere to put them.
-  return HireWalkingStaff(game, static_cast<int>(kind)) ? CommandResult::Ok() : CommandResult::No();
+  return HireWalkingStaff(game, kind) ? CommandResult::Ok() : CommandResult::No();
 }
 
 CommandResult DismissWalker(Game& game, int slot) {
   if (slot < kFirstStaffSlot || slot >= kWalkerSlots) return CommandResult::No();
   Person& p = game.world.Walkers[slot];
-  if (p.Used != 1 || !IsWalkingStaff(static_cast<PersonKind>(p.Kind))) return CommandResult::No();
+  if (p.Used != 1 || !IsWalkingStaff(p.Kind)) return CommandResult::No();
   p.Used = 0;
   RecountStaff(game);
   return CommandResult::Ok();

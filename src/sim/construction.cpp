@@ -7,13 +7,13 @@
 
 namespace {
 
-bool IsObstacle(int land) { return land == 2 || land == 4; }
+bool IsObstacle(Land land) { return land == Land::Timber || land == Land::Stones; }
 
 // Whether nothing stands on the cell and it is clear land. Cells outside the map are
 // never clear.
 bool ClearLand(const Game& game, int x, int y) {
   if (!IsOnMap(game.world, x, y)) return false;
-  if (game.world.LandMap[y][x] != 1) return false;
+  if (game.world.LandMap[y][x] != Land::Clear) return false;
   int t = FindFacilityAt(game.world, game.catalogue, x, y).type;
   return t < 0 || game.catalogue.BuildType[t].Size < 1;
 }
@@ -39,7 +39,7 @@ void ReleaseAnimals(Game& game, const Facility& fac, const Footprint& f) {
     static constexpr int16_t kDirs[4] = {1, 7, 9, 3};
     p.Used = 1;
     p.OffsetX = p.OffsetY = 0;
-    p.Activity = 3;
+    p.Activity = Activity::Walking;
     p.Look = static_cast<int16_t>(species);
     p.Name = CutToBig5Bytes(fac.AnimalName[i].str(), 10);
     p.Dir = kDirs[game.random(4)];
@@ -145,7 +145,7 @@ void ClearCells(Game& game, int x, int y, bool byDisaster) {
   if (!IsOnMap(game.world, x, y)) return;
   World& w = game.world;
   if (IsObstacle(w.LandMap[y][x])) {
-    w.LandMap[y][x] = 1;
+    w.LandMap[y][x] = Land::Clear;
     w.TileMap[y][x] = 0;
     w.CellEffect[y][x] = 0.0;
     w.Litter[y][x] = kNoLitter;
@@ -169,7 +169,7 @@ void ClearCells(Game& game, int x, int y, bool byDisaster) {
       } else {
         game.ui->PlayEffectAtCell(game, "Destroy_b" + std::to_string(1 + game.random(3)) + ".wav", cx, cy);
         w.TileMap[cy][cx] = game.random(2) == 0 ? 63 : 71;
-        w.LandMap[cy][cx] = 4;
+        w.LandMap[cy][cx] = Land::Stones;
       }
     }
   Facility& fac = w.Cells[f.y0][f.x0];

@@ -135,7 +135,7 @@ void RecountStaff(Game& game) {
   for (int x = 1; x <= w.MapWidth - 2; ++x)
     for (int y = 1; y <= w.MapHeight - 4; ++y) TallyStaff(FacilityWithOrigin(game, x, y), staff, capacity);
   for (int slot = kFirstStaffSlot; slot < kWalkerSlots; ++slot)
-    if (w.Walkers[slot].Used == 1 && w.Walkers[slot].Kind >= 2) staff += 1;
+    if (w.Walkers[slot].Used == 1 && w.Walkers[slot].Kind >= PersonKind::Cleaner) staff += 1;
   game.zoo.StaffTotal = staff;
   game.zoo.StaffCapacity = capacity;
 }

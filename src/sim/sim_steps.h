@@ -4,6 +4,7 @@
 // The simulation's steps, in the order the play tick calls them.
 struct Game;
 struct Facility;
+enum class PersonKind : int16_t;
 
 // Every tenth tick.
 void EvaluateTicket(Game& game);
@@ -53,7 +54,7 @@ void RemoveAnimal(Facility& r, int i);
 bool AddStaff(Game& game, int x, int y, int origin);
 // A walking staff member (kind 2 cleaner, 3 maintenance, 4 research) in the first
 // free slot of 150..199; false when none is free.
-bool HireWalkingStaff(Game& game, int kind);
+bool HireWalkingStaff(Game& game, PersonKind kind);
 // StaffTotal and StaffCapacity counted afresh from the map and the walkers.
 void RecountStaff(Game& game);
 // The ticket evaluation's fair entry fee and the salary evaluation's fair salary.

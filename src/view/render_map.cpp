@@ -60,7 +60,7 @@ struct Coverage {
 
 bool GateNear(const World& w, int x, int y) {
   for (int cx = std::max(0, x - 2); cx <= std::min(w.MapWidth - 1, x + 2); ++cx)
-    if (w.LandMap[y][cx] == 3) return true;
+    if (w.LandMap[y][cx] == Land::Gate) return true;
   return false;
 }
 
@@ -169,9 +169,9 @@ void DrawLitter(FrameTarget& t, int x, int y, ScreenPoint s) {
 const Surface& WalkerSheet(Game& g, const Person& p) {
   SurfaceSet& ss = g.view.Surfaces;
   switch (p.Kind) {
-    case 1: return LoadPersonSheet(g, std::clamp<int>(p.Look, 0, kPersonLooks - 1));
-    case 2: return ss.cleaner;
-    case 3: return ss.maintenance;
+    case PersonKind::Visitor: return LoadPersonSheet(g, std::clamp<int>(p.Look, 0, kPersonLooks - 1));
+    case PersonKind::Cleaner: return ss.cleaner;
+    case PersonKind::Maintenance: return ss.maintenance;
     default: return ss.researcher;
   }
 }
@@ -183,18 +183,18 @@ void DrawPerson(FrameTarget& t, const Person& p, bool escapee, ScreenPoint s, co
   if (box.x + box.w <= view.x || box.x >= view.x + view.w || box.y + box.h <= view.y || box.y >= view.y + view.h)
     return;
   if (escapee) {
-    if (p.Activity == 5 || p.Look < 0 || p.Look >= kMaxAnimalTypes) return;
+    if (p.Activity == Activity::TakenAway || p.Look < 0 || p.Look >= kMaxAnimalTypes) return;
     const auto& at = g.catalogue.AnimalType[p.Look];
     bool young = p.EscAge <= 6;
     const Surface& sheet = LoadAnimalSheet(g, p.Look, young);
     // Roaming walks; attacking plays the first action.
-    FigurePose pose{p.Dir, p.Activity == 8 ? 3 : 0, p.Frame, false, !young || at.TextsB[0] != "non"};
+    FigurePose pose{p.Dir, p.Activity == Activity::LookingA ? 3 : 0, p.Frame, false, !young || at.TextsB[0] != "non"};
     int left = 0, top = 0;
     FigureTopLeft(box.x + sheets::kPersonFeetX, box.y + sheets::kPersonFeetY, at.FrameWidth, at.FrameHeight, left, top);
     t.Sprite(left, top, FigureFrame(pose, at.FrameWidth, at.FrameHeight), sheet);
     return;
   }
-  if (p.Kind == 1 && p.Activity == 21) {
+  if (p.Kind == PersonKind::Visitor && p.Activity == Activity::Killed) {
     t.Sprite(box.x, box.y, Rect{sheets::PersonColumn(p.Frame) * kPersonW, 0, kPersonW, kPersonH},
              g.view.Surfaces.dead);
   } else {

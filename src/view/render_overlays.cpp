@@ -41,13 +41,13 @@ std::vector<std::string> FacilityLines(const Game& g, const Facility& f) {
 std::vector<std::string> WalkerLines(const Person& p) {
   static constexpr const char* kMoods[6] = {"", "心情:非常惡劣", "心情:惡劣", "心情:普通", "心情:良好", "心情:非常良好"};
   switch (p.Kind) {
-    case 1: {
+    case PersonKind::Visitor: {
       std::vector<std::string> lines{"遊客:" + p.Name.str(), "資金:" + std::to_string(p.Purse)};
       if (p.Mood >= 1 && p.Mood <= 5) lines.push_back(kMoods[p.Mood]);
       return lines;
     }
-    case 2: return {"清潔:" + p.Name.str()};
-    case 3: return {"維護員:" + p.Name.str()};
+    case PersonKind::Cleaner: return {"清潔:" + p.Name.str()};
+    case PersonKind::Maintenance: return {"維護員:" + p.Name.str()};
     default: return {"研發:" + p.Name.str()};
   }
 }

@@ -30,7 +30,7 @@ void FillScenario(World& w, Zoo& z, int width, int height) {
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       w.TileMap[y][x] = x * 100 + y;
-      w.LandMap[y][x] = 1 + (x + 2 * y) % 4;
+      w.LandMap[y][x] = static_cast<Land>(1 + (x + 2 * y) % 4);
     }
   }
   z.HasGoalYears = 1;
@@ -52,7 +52,7 @@ TEST(MapFile, OneByOneMapIs414BytesInFieldOrder) {
   auto g = MakeHeadlessGame();
   FillScenario(g->world, g->zoo, 1, 1);
   g->world.TileMap[0][0] = 17;
-  g->world.LandMap[0][0] = 3;
+  g->world.LandMap[0][0] = Land::Gate;
   ASSERT_TRUE(WriteMap(dir.path / "m.mdt", g->world, g->zoo).ok());
   std::string b = FileBytes(dir.path / "m.mdt");
   ASSERT_EQ(b.size(), 414u);
@@ -91,7 +91,7 @@ TEST(MapFile, GridsAreWrittenColumnByColumn) {
   EXPECT_EQ(I32At(b, 130), 1);     // (0,1)
   EXPECT_EQ(I32At(b, 134), 100);   // (1,0)
   EXPECT_EQ(I32At(b, 146), 201);   // (2,1)
-  EXPECT_EQ(I32At(b, 150), g->world.LandMap[0][0]);
+  EXPECT_EQ(I32At(b, 150), static_cast<int>(g->world.LandMap[0][0]));
 }
 
 TEST(MapFile, RoundTripKeepsEveryField) {
@@ -262,10 +262,10 @@ TEST(FindGate, FirstGateColumnByColumn) {
   auto g = MakeHeadlessGame();
   g->world.MapWidth = 10;
   g->world.MapHeight = 10;
-  for (auto& row : g->world.LandMap) row.fill(1);
+  for (auto& row : g->world.LandMap) row.fill(Land::Clear);
   EXPECT_FALSE(FindGate(g->world).has_value());
-  g->world.LandMap[2][5] = 3;  // (5, 2)
-  g->world.LandMap[9][4] = 3;  // (4, 9): smaller x wins
+  g->world.LandMap[2][5] = Land::Gate;  // (5, 2)
+  g->world.LandMap[9][4] = Land::Gate;  // (4, 9): smaller x wins
   ASSERT_TRUE(FindGate(g->world).has_value());
   EXPECT_EQ(*FindGate(g->world), std::make_pair(4, 9));
 }

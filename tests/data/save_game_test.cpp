@@ -34,7 +34,7 @@ class SaveGameTest : public testing::Test {
     g->world.MapWidth = w;
     g->world.MapHeight = h;
     for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) g->world.TileMap[y][x] = 1, g->world.LandMap[y][x] = 1;
+      for (int x = 0; x < w; ++x) g->world.TileMap[y][x] = 1, g->world.LandMap[y][x] = Land::Clear;
     g->zoo.MapPattern = "map_pat1.bmp";
     g->zoo.Economy = 3;
     g->zoo.Population = 3;
@@ -120,7 +120,7 @@ Person Visitor(int seed) {
   p.Name = "王小明" + std::to_string(seed % 10);
   p.Mood = 4;
   p.MoodPoints = -77;
-  p.Activity = 21;
+  p.Activity = Activity::Killed;
   p.TurnBias = 1;
   p.Used = 1;
   p.Look = static_cast<int16_t>(seed % 13);
@@ -128,7 +128,7 @@ Person Visitor(int seed) {
   p.FramePeriod = 8;
   p.StayTicks = 123456;
   p.TurnMemo = 11;
-  p.Kind = 1;
+  p.Kind = PersonKind::Visitor;
   return p;
 }
 
@@ -212,7 +212,7 @@ TEST_F(SaveGameTest, RoundTripKeepsEveryField) {
   w.Walkers[0] = Visitor(1);
   w.Walkers[149] = Visitor(2);
   w.Walkers[150] = Visitor(3);
-  w.Walkers[150].Kind = 2;
+  w.Walkers[150].Kind = PersonKind::Cleaner;
   w.Walkers[7].Name = "空位";
   w.Walkers[7].Comments[4] = "舊評語";
   for (int i = 0; i < 50; ++i) {
@@ -222,7 +222,7 @@ TEST_F(SaveGameTest, RoundTripKeepsEveryField) {
     e.Name = "逃脫" + std::to_string(i);
     e.Used = i % 2;
     e.Look = static_cast<int16_t>(i % 51);
-    e.Activity = 3;
+    e.Activity = Activity::Walking;
     e.FramePeriod = 4;
     e.EscWidth = 64;
     e.EscAge = static_cast<int16_t>(20 + i);
@@ -247,7 +247,7 @@ TEST_F(SaveGameTest, RoundTripKeepsEveryField) {
   z.CampaignMode = 1;
   z.CampaignMap = 3;
   w.TileMap[2][3] = 63;
-  w.LandMap[2][3] = 4;
+  w.LandMap[2][3] = Land::Stones;
   for (int t = 0; t < kBuildTypes; ++t) z.TypeAvailable[t] = t % 2;
   ASSERT_TRUE(SaveGame(*g, "S").ok());
 

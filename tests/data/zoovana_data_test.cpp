@@ -39,9 +39,9 @@ TEST(ZoovanaData, MapInfoPrintsEveryKey) {
   z.Money = 80000, z.LevelCostPerCell = 40, z.Economy = 5, z.Population = 1;
   w.MapWidth = 3, w.MapHeight = 2;
   for (int y = 0; y < 2; ++y)
-    for (int x = 0; x < 3; ++x) w.TileMap[y][x] = x + 10 * y, w.LandMap[y][x] = 1;
-  w.LandMap[1][1] = 3;
-  w.LandMap[0][2] = 3;
+    for (int x = 0; x < 3; ++x) w.TileMap[y][x] = x + 10 * y, w.LandMap[y][x] = Land::Clear;
+  w.LandMap[1][1] = Land::Gate;
+  w.LandMap[0][2] = Land::Gate;
   z.HasGoalAssets = 1, z.HasGoalRank = 1, z.GoalYears = 4, z.GoalAssets = 900000, z.GoalAttraction = 7,
   z.GoalRank = 5;
   z.TypeAvailable[0] = z.TypeAvailable[129] = 1;

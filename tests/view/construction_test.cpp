@@ -57,7 +57,7 @@ TEST(Preview, FootprintPastTheMapEdgeCannotBeBuilt) {
 
 TEST(Preview, ObstaclesAndBuildingsBlockTheSite) {
   auto g = MakePark();
-  g->world.LandMap[5][5] = 2;
+  g->world.LandMap[5][5] = Land::Timber;
   Aim(*g, 2, 5, 5, kRoad);
   EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
   PlaceFacility(*g, kPen, 10, 10);
@@ -128,7 +128,7 @@ TEST(Preview, NothingWithoutToolCursorOrOverThePanel) {
 
 TEST(Level, StoneCostsOneCellAndBuildingsTheirWholeFootprint) {
   auto g = MakePark();
-  g->world.LandMap[3][3] = 4;
+  g->world.LandMap[3][3] = Land::Stones;
   Aim(*g, 1, 3, 3);
   EXPECT_EQ(Preview(*g), BuildText::LevelOk);
   EXPECT_EQ(g->view.CostText, "30");
@@ -144,7 +144,7 @@ TEST(Level, StoneCostsOneCellAndBuildingsTheirWholeFootprint) {
   EXPECT_EQ(g->zoo.MonthLevelSpend, 480);
   EXPECT_EQ(g->world.Cells[10][10].Type, -1);
   EXPECT_EQ(g->world.TileMap[13][13], 0);
-  EXPECT_EQ(g->world.LandMap[13][13], 1);
+  EXPECT_EQ(g->world.LandMap[13][13], Land::Clear);
 }
 
 TEST(Level, BareLandCannotBeLevelled) {
@@ -158,12 +158,12 @@ TEST(Level, BareLandCannotBeLevelled) {
 
 TEST(Level, ClearingAStoneMakesClearLand) {
   auto g = MakePark();
-  g->world.LandMap[3][3] = 2;
+  g->world.LandMap[3][3] = Land::Timber;
   g->world.TileMap[3][3] = 17;
   g->world.Litter[3][3][2] = 1;
   Aim(*g, 1, 3, 3);
   LevelAt(*g, g->view.CursorCellX, g->view.CursorCellY);
-  EXPECT_EQ(g->world.LandMap[3][3], 1);
+  EXPECT_EQ(g->world.LandMap[3][3], Land::Clear);
   EXPECT_EQ(g->world.TileMap[3][3], 0);
   EXPECT_EQ(g->world.CellEffect[3][3], 0.0);
   EXPECT_EQ(g->world.Litter[3][3][2], -1);
@@ -173,17 +173,17 @@ TEST(Level, ClearingAStoneMakesClearLand) {
 
 TEST(Level, MoneyNeverGoesBelowZero) {
   auto g = MakePark();
-  g->world.LandMap[3][3] = 2;
+  g->world.LandMap[3][3] = Land::Timber;
   g->zoo.Money = 29;
   Aim(*g, 1, 3, 3);
   EXPECT_EQ(Preview(*g), BuildText::LevelNoFunds);
   LevelAt(*g, g->view.CursorCellX, g->view.CursorCellY);
-  EXPECT_EQ(g->world.LandMap[3][3], 2);
+  EXPECT_EQ(g->world.LandMap[3][3], Land::Timber);
   EXPECT_EQ(g->zoo.Money, 29);
   g->zoo.Money = 30;
   LevelAt(*g, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->zoo.Money, 0);
-  EXPECT_EQ(g->world.LandMap[3][3], 1);
+  EXPECT_EQ(g->world.LandMap[3][3], Land::Clear);
 }
 
 TEST(Level, HugeLevellingCostDoesNotWrap) {
@@ -283,7 +283,7 @@ TEST(Clear, FindsTheOriginFromAnyCell) {
   for (int y = 5; y < 8; ++y)
     for (int x = 5; x < 8; ++x) {
       EXPECT_EQ(g->world.CellEffect[y][x], 0.0);
-      EXPECT_EQ(g->world.LandMap[y][x], 1);
+      EXPECT_EQ(g->world.LandMap[y][x], Land::Clear);
     }
 }
 
@@ -303,13 +303,13 @@ TEST(Clear, DisasterLeavesRubbleAndLetsEscapingAnimalsOut) {
   ClearCells(*g, 6, 6, true);
   for (int y = 5; y < 8; ++y)
     for (int x = 5; x < 8; ++x) {
-      EXPECT_EQ(g->world.LandMap[y][x], 4);
+      EXPECT_EQ(g->world.LandMap[y][x], Land::Stones);
       EXPECT_TRUE(g->world.TileMap[y][x] == 63 || g->world.TileMap[y][x] == 71);
     }
   const Person& a = g->world.Escapees[1];
   const Person& b = g->world.Escapees[2];
   EXPECT_EQ(a.Used, 1);
-  EXPECT_EQ(a.Activity, 3);
+  EXPECT_EQ(a.Activity, Activity::Walking);
   EXPECT_EQ(a.Look, 2);
   EXPECT_EQ(a.Name.str(), "花花");
   EXPECT_EQ(b.Name.str(), "abcdefghij");

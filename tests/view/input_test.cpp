@@ -81,7 +81,7 @@ TEST(Input, PointerToolOpensTheBuildingOrTheGate) {
   EXPECT_EQ(ui.opened, std::vector<int>{Mode::InfoMain});
   EXPECT_EQ(g->view.SelectedX, 4);
   EXPECT_EQ(g->view.SelectedY, 4);
-  g->world.LandMap[20][12] = 3;
+  g->world.LandMap[20][12] = Land::Gate;
   g->view.CursorCellX = 10;
   g->view.CursorCellY = 20;
   Click(*g, 300, 300);

@@ -255,14 +255,14 @@ TEST(Setup, WithoutAGateNobodyArrivesOrIsHired) {
   // The same map with its gate cells turned to clear land.
   World& w = g->world;
   ASSERT_TRUE(LoadMap(g->folders.MapsDir / "Test.mdt", w, g->zoo).ok());
-  w.LandMap[9][4] = w.LandMap[9][5] = 1;
+  w.LandMap[9][4] = w.LandMap[9][5] = Land::Clear;
   ASSERT_TRUE(::WriteMap(g->folders.MapsDir / "Gateless.mdt", w, g->zoo).ok());
   ASSERT_EQ(StartMapDirectly(*g, "Gateless.mdt", "園"), "");
   EXPECT_EQ(g->sim.EntranceX, -1);
   EXPECT_EQ(g->sim.EntranceY, -1);
   EXPECT_EQ(g->view.GateX, -1);
   EXPECT_FALSE(SpawnVisitor(*g));
-  EXPECT_FALSE(HireWalkingStaff(*g, 2));
+  EXPECT_FALSE(HireWalkingStaff(*g, PersonKind::Cleaner));
   for (const Person& p : g->world.Walkers) EXPECT_NE(p.Used, 1);
 }
 

@@ -32,7 +32,7 @@ void Place(Game& game, int type, int x0, int y0) {
   const int size = game.catalogue.BuildType[type].Size;
   for (int x = x0; x < x0 + size; ++x)
     for (int y = y0; y < y0 + size; ++y) {
-      if (game.world.LandMap[y][x] != 2 && game.world.LandMap[y][x] != 4) continue;
+      if (game.world.LandMap[y][x] != Land::Timber && game.world.LandMap[y][x] != Land::Stones) continue;
       Check(LevelAt(game, x, y));
       game.world.CellEffect[y][x] = -1.0;  // no dust cloud left in the save
     }

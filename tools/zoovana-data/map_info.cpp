@@ -27,7 +27,7 @@ int MapInfo(const std::vector<std::string>& args) {
   for (int y = 0; y < w.MapHeight; ++y) {
     for (int x = 0; x < w.MapWidth; ++x) {
       tileSum += w.TileMap[y][x];
-      landSum += w.LandMap[y][x];
+      landSum += static_cast<int>(w.LandMap[y][x]);
     }
   }
   auto gate = FindGate(w);

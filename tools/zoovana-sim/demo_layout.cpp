@@ -34,7 +34,7 @@ std::vector<int> TypesWhere(const Game& game, auto predicate) {
 bool FootprintFree(Game& game, int x0, int y0, int size, const Area& inside) {
   for (int x = x0; x < x0 + size; ++x)
     for (int y = y0; y < y0 + size; ++y)
-      if (!inside.Contains(x, y) || game.world.LandMap[y][x] != 1 || FacilityAt(game, x, y)) return false;
+      if (!inside.Contains(x, y) || game.world.LandMap[y][x] != Land::Clear || FacilityAt(game, x, y)) return false;
   return true;
 }
 
@@ -80,8 +80,8 @@ bool PlaceBesideLoop(Game& game, int type, const Area& map, int skip) {
 void Level(Game& game, const Area& area) {
   for (int y = area.top; y <= area.bottom; ++y)
     for (int x = area.left; x <= area.right; ++x) {
-      int land = game.world.LandMap[y][x];
-      if (land == 2 || land == 4) LevelAt(game, x, y);
+      Land land = game.world.LandMap[y][x];
+      if (land == Land::Timber || land == Land::Stones) LevelAt(game, x, y);
     }
 }
 
@@ -90,7 +90,7 @@ void Level(Game& game, const Area& area) {
 bool LayOutDemoZoo(Game& game, DemoCounts* counts) {
   World& w = game.world;
   int gx = game.sim.EntranceX - 1, gy = game.sim.EntranceY;
-  if (!IsOnMap(w, gx, gy) || w.LandMap[gy][gx] != 3 || gy < 3) return false;
+  if (!IsOnMap(w, gx, gy) || w.LandMap[gy][gx] != Land::Gate || gy < 3) return false;
   DemoCounts n;
   int32_t money = game.zoo.Money;
   game.zoo.Money = 99999999;
