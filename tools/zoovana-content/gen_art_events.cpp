@@ -12,7 +12,6 @@
 #include "catalogue_table.h"
 #include "gen_art_figures_looks.h"
 #include "paint.h"
-#include "parallel.h"
 #include "person_model.h"
 #include "ui_icons.h"
 #include "vehicle_models.h"
@@ -301,17 +300,13 @@ constexpr Sequence kSequences[] = {
     {"born_", &Birth},      {"dead_", &Death},   {"over_", &Bankruptcy},
 };
 
+// One thread: the frames draw text (signs, numbers), and the font renderer is shared.
 void GenerateEvents(Output& out) {
-  std::vector<std::function<std::vector<uint8_t>()>> jobs;
-  for (const Sequence& s : kSequences)
-    for (int n = 0; n < kFrames; ++n) jobs.push_back([&s, n] { return EncodeBmp8(s.frame(n)); });
-  std::vector<std::vector<uint8_t>> files = RunParallel(jobs);
-  size_t i = 0;
   for (const Sequence& s : kSequences)
     for (int n = 0; n < kFrames; ++n) {
       char name[40];
       std::snprintf(name, sizeof name, "Ivent/%s%04d.bmp", s.prefix, n);
-      out.Write(name, files[i++]);
+      out.Write(name, EncodeBmp8(s.frame(n)));
     }
 }
 
