@@ -299,11 +299,12 @@ QuadSpec QuadShape(Silhouette family, const Mats& k) {
                        .earSize = 0.8, .snoutMat = k.detail, .noseMat = k.dark},
               .tailLen = 6, .tailR = 1.0, .tailAngle = -0.3, .bushy = true, .legMat = k.accent};
     case S::Monkey:
-      // The flat face is added by the family details.
-      return {.legLen = 4.8, .legR = 0.65, .gap = 1.5, .frontX = 2.0, .backX = -2.0, .frontLeg = 1.6,
-              .chestR = 2.9, .rumpR = 2.6, .width = 0.85, .neckLen = 1.3, .neckAngle = 1.3, .neckR = 1.2,
-              .head = {.r = 3.0, .snout = 0, .snoutR = 1, .snoutDrop = 0, .ears = Ears::kSmall, .earSize = 1.2},
-              .tailLen = 3, .tailR = 0.5, .tailAngle = 0.6};
+      // Long thin limbs apart under a small body, a short tail held up; the red face
+      // is added by the family details.
+      return {.legLen = 5.2, .legR = 0.6, .gap = 1.5, .frontX = 2.2, .backX = -2.2, .frontLeg = 1.5,
+              .chestR = 2.5, .rumpR = 2.2, .width = 0.8, .neckLen = 2.0, .neckAngle = 1.25, .neckR = 1.0,
+              .head = {.r = 2.3, .snout = 0, .snoutR = 1, .snoutDrop = 0, .ears = Ears::kSmall, .earSize = 0.9},
+              .tailLen = 3.2, .tailR = 0.55, .tailAngle = 1.1, .legMat = k.detail};
     case S::Ape:
       return {.legLen = 6.5, .legR = 1.8, .gap = 2.4, .frontX = 4.2, .backX = -3.6, .frontLeg = 1.55,
               .chestR = 5.4, .rumpR = 4.2, .width = 0.9, .neckLen = 0.8, .neckAngle = 1.0, .neckR = 2.4,
@@ -402,11 +403,12 @@ void BuildQuadFamily(Model& m, const Mats& k, const SpeciesEntry& s, const Anima
       }
       break;
     case S::Monkey: {
-      // A flat pink face with the eyes on it.
-      V3 f = Forward(hp), face = o.head + f * (q.head.r * 0.78);
-      m.Egg(face, face + f * 0.7, 1.8, k.accent, 1.7);
-      for (double side : {1.0, -1.0}) m.Ball(face + f * 0.55 + V3{0, side * 0.65, 0.45}, 0.45, k.eye);
-      m.Ball(face + f * 0.6 + V3{0, 0, -0.7}, 0.35, k.dark);
+      // Pale cheeks ringing a flat red face with the eyes on it.
+      V3 f = Forward(hp), face = o.head + f * (q.head.r * 0.72);
+      m.Egg(face - f * 0.3, face + f * 0.2, 2.1, k.pale, 2.2);
+      m.Egg(face, face + f * 0.8, 1.7, k.accent, 1.6);
+      for (double side : {1.0, -1.0}) m.Ball(face + f * 0.75 + V3{0, side * 0.6, 0.45}, 0.42, k.eye);
+      m.Ball(face + f * 0.8 + V3{0, 0, -0.6}, 0.35, k.dark);
       break;
     }
     case S::Ape:
@@ -554,23 +556,35 @@ void BuildSeaLion(Model& m, const Mats& k, const AnimalPose& p) {
   m.shadowLength = 1.3;
 }
 
+// A crouching rabbit: heavy haunches, a round head held high and long upright ears,
+// drawn larger than life so that the ears and the white scut read at the game's size.
 void BuildRabbit(Model& m, const Mats& k, const AnimalPose& p) {
   double hop = (p.stride > 0 ? std::max(0.0, Wave(p.walk)) * 1.6 : 0) + p.jump * 3;
   double up = p.rear;  // sitting up on the haunches, ears high
   V3 body{-0.3, 0, 2.6 + hop + up * 1.2};
-  m.Egg(body, body + V3{2.2 - up * 1.2, 0, 0.6 + up * 2.2}, 2.5, k.body, 2.1);
+  m.Egg(body, body + V3{2.2 - up * 1.2, 0, 0.9 + up * 2.2}, 2.5, k.body, 2.0);
   for (double side : {1.0, -1.0}) {
-    m.Egg(V3{-0.8, side * 1.3, 1.2 + hop}, V3{1.4, side * 1.3, 0.5 + hop * 0.6}, 1.1, k.body, 0.8);
+    // Big hind feet flat on the ground, thin front legs.
+    m.Egg(V3{-1.0, side * 1.3, 1.5 + hop}, V3{1.6, side * 1.3, 0.4 + hop * 0.6}, 1.2, k.body, 0.7);
     double reach = p.stride * 0.5 * Wave(p.walk);
-    m.Rod(V3{1.7, side * 0.9, 2.4 + hop + up * 1.5}, V3{2.0 + reach + up * 0.3, side * 0.9, 0.5 + hop + up * 2.5}, 0.5,
+    m.Rod(V3{1.7, side * 0.9, 2.4 + hop + up * 1.5}, V3{2.1 + reach + up * 0.3, side * 0.9, 0.4 + hop + up * 2.5}, 0.45,
           k.body);
   }
-  m.Ball(body + V3{-2.3, 0, 0.8}, 0.9, k.accent);
-  V3 head = body + V3{2.4 - up * 1.0, 0, 2.0 + up * 2.8 - p.graze * 2.0};
-  HeadSpec h{.r = 1.55, .snout = 0.6, .snoutR = 0.8, .snoutDrop = 0.3, .ears = Ears::kLong, .earSize = 0.75 + up * 0.1,
-             .noseMat = k.accent};
-  Head(m, k, head, -0.1 - p.graze * 0.5, h, p.chew * 0.3);
+  m.Ball(body + V3{-2.5, 0, 1.0}, 1.1, k.pale);
+  V3 head = body + V3{2.5 - up * 1.0, 0, 2.4 + up * 2.8 - p.graze * 2.2};
+  HeadSpec h{.r = 1.5, .snout = 0.7, .snoutR = 0.8, .snoutDrop = 0.4, .ears = Ears::kNone, .noseMat = k.accent};
+  const double hp = -0.1 - p.graze * 0.5;
+  Head(m, k, head, hp, h, p.chew * 0.3);
+  // The ears stand up from the crown, tipped back, pink inside.
+  V3 f = Forward(hp), upv{-std::sin(hp), 0, std::cos(hp)};
+  for (double side : {1.0, -1.0}) {
+    V3 root = head + upv * 1.0 - f * 0.5 + V3{0, side * 0.5, 0};
+    V3 tip = root + upv * (4.4 + up * 0.4) - f * (1.0 + p.graze * 0.8) + V3{0, side * 0.45, 0};
+    m.Egg(root, tip, 0.7, k.body, 0.32);
+    m.Egg(root + f * 0.2 + upv * 0.8, tip - upv * 0.9 + f * 0.2, 0.34, k.accent, 0.15);
+  }
   m.shadow = 2.6;
+  m.Scale(1.5);
 }
 
 }  // namespace
