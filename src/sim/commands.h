@@ -70,3 +70,9 @@ CommandResult SetBribe(Game& game, int amount);
 // Pays the standing bribe and shortens the bus interval by 10 ticks a thousand,
 // never below 400; accepted when anything was paid.
 CommandResult PayBribe(Game& game);
+
+// The end window's two answers. The left one keeps playing and is offered only by
+// the quit question and the goal-reached form; the right one ends the game. The
+// answer becomes the mode the next tick acts on.
+enum class EndAnswer : uint8_t { Left, Right };
+CommandResult AnswerEndWindow(Game& game, EndAnswer answer);
