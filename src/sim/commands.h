@@ -76,3 +76,7 @@ CommandResult PayBribe(Game& game);
 // answer becomes the mode the next tick acts on.
 enum class EndAnswer : uint8_t { Left, Right };
 CommandResult AnswerEndWindow(Game& game, EndAnswer answer);
+
+// The developer keys.
+enum class DeveloperAction { Money, ShortDays, QuakesOften, SkyObjectsOften, BirthsOften, KillWalkingVisitors };
+CommandResult Develop(Game& game, DeveloperAction action);
