@@ -8,6 +8,7 @@
 #include "platform/backend/display_sdl.h"
 #include "platform/backend/text_sdl.h"
 #include "view/headless_presentation.h"
+#include "shell/front_glue.h"
 #include "shell/sound.h"
 
 struct Game;
@@ -42,13 +43,19 @@ class App : public HeadlessPresentation {
   void LeaveGameScreen(Game& game) override;
   void SetPointer(int cursorNumber) override;
   TextRenderer& Text() override { return text_; }
+  void ShowAfterGame(Game& game) override;
+  void ShowOptionsFromGame(Game& game) override;
+  void RunWindow(Game& game, int mode) override;
 
  private:
   void Pump();
   void HandleEvent(const SDL_Event& e);
   void RunFrameTimer();
   void RunStartTimer();
-  void DrawFrontScreen();
+  // Input for the front end's screens; false when none is showing.
+  bool RouteToFront(const SDL_Event& e);
+  // Runs a front-end screen opened over the game until it closes.
+  void RunFrontModal();
   void StartRequestedMap();
   void LoadPointers();
 
@@ -64,4 +71,5 @@ class App : public HeadlessPresentation {
   bool displayReady_ = false;
   std::map<int, SDL_Cursor*> pointers_;
   int pointer_ = 0;
+  std::unique_ptr<FrontGlue> front_;
 };
