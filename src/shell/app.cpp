@@ -164,10 +164,17 @@ void App::HandleEvent(const SDL_Event& e) {
         break;
       }
       if (k.vk == 0) break;
-      if (k.down) FormKeyDown(game_, k);
+      if (windows_.IsOpen()) windows_.Key(k);
+      else if (k.down) FormKeyDown(game_, k);
       else FormKeyUp(game_, k);
       break;
     }
+    case SDL_TEXTINPUT:
+      windows_.Typed(e.text.text);
+      break;
+    case SDL_TEXTEDITING:
+      windows_.Composing(e.edit.text);
+      break;
     default:
       break;
   }
@@ -259,7 +266,10 @@ int App::Run() {
       if (game_.clock.TimerInterval > 0) SDL_Delay(1);
     } else {
       FrontEnd& front = front_->Front();
-      if (front.Active()) front.Tick();
+      if (front.Active()) {
+        if (!SDL_IsTextInputActive()) SDL_StartTextInput();  // the name fields take typed text
+        front.Tick();
+      }
       SDL_Event e;
       if (SDL_WaitEventTimeout(&e, front.Active() ? 5 : 50)) HandleEvent(e);
       if (game_.clock.RedrawAll && !game_.clock.GameRunning) {
@@ -275,6 +285,7 @@ void App::ShowAfterGame(Game& game) { front_->Front().ShowFilm(game.clock.MovieN
 
 void App::RunFrontModal() {
   FrontEnd& front = front_->Front();
+  SDL_StartTextInput();  // the name fields take typed text
   while (!quit_ && front.Active()) {
     Pump();
     front.Tick();
@@ -287,11 +298,4 @@ void App::ShowOptionsFromGame(Game& game) {
   front_->Front().ShowOptionsFromGame(display_.Back().Width());
   RunFrontModal();
   (void)game;
-}
-
-// The file window (mode 10) is the front end's file screen over the game.
-void App::RunWindow(Game& game, int mode) {
-  if (mode != Mode::FileWindow) return HeadlessPresentation::RunWindow(game, mode);
-  front_->Front().ShowFileFromGame(game.view.FileWindowSaves, display_.Back().Width());
-  RunFrontModal();
 }

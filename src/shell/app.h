@@ -10,6 +10,7 @@
 #include "view/headless_presentation.h"
 #include "shell/front_glue.h"
 #include "shell/sound.h"
+#include "windows/windows.h"
 
 struct Game;
 
@@ -46,6 +47,7 @@ class App : public HeadlessPresentation {
   void ShowAfterGame(Game& game) override;
   void ShowOptionsFromGame(Game& game) override;
   void RunWindow(Game& game, int mode) override;
+  void WindowPress(Game& game, int x, int y, int button) override;
 
  private:
   void Pump();
@@ -58,6 +60,8 @@ class App : public HeadlessPresentation {
   void RunFrontModal();
   void StartRequestedMap();
   void LoadPointers();
+  void ShowWindow();
+  void FollowTextInput();
 
   Game& game_;
   Display display_;
@@ -71,5 +75,6 @@ class App : public HeadlessPresentation {
   bool displayReady_ = false;
   std::map<int, SDL_Cursor*> pointers_;
   int pointer_ = 0;
+  Windows windows_{game_};
   std::unique_ptr<FrontGlue> front_;
 };
