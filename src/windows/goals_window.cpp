@@ -6,7 +6,7 @@
 #include "windows/windows.h"
 #include "windows/zoo_windows.h"
 
-std::vector<std::string> GoalLines(const Zoo& z) {
+std::vector<std::string> GoalWindowLines(const Zoo& z) {
   std::vector<std::string> lines;
   if (z.HasGoalYears) lines.push_back(std::to_string(z.GoalYears) + "年之內");
   if (z.HasGoalAssets) lines.push_back("資金增加到" + std::to_string(z.GoalAssets) + "以上");
@@ -28,7 +28,7 @@ void GoalsWindow::Draw(Windows& windows, int) {
   s.Clean();
   TextRenderer& text = windows.Text();
   DrawTitle(text, s.Work(), Width(), "過關目標");
-  auto lines = GoalLines(windows.game().zoo);
+  auto lines = GoalWindowLines(windows.game().zoo);
   for (size_t i = 0; i < lines.size(); ++i)
     WindowText(text, s.Work(), 17, 45 + 22 * static_cast<int>(i), lines[i], TextCell::Message);
 }

@@ -121,7 +121,7 @@ class VisitorWindow : public Window {
 };
 
 // The goal lines of the goals window, as the map sets them.
-std::vector<std::string> GoalLines(const struct Zoo& zoo);
+std::vector<std::string> GoalWindowLines(const struct Zoo& zoo);
 
 class GoalsWindow : public Window {
  public:
