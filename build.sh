@@ -11,7 +11,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev
-  libfreetype-dev
+  libfreetype-dev libstb-dev libpng-dev
   fonts-arphic-uming fonts-wqy-zenhei
   xvfb xauth xdotool imagemagick sox
 )
