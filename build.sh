@@ -33,7 +33,13 @@ JOBS=$(nproc)
 
 configure_and_build() {  # dir, extra cmake args...
   local dir=$1; shift
-  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  mkdir -p "$dir"
+  # Quiet when it works; the whole output (which package is missing ...) when not.
+  if ! cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOOVANA_WERROR=ON "$@" >"$dir/configure.log" 2>&1; then
+    cat "$dir/configure.log" >&2
+    echo "configure of $dir failed" >&2
+    exit 1
+  fi
   cmake --build "$dir" -j "$JOBS"
 }
 

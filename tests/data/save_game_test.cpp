@@ -384,6 +384,13 @@ TEST_F(SaveGameTest, InterruptedSaveKeepsThePreviousSave) {
   EXPECT_FALSE(SaveGame(*g, "Q").ok());
   EXPECT_EQ(Aps("Q"), before);
   EXPECT_FALSE(std::filesystem::exists(g->folders.SaveDir / "Q.aps.tmp"));
+  // The second file cannot be replaced after the first one was: the first comes back.
+  std::filesystem::remove(g->folders.SaveDir / "Q.app.tmp");
+  std::filesystem::create_directories(g->folders.SaveDir / "Q.apm.old" / "in-the-way");
+  EXPECT_FALSE(SaveGame(*g, "Q").ok());
+  EXPECT_EQ(Aps("Q"), before);
+  for (const char* left : {"Q.aps.tmp", "Q.apm.tmp", "Q.app.tmp", "Q.aps.old", "Q.app.old"})
+    EXPECT_FALSE(std::filesystem::exists(g->folders.SaveDir / left)) << left;
   auto h = Reloaded("Q");
   EXPECT_EQ(h->zoo.Money, 1000);
   EXPECT_EQ(h->zoo.EntryFee, 50);
