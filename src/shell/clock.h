@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "data/calendar.h"
+
 // Game modes. 1 is play; 2..24 are the modal windows; 25..27 leave the game.
 namespace Mode {
 constexpr int Playing = 1;
@@ -36,6 +38,3 @@ struct Clock {
   bool GameRunning = false;
   bool InTick = false;  // guards against a nested tick from a modal loop
 };
-
-// Days in a month of the game calendar; every fourth year is a leap year.
-int DaysInMonth(int month, int year);

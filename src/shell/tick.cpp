@@ -40,14 +40,6 @@ const PlaySteps& GameSteps() {
   return steps;
 }
 
-int DaysInMonth(int month, int year) {
-  switch (month) {
-    case 4: case 6: case 9: case 11: return 30;
-    case 2: return year % 4 == 0 ? 29 : 28;
-    default: return 31;
-  }
-}
-
 int TimerIntervalFor(int fastForward, int gameSpeed) {
   if (fastForward >= 1) return 0;
   if (gameSpeed == 2) return 20;
@@ -63,7 +55,7 @@ void ClockStep(Game& game, const PlaySteps& steps) {
   c.TickOfDay = 0;
   c.Day += 1;
   c.NewDay = 1;
-  if (c.Day == DaysInMonth(c.Month, c.Year) + 1) MonthEnd(game, steps);
+  if (c.Day > DaysInMonth(c.Month, c.Year)) MonthEnd(game, steps);
   if (c.Month >= 13) {
     c.Month = 1;
     c.Year += 1;

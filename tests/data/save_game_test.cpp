@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 #include "data/file_bytes.h"
 #include "shell/game.h"
@@ -486,6 +487,44 @@ TEST_F(RefusedSave, MapSizeOutOfRange) {
     PutAps(b);
     ExpectRefused();
   }
+}
+
+TEST_F(RefusedSave, ImpossibleDates) {
+  // Year, month, day and tick of the day sit at 16, 20, 24 and 28.
+  for (auto [at, bad] : {std::pair<size_t, int32_t>{16, 0}, {16, -5}, {20, 0}, {20, 13}, {24, 0}, {24, 32},
+                         {28, -1}, {28, 800}}) {
+    std::string b = aps;
+    std::memcpy(b.data() + at, &bad, 4);
+    PutAps(b);
+    ExpectRefused();
+  }
+  std::string b = aps;
+  int32_t february = 2, thirty = 30;
+  std::memcpy(b.data() + 20, &february, 4);
+  std::memcpy(b.data() + 24, &thirty, 4);
+  PutAps(b);
+  ExpectRefused();
+}
+
+TEST_F(RefusedSave, NumbersThatAreNotFinite) {
+  // The sky object's frame, then the first cell's effect.
+  for (size_t at : {size_t{99}, FirstCell()}) {
+    for (double bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
+      std::string b = aps;
+      std::memcpy(b.data() + at, &bad, 8);
+      PutAps(b);
+      ExpectRefused();
+    }
+  }
+}
+
+TEST_F(RefusedSave, TileOutsideTheTileSheet) {
+  // Money, campaign mode and map, then cell (0, 0)'s tile.
+  std::string app = FileBytes(g->folders.SaveDir / "S.app");
+  int32_t bad = kGroundTiles;
+  std::memcpy(app.data() + 12, &bad, 4);
+  PutFile(g->folders.SaveDir / "S.app", app);
+  ExpectRefused();
 }
 
 TEST_F(RefusedSave, NameLengthByteTooLarge) {
