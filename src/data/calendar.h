@@ -1,5 +1,8 @@
 #pragma once
 
+// A day of play is this many ticks (a developer key shortens it for a session).
+constexpr int kTicksPerDay = 800;
+
 // Days in a month of the game calendar; every fourth year is a leap year.
 constexpr int DaysInMonth(int month, int year) {
   switch (month) {

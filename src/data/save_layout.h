@@ -123,7 +123,7 @@ void ApsLayout(S& s, W& world, Z& zoo, C& clock) {
   s.Bounded(clock.Year, 1, INT32_MAX, "year");
   s.Bounded(clock.Month, 1, 12, "month");
   s.Bounded(clock.Day, 1, DaysInMonth(clock.Month, clock.Year), "day");
-  s.Bounded(clock.TickOfDay, 0, clock.TicksPerDay - 1, "tick of the day");
+  s.Bounded(clock.TickOfDay, 0, kTicksPerDay - 1, "tick of the day");
   s.Field(zoo.ZooOpen);
   s.Field(zoo.BusX);
   s.Field(zoo.BusY);

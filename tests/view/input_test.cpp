@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "shell/input_toolbar.h"
-#include "view/construction.h"
+#include "view/toolbar_layout.h"
+#include "sim/construction.h"
 #include "view/geometry.h"
 #include "view/input_driver.h"
 #include "view/view_steps.h"
@@ -35,7 +35,7 @@ TEST(Input, ToolButtonSelectsTheToolAndItsFirstEntry) {
   Click(*g, p.x, p.y);
   EXPECT_EQ(g->view.ToolMode, 3);
   EXPECT_EQ(g->view.SelectedType, -1);
-  g->ui = &g->headless;
+  g->ui = g->ownUi.get();
 }
 
 TEST(Input, PressThenMoveOverAButtonActsOnce) {
@@ -47,7 +47,7 @@ TEST(Input, PressThenMoveOverAButtonActsOnce) {
   MoveTo(*g, p.x + 1, p.y);
   EXPECT_EQ(ui.opened, std::vector<int>{Mode::Finance});
   EXPECT_EQ(g->view.HintText, "收支：顯示收支情報視窗");
-  g->ui = &g->headless;
+  g->ui = g->ownUi.get();
 }
 
 TEST(Input, RightPressCancelsTheToolEvenOnAButton) {
@@ -87,12 +87,12 @@ TEST(Input, PointerToolOpensTheBuildingOrTheGate) {
   EXPECT_EQ(ui.opened, std::vector<int>{Mode::InfoMain});
   EXPECT_EQ(g->view.SelectedX, 4);
   EXPECT_EQ(g->view.SelectedY, 4);
-  g->world.LandMap[20][12] = 3;
+  g->world.LandMap[20][12] = Land::Gate;
   g->view.CursorCellX = 10;
   g->view.CursorCellY = 20;
   Click(*g, 300, 300);
   EXPECT_EQ(ui.opened.back(), Mode::Ticket);
-  g->ui = &g->headless;
+  g->ui = g->ownUi.get();
 }
 
 TEST(Keys, ArrowsScrollAndAnyReleaseStops) {

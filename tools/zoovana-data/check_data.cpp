@@ -3,11 +3,12 @@
 #include <filesystem>
 #include <iostream>
 
+#include "view/headless_presentation.h"
 #include "commands.h"
 #include "data/definitions.h"
 #include "data/map_file.h"
 #include "platform/file_names.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace fs = std::filesystem;
 
@@ -62,7 +63,7 @@ void CheckMaps(const Catalogue& cat, const fs::path& dataDir, Problems& problems
   for (const auto& entry : fs::directory_iterator(*maps, ec))
     if (entry.path().extension() == ".mdt") files.push_back(entry.path());
   std::sort(files.begin(), files.end());
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   for (const fs::path& file : files) {
     const std::string name = file.filename().string();
     if (IoResult r = LoadMap(file, g->world, g->zoo); !r.ok()) {
@@ -90,7 +91,7 @@ int CheckData(const std::vector<std::string>& args) {
     std::fprintf(stderr, "%s is not a folder\n", dataDir.c_str());
     return 1;
   }
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   Catalogue& cat = g->catalogue;
   Problems problems;
   problems.Add(LoadInfo(cat, dataDir));

@@ -5,13 +5,13 @@
 #include "data/catalogue.h"
 #include "data/world.h"
 #include "data/zoo.h"
-#include "shell/clock.h"
-#include "shell/folders.h"
-#include "shell/presentation.h"
-#include "shell/random.h"
-#include "shell/settings.h"
-#include "sim/sim_state.h"
-#include "view/view_state.h"
+#include "game/clock.h"
+#include "game/folders.h"
+#include "game/presentation.h"
+#include "game/random.h"
+#include "game/settings.h"
+#include "game/sim_state.h"
+#include "game/view_state.h"
 
 // Everything one running game consists of. Functions take the Game (or the part of
 // it they work on), so a test can build a world of its own. It is large (the daily
@@ -31,8 +31,11 @@ struct Game {
   SimState sim;
   ViewState view;
   std::string MusicName = "bgm1A.wav";  // the in-game track, chosen by ChooseMapMusic
-  Presentation* ui = &headless;
-  Presentation headless;
+  // Where the rules show and sound things; the game owns the one it was made with,
+  // and the program or a test may point it elsewhere.
+  Presentation* ui = nullptr;
+  std::unique_ptr<Presentation> ownUi;
 };
 
-std::unique_ptr<Game> MakeGame();
+// A game that presents through ui (owned by the game).
+std::unique_ptr<Game> MakeGame(std::unique_ptr<Presentation> ui);

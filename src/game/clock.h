@@ -20,7 +20,7 @@ constexpr bool IsLeaving(int mode) { return mode >= Mode::LeaveGameOver && mode 
 struct Clock {
   int32_t GameMode = 0;
   int32_t TickOfDay = 0;
-  int32_t TicksPerDay = 800;
+  int32_t TicksPerDay = kTicksPerDay;
   int32_t Day = 1;
   int32_t Month = 1;
   int32_t Year = 1;

@@ -1,4 +1,4 @@
-#include "shell/random.h"
+#include "game/random.h"
 
 #include <cmath>
 

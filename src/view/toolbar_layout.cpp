@@ -1,6 +1,6 @@
-#include "shell/input_toolbar.h"
+#include "view/toolbar_layout.h"
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "view/geometry.h"
 #include "view/screen_layout.h"
 

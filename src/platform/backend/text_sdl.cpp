@@ -1,4 +1,4 @@
-#include "platform/text_sdl.h"
+#include "platform/backend/text_sdl.h"
 
 #include <algorithm>
 

@@ -5,16 +5,16 @@
 #include <map>
 
 #include "platform/audio.h"
-#include "platform/display_sdl.h"
-#include "platform/text_sdl.h"
-#include "shell/presentation.h"
+#include "platform/backend/display_sdl.h"
+#include "platform/backend/text_sdl.h"
+#include "view/headless_presentation.h"
 #include "shell/sound.h"
 
 struct Game;
 
 // The program's window, event loop and timers, and the real Presentation the rules
 // talk to. One thread: the frame timer, form timers and input all come through Pump.
-class App : public Presentation {
+class App : public HeadlessPresentation {
  public:
   explicit App(Game& game);
   ~App() override;

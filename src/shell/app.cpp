@@ -1,13 +1,13 @@
-#include "platform/app_sdl.h"
+#include "shell/app.h"
 
 #include <cstdlib>
 
 #include "platform/cursor_file.h"
 #include "platform/file_names.h"
-#include "platform/keys_sdl.h"
-#include "shell/game.h"
+#include "platform/backend/keys_sdl.h"
+#include "game/game.h"
 #include "shell/input.h"
-#include "shell/modes.h"
+#include "shell/tick.h"
 #include "shell/setup.h"
 #include "platform/message_box.h"
 #include "view/render.h"
@@ -33,7 +33,7 @@ App::App(Game& game)
 }
 
 App::~App() {
-  game_.ui = &game_.headless;
+  game_.ui = game_.ownUi.get();
   for (auto& [number, cursor] : pointers_) SDL_FreeCursor(cursor);
   display_.Close();
 }

@@ -1,4 +1,4 @@
-#include "shell/folders.h"
+#include "game/folders.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "platform/display_sdl.h"
+#include "platform/backend/display_sdl.h"
 
 #include <algorithm>
 

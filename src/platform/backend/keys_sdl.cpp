@@ -1,4 +1,4 @@
-#include "platform/keys_sdl.h"
+#include "platform/backend/keys_sdl.h"
 
 #include "platform/input.h"
 

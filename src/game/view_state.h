@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "data/surfaces.h"
+#include "game/surface_set.h"
 #include "data/world.h"
 #include "platform/surface.h"
 
@@ -59,7 +59,7 @@ struct ViewState {
     bool shown = false;
     bool refused = false;
     int x0 = 0, y0 = 0, size = 1;
-  } outline;
+  } PreviewOutline;
 
   // Set by the events: 1 clear, 2 rain, 3 snow; the earthquake's shake counter.
   int32_t Weather = 1;
@@ -74,8 +74,8 @@ struct ViewState {
   struct Particle {
     int x = 0, y = 0;
   };
-  std::array<Particle, 50> particles{};
-  bool particlesPlaced = false;
+  std::array<Particle, 50> Particles{};
+  bool ParticlesPlaced = false;
 
   // The park gate: its first cell (-1 when the map has none), how many gate cells
   // run along x from it, and its animation phase, 0 <= phase < 3.
@@ -84,10 +84,10 @@ struct ViewState {
 
   // What each overview dot last showed (tile * 256 + facility class), to skip
   // unchanged cells; -1 forces a plot.
-  Grid<int32_t> overviewPlotted{};
+  Grid<int32_t> OverviewPlotted{};
   // The status-line text as last rendered.
-  std::string shownHint;
+  std::string ShownHint;
 
   // The pictures of the game.
-  SurfaceSet surfaces;
+  SurfaceSet Surfaces;
 };

@@ -23,12 +23,8 @@ void GameTick(Game& game);
 void PlayTick(Game& game, const PlaySteps& steps = GameSteps());
 // Advances the clock by one tick, running the month end when a month is over.
 void ClockStep(Game& game, const PlaySteps& steps = GameSteps());
-// The daily goal and failure test.
-void DailyGoalCheck(Game& game);
 // The frame-timer interval for the current speed settings, in milliseconds.
 int TimerIntervalFor(int fastForward, int gameSpeed);
-// Turns the end window's answer into the next game mode.
-void ApplyEndWindowResult(Game& game);
 void EndGameOver(Game& game);
 void EndGoal(Game& game);
 void EndQuit(Game& game);

@@ -1,4 +1,4 @@
-#include "shell/settings.h"
+#include "game/settings.h"
 
 #include <algorithm>
 #include <cstdlib>

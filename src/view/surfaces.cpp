@@ -1,8 +1,8 @@
-#include "data/surfaces.h"
+#include "game/surface_set.h"
 
 #include "platform/file_names.h"
 #include "platform/text.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace {
 
@@ -56,12 +56,12 @@ bool LoadPicture(const Game& game, const std::string& file, int keyX, int keyY, 
 
 bool LoadEntries(Game& game, const FixedEntry* begin, const FixedEntry* end) {
   for (const FixedEntry* e = begin; e != end; ++e)
-    if (!LoadPicture(game, e->file, e->keyX, e->keyY, game.view.surfaces.*(e->surface))) return false;
+    if (!LoadPicture(game, e->file, e->keyX, e->keyY, game.view.Surfaces.*(e->surface))) return false;
   return true;
 }
 
 bool LoadFixedSet(Game& game) {
-  SurfaceSet& s = game.view.surfaces;
+  SurfaceSet& s = game.view.Surfaces;
   bool wide = game.settings.ScreenResW >= 800;
   if (!LoadPicture(game, "Mon.bmp", 0, 0, s.gateSign)) return false;
   if (!LoadPicture(game, game.zoo.MapPattern.str(), 0, 0, s.tiles)) return false;
@@ -142,7 +142,7 @@ void PaintGateName(Game& game, Surface& gate, const std::string& name) {
 
 bool LoadSurfaces(Game& game) {
   FreeSurfaces(game);
-  SurfaceSet& s = game.view.surfaces;
+  SurfaceSet& s = game.view.Surfaces;
   if (!LoadFixedSet(game)) {
     FreeSurfaces(game);
     return false;
@@ -154,10 +154,10 @@ bool LoadSurfaces(Game& game) {
   return true;
 }
 
-void FreeSurfaces(Game& game) { game.view.surfaces = SurfaceSet{}; }
+void FreeSurfaces(Game& game) { game.view.Surfaces = SurfaceSet{}; }
 
 bool LoadTileMask(Game& game) {
-  TileMask& mask = game.view.surfaces.tileMask;
+  TileMask& mask = game.view.Surfaces.tileMask;
   Surface picture;
   if (!LoadPicture(game, "TileMask.bmp", kNoKey, 0, picture)) {
     mask = TileMask{};
@@ -167,34 +167,34 @@ bool LoadTileMask(Game& game) {
 }
 
 const Surface& LoadBuildPicture(Game& game, int type) {
-  return LoadLazy(game, game.view.surfaces.buildings[type], game.catalogue.BuildType[type].BitmapFile);
+  return LoadLazy(game, game.view.Surfaces.buildings[type], game.catalogue.BuildType[type].BitmapFile);
 }
 
 const Surface& LoadPaletteIcon(Game& game, int type) {
-  return LoadLazy(game, game.view.surfaces.paletteIcons[type],
+  return LoadLazy(game, game.view.Surfaces.paletteIcons[type],
                   PaletteIconName(game.catalogue.BuildType[type].BitmapFile));
 }
 
 const Surface& LoadPersonSheet(Game& game, int look) {
-  return LoadLazy(game, game.view.surfaces.personSheets[look], "parsons" + std::to_string(look + 1) + ".bmp");
+  return LoadLazy(game, game.view.Surfaces.personSheets[look], "parsons" + std::to_string(look + 1) + ".bmp");
 }
 
 const Surface& LoadAnimalSheet(Game& game, int species, bool young) {
-  SurfaceSet& s = game.view.surfaces;
+  SurfaceSet& s = game.view.Surfaces;
   const std::string& file = game.catalogue.AnimalType[species].BitmapFile;
   return young ? LoadLazy(game, s.youngSheets[species], YoungSheetName(file))
                : LoadLazy(game, s.adultSheets[species], file);
 }
 
-const Surface& LoadHelicopter(Game& game) { return LoadLazy(game, game.view.surfaces.helicopter, "HEri.Bmp"); }
+const Surface& LoadHelicopter(Game& game) { return LoadLazy(game, game.view.Surfaces.helicopter, "HEri.Bmp"); }
 
-const Surface& LoadDigits(Game& game) { return LoadLazy(game, game.view.surfaces.digits, "Digits.bmp"); }
+const Surface& LoadDigits(Game& game) { return LoadLazy(game, game.view.Surfaces.digits, "Digits.bmp"); }
 
 const Surface& LoadOverviewColors(Game& game) {
-  return LoadLazy(game, game.view.surfaces.overviewColors, "MinColor.bmp");
+  return LoadLazy(game, game.view.Surfaces.overviewColors, "MinColor.bmp");
 }
 
 const Surface& LoadEventPicture(Game& game, int kind) {
   static constexpr const char* kFiles[kEventPictures] = {"UFO.Bmp", "inseki.Bmp", "inseki2.Bmp", "UFO2.Bmp"};
-  return LoadLazy(game, game.view.surfaces.eventPictures[kind], kFiles[kind]);
+  return LoadLazy(game, game.view.Surfaces.eventPictures[kind], kFiles[kind]);
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/display_sdl.h"
+#include "platform/backend/display_sdl.h"
 
 // Without a vertical-blank wait (the dummy driver) flips are paced to 60 a second,
 // so a tick rate bounded by drawn frames stays near 60.

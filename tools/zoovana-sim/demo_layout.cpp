@@ -1,12 +1,12 @@
-#include "sim/demo_layout.h"
+#include "demo_layout.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "sim/sim_steps.h"
 #include "sim/world_query.h"
-#include "view/construction.h"
+#include "sim/commands.h"
 
 namespace {
 
@@ -15,24 +15,11 @@ struct Area {
   bool Contains(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom; }
 };
 
-// The tool group of a type: 2 for roads and plants, 3 shops and objects, 4
-// enclosures, 5 offices.
-int ToolFor(int type) {
-  for (int g = 3; g >= 0; --g)
-    if (type >= kGroupStart[g]) return g + 2;
-  return 2;
-}
-
-// Builds through the map tools, as the player would; true when it stands.
+// Builds as the player would, with the cursor on the footprint's centre; true when
+// it stands.
 bool Construct(Game& game, int type, int x0, int y0) {
   int size = game.catalogue.BuildType[type].Size;
-  game.view.ToolMode = ToolFor(type);
-  game.view.SelectedType = type;
-  game.view.CursorCellX = x0 + size / 2;
-  game.view.CursorCellY = y0 + size / 2;
-  Build(game);
-  game.view.ToolMode = 0;
-  return game.world.Cells[y0][x0].Type == type;
+  return static_cast<bool>(BuildAt(game, type, x0 + size / 2, y0 + size / 2));
 }
 
 std::vector<int> TypesWhere(const Game& game, auto predicate) {
@@ -47,7 +34,7 @@ std::vector<int> TypesWhere(const Game& game, auto predicate) {
 bool FootprintFree(Game& game, int x0, int y0, int size, const Area& inside) {
   for (int x = x0; x < x0 + size; ++x)
     for (int y = y0; y < y0 + size; ++y)
-      if (!inside.Contains(x, y) || game.world.LandMap[y][x] != 1 || FacilityAt(game, x, y)) return false;
+      if (!inside.Contains(x, y) || game.world.LandMap[y][x] != Land::Clear || FacilityAt(game, x, y)) return false;
   return true;
 }
 
@@ -93,8 +80,8 @@ bool PlaceBesideLoop(Game& game, int type, const Area& map, int skip) {
 void Level(Game& game, const Area& area) {
   for (int y = area.top; y <= area.bottom; ++y)
     for (int x = area.left; x <= area.right; ++x) {
-      int land = game.world.LandMap[y][x];
-      if (land == 2 || land == 4) ClearCells(game, x, y, false);
+      Land land = game.world.LandMap[y][x];
+      if (land == Land::Timber || land == Land::Stones) LevelAt(game, x, y);
     }
 }
 
@@ -103,7 +90,7 @@ void Level(Game& game, const Area& area) {
 bool LayOutDemoZoo(Game& game, DemoCounts* counts) {
   World& w = game.world;
   int gx = game.sim.EntranceX - 1, gy = game.sim.EntranceY;
-  if (!IsOnMap(w, gx, gy) || w.LandMap[gy][gx] != 3 || gy < 3) return false;
+  if (!IsOnMap(w, gx, gy) || w.LandMap[gy][gx] != Land::Gate || gy < 3) return false;
   DemoCounts n;
   int32_t money = game.zoo.Money;
   game.zoo.Money = 99999999;
@@ -181,20 +168,22 @@ bool LayOutDemoZoo(Game& game, DemoCounts* counts) {
       if (!f) continue;
       int staff = 0;
       if (f.def->Kind == BuildKind::Enclosure) {
-        while (f.record->AnimalCount < std::min<int>(f.def->MaxAnimals, kMaxAnimals) && AddAnimal(game, x, y, 0))
+        while (f.record->AnimalCount < std::min<int>(f.def->MaxAnimals, kMaxAnimals) && BuyAnimal(game, x, y))
           ++n.animals;
         staff = f.def->StaffSlots;
       } else if (f.def->Kind == BuildKind::Shop && f.def->Shape != Shape::VendingMachine) {
         staff = 1;
       }
-      while (f.record->StaffCount < staff && room() && AddStaff(game, x, y, 1)) {
+      while (f.record->StaffCount < staff && room() && HireBuildingStaff(game, x, y)) {
       }
     }
-  for (int kind : {3, 3, 3, 2, 4, 3, 2, 4, 3, 2, 3, 4})
-    if (room() && HireWalkingStaff(game, kind)) ++n.walkingStaff;
+  using K = PersonKind;
+  for (K kind : {K::Maintenance, K::Maintenance, K::Maintenance, K::Cleaner, K::Researcher, K::Maintenance,
+                 K::Cleaner, K::Researcher, K::Maintenance, K::Cleaner, K::Maintenance, K::Researcher})
+    if (room() && HireWalker(game, kind)) ++n.walkingStaff;
 
   // Staff paid well enough not to sulk for a long while.
-  game.zoo.Salary = 150;
+  SetSalary(game, 150);
   // The loan is taken back: the demonstration costs the zoo nothing.
   game.zoo.Money = money;
   game.zoo.MonthAnimalPurchases = 0;
