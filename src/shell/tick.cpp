@@ -1,4 +1,5 @@
 #include "game/game.h"
+#include "game/surface_set.h"
 #include "shell/tick.h"
 #include "sim/goals.h"
 #include "sim/sim_steps.h"
@@ -155,33 +156,36 @@ void StopGame(Game& game) {
   game.ui->StopAllEffects();
 }
 
+// The game screen is left and the game's pictures freed; then the film or screen
+// that follows.
+void AfterGame(Game& game, int movie) {
+  game.ui->LeaveGameScreen(game);
+  FreeSurfaces(game);
+  game.clock.MovieNo = movie;
+  game.ui->ShowAfterGame(game);
+}
+
 }  // namespace
 
 void EndGoal(Game& game) {
   StopGame(game);
-  game.ui->LeaveGameScreen(game);
   bool finished = false;
   if (game.zoo.CampaignMode != 0) {
     if (game.settings.CampNo + 1 > game.catalogue.CampaignMapCount) finished = true;
     else game.settings.CampNo += 1;
     if (!game.folders.SettingsFile.empty()) WriteSettings(game.folders.SettingsFile, game.settings);
   }
-  game.clock.MovieNo = finished ? 4 : 3;
-  game.ui->ShowAfterGame(game);
+  AfterGame(game, finished ? 4 : 3);
 }
 
 void EndGameOver(Game& game) {
   StopGame(game);
   AddEvent(game, 5, "你的動物園倒閉了！", -1, -1, 0);
-  game.ui->LeaveGameScreen(game);
-  game.clock.MovieNo = 1;
-  game.ui->ShowAfterGame(game);
+  AfterGame(game, 1);
 }
 
 void EndQuit(Game& game) {
   StopGame(game);
   game.ui->PumpMessages(5);
-  game.ui->LeaveGameScreen(game);
-  game.clock.MovieNo = 0;
-  game.ui->ShowAfterGame(game);
+  AfterGame(game, 0);
 }
