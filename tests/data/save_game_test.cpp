@@ -8,6 +8,7 @@
 
 #include "data/file_bytes.h"
 #include "game/game.h"
+#include "support/test_world.h"
 #include "test_folder.h"
 
 namespace {
@@ -32,15 +33,8 @@ class SaveGameTest : public testing::Test {
 
   void UseMap(int w, int h) {
     ResetWorldTables(g->world);
-    g->world.MapWidth = w;
-    g->world.MapHeight = h;
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) g->world.TileMap[y][x] = 1, g->world.LandMap[y][x] = Land::Clear;
-    g->zoo.MapPattern = "map_pat1.bmp";
-    g->zoo.Economy = 3;
-    g->zoo.Population = 3;
+    test_world::ClearMap(g->world, g->zoo, w, h);
     g->zoo.MapFileName = "Test.mdt";
-    g->zoo.MapCaption = "Test";
     ASSERT_TRUE(WriteMap(g->folders.MapsDir / "Test.mdt", g->world, g->zoo).ok());
   }
 
