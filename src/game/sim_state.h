@@ -52,7 +52,8 @@ struct SimState {
   int32_t ResearchAtTickStart = 0;
 
   // Which building covers each cell (origin y * 51 + x, -1 none), found by the cell
-  // pass and trusted until the walker pass ends; buildings change only outside it.
+  // pass and kept from tick to tick: whatever builds or removes a building marks it
+  // stale.
   bool CoverValid = false;
   std::array<std::array<int16_t, 51>, 51> Cover{};
   // Per column x, the rows (ascending) of the cells holding a building's origin

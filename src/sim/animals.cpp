@@ -86,9 +86,10 @@ void CellPass(Game& game) {
   s.TickCapacity = 0;
   s.ResearchAtTickStart = game.zoo.ResearchPoints;
   // Buildings are found row by row, in the order the large cell records lie in
-  // memory; the pass itself then walks the columns as the rules order it, visiting
-  // only the cells where a building has its origin.
-  MapCover(game);
+  // memory, only after something was built or removed; the pass itself then walks
+  // the columns as the rules order it, visiting only the cells where a building
+  // has its origin.
+  if (!s.CoverValid) MapCover(game);
   int right = std::min(w.MapWidth - 2, kGridSize - 1), bottom = std::min(w.MapHeight - 4, kGridSize - 1);
   if (figures) s.LitterTotal = 5 * LitterMarks(w, right, bottom);
   StepCoins(w, right, bottom);

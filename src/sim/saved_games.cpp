@@ -76,6 +76,7 @@ void PutSavedGame(Game& game, const SavedState& state) {
   game.zoo.OverviewFrameWidth = state.zoo.OverviewFrameWidth;
   game.zoo.OverviewFrameHeight = state.zoo.OverviewFrameHeight;
   game.zoo.TypeResearchPending = state.zoo.TypeResearchPending;
+  game.sim.CoverValid = false;
 }
 
 IoResult LoadSavedGame(Game& game, std::string_view name, bool fromMapSave, ScreenSize screen) {

@@ -192,7 +192,6 @@ void WalkerTallies(Game& game, int slot) {
 }
 
 void FinishWalkerTallies(Game& game) {
-  game.sim.CoverValid = false;
   game.zoo.StaffTotal = game.sim.TickStaff;
   game.zoo.StaffCapacity = game.sim.TickCapacity;
 }
