@@ -2,6 +2,7 @@
 #include "game/surface_set.h"
 #include "shell/tick.h"
 #include "sim/goals.h"
+#include "sim/accounts.h"
 #include "sim/sim_steps.h"
 #include "view/view_steps.h"
 
@@ -16,6 +17,8 @@ void MonthEnd(Game& game, const PlaySteps& steps) {
   Clock& c = game.clock;
   c.Day = 1;
   steps.MonthEndBills(game);
+  // The histories take the ended month here, whether or not a report is drawn.
+  RecordMonthInHistory(game.zoo);
   game.ui->StopEffect("Bus1.wav");
   c.GameMode = Mode::Finance;
   game.ui->RunWindow(game, Mode::Finance);
