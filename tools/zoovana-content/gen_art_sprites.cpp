@@ -5,6 +5,7 @@
 
 #include "figure_model.h"
 #include "paint.h"
+#include "vehicle_models.h"
 #include "view/sprite_sheets.h"
 
 namespace {
@@ -20,7 +21,9 @@ void Wheel(Model& m, V3 c, double r, double turn, int tyre, int hub) {
   }
 }
 
-Model Bus(int frame) {
+}  // namespace
+
+Model BusModel(int frame) {
   Model m;
   int body = m.Add(Material::Of(Hue::kTeal, 2.6)), stripe = m.Add(Material::Of(Hue::kYellow, 3.0)),
       roof = m.Add(Material::Of(Hue::kSnow, 3.2)), glass = m.Add(Material::Of(Hue::kWater, 1.4)),
@@ -49,6 +52,7 @@ Model Bus(int frame) {
   return m;
 }
 
+namespace {
 Canvas BusSheet() {
   const int w = sheets::kBusWidth, h = sheets::kBusHeight;
   Canvas sheet(w, h * sheets::kBusFrames);
@@ -56,7 +60,7 @@ Canvas BusSheet() {
   RenderOptions opt;
   opt.dither = 2.4;
   Canvas probe(w * 2, h * 2);
-  Render(probe, Bus(0), w, h, opt);
+  Render(probe, BusModel(0), w, h, opt);
   int x0 = probe.Width(), y0 = probe.Height(), x1 = 0, y1 = 0;
   for (int y = 0; y < probe.Height(); ++y)
     for (int x = 0; x < probe.Width(); ++x)
@@ -69,7 +73,7 @@ Canvas BusSheet() {
     for (auto [x, y] : {std::pair{70.0, 17.0}, {70.0, -17.0}, {-70.0, -17.0}, {-70.0, 17.0}})
       shadow.push_back({origin.x + (x - y) + 3, origin.y + 0.5 * (x + y) + 2});
     frame.Polygon(shadow, [](int x, int y) { return (x + y) % 2 ? kKey : Shade(Hue::kGrey, 0); });
-    Render(frame, Bus(f), origin.x, origin.y, opt);
+    Render(frame, BusModel(f), origin.x, origin.y, opt);
     sheet.Blit(frame, 0, f * h);
   }
   return sheet;

@@ -182,6 +182,44 @@ void Draw(const Pen& p, Icon icon) {
       p.Poly({{-10, -6}, {0, 2}, {10, -6}}, Shade(Hue::kSnow, 2));
       p.Disc(0, 1.5, 2.2, Shade(Hue::kRed, 3));
       break;
+    case Icon::kPlus:
+      p.Box(-8, -2.5, 16, 5, Shade(Hue::kGrass, 3));
+      p.Box(-2.5, -8, 5, 16, Shade(Hue::kGrass, 3));
+      break;
+    case Icon::kMinus: p.Box(-8, -2.5, 16, 5, Shade(Hue::kRed, 3)); break;
+    case Icon::kBack: p.Poly({{-9, 0}, {-1, -8}, {-1, -3.5}, {9, -3.5}, {9, 3.5}, {-1, 3.5}, {-1, 8}}, Shade(Hue::kYellow, 3)); break;
+    case Icon::kNext: p.Poly({{9, 0}, {1, -8}, {1, -3.5}, {-9, -3.5}, {-9, 3.5}, {1, 3.5}, {1, 8}}, Shade(Hue::kYellow, 3)); break;
+    case Icon::kBars:
+      p.Box(-9, 8, 18, 1.5, Shade(Hue::kGrey, 1));
+      p.Box(-8, 0, 4, 8, Shade(Hue::kWater, 3));
+      p.Box(-2, -7, 4, 15, Shade(Hue::kGrass, 3));
+      p.Box(4, -3, 4, 11, Shade(Hue::kOrange, 3));
+      break;
+    case Icon::kCalendar:
+      p.Box(-8, -7, 16, 16, Shade(Hue::kSnow, 4));
+      p.Box(-8, -7, 16, 4.5, Shade(Hue::kRed, 3));
+      p.Box(-5, -10, 2, 5, Shade(Hue::kGrey, 1));
+      p.Box(3, -10, 2, 5, Shade(Hue::kGrey, 1));
+      for (int r = 0; r < 3; ++r)
+        for (int k = 0; k < 3; ++k) p.Box(-6 + 4.5 * k, -1 + 3.5 * r, 2.5, 2, Shade(Hue::kGrey, 1));
+      break;
+    case Icon::kCross:
+      p.Stroke(-7, -7, 7, 7, 3.5, Shade(Hue::kRed, 3));
+      p.Stroke(-7, 7, 7, -7, 3.5, Shade(Hue::kRed, 3));
+      break;
+    case Icon::kCrate:
+      p.Box(-9, -3, 12, 12, Shade(Hue::kWood, 3));
+      p.Box(-9, 2, 12, 1.5, Shade(Hue::kWood, 1));
+      p.Box(-4, -3, 1.5, 12, Shade(Hue::kWood, 1));
+      p.Poly({{1, -10}, {9, -10}, {9, -4}, {5, 0}, {1, -4}}, Shade(Hue::kYellow, 3));  // a price tag on it
+      p.Disc(5, -7, 1.2, Shade(Hue::kWood, 1));
+      break;
+    case Icon::kLines:
+      p.Box(-9, 8, 18, 1.5, Shade(Hue::kGrey, 1));
+      p.Stroke(-8, 4, -3, -2, 2, Shade(Hue::kGrass, 3));
+      p.Stroke(-3, -2, 2, 2, 2, Shade(Hue::kGrass, 3));
+      p.Stroke(2, 2, 8, -7, 2, Shade(Hue::kGrass, 3));
+      break;
   }
 }
 }  // namespace

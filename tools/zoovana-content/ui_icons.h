@@ -16,6 +16,8 @@ enum class Icon : uint8_t {
   kVisitor,    // visitor information
   kExit, kSave, kLoad, kGear, kHide, kBalloon, kFlag,
   kHourglass, kHammer, kArrowUp, kArrowDown, kPaw, kHeart, kWrench, kDiamond, kPerson, kEnvelope,
+  // Window buttons.
+  kPlus, kMinus, kBack, kNext, kBars, kCalendar, kCross, kCrate, kLines,
 };
 // Draws the icon centred on (cx, cy); `scale` 1 is about 20 pixels.
 void DrawIcon(Canvas& c, int cx, int cy, Icon icon, double scale = 1.0);

@@ -1,0 +1,314 @@
+// The event window's picture sequences in "Ivent/": thirty 240 x 180 frames for each
+// of research finished, bribe paid, ranking reached, birth, death and bankruptcy.
+// Each tells its moment in a few shots with the map's own people, animals, bus and
+// buildings on the map's lawn, so an event looks like the park it happens in.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "animal_model.h"
+#include "art_ground.h"
+#include "building_painters.h"
+#include "catalogue_table.h"
+#include "gen_art_figures_looks.h"
+#include "paint.h"
+#include "person_model.h"
+#include "ui_icons.h"
+#include "vehicle_models.h"
+
+namespace {
+constexpr double kPi = 3.14159265358979323846;
+constexpr int kW = 240, kH = 180, kFrames = 30, kHorizon = 64;
+
+// 0 at a, 1 at b, clamped, eased at both ends.
+double Ease(double t, double a, double b) {
+  double u = std::clamp((t - a) / (b - a), 0.0, 1.0);
+  return u * u * (3 - 2 * u);
+}
+
+// The backdrop: sky (dimmed toward dusk by `dusk` 0..1), trees on the horizon and the
+// lawn with the faint seams of the map's diamond tiles.
+Canvas Stage(double dusk, uint32_t seed) {
+  Canvas c(kW, kH);
+  for (int y = 0; y < kH; ++y)
+    for (int x = 0; x < kW; ++x) {
+      if (y < kHorizon) {
+        c.Set(x, y, Dithered(Hue::kWater, 4.3 - 1.3 * y / kHorizon - 3.0 * dusk, x, y));
+        continue;
+      }
+      double u = (x + 2.0 * y) / 72.0, v = (2.0 * y - x) / 72.0;  // ground cells along the map's axes
+      bool seam = std::abs(u - std::round(u)) < 0.02 || std::abs(v - std::round(v)) < 0.02;
+      double s = 2.4 + 0.9 * Fbm(x * 0.15, y * 0.3, seed) - (seam ? 0.5 : 0) - 1.6 * dusk;
+      c.Set(x, y, Dithered(Hue::kGrass, s, x, y));
+    }
+  for (int k = 0; k < 9; ++k) {
+    double x = 6 + k * 29 + 9 * Hash01(k, 1, seed);
+    Tree(c, x, kHorizon + 4 + 4 * Hash01(k, 2, seed), k % 3 == 1 ? TreeKind::kPine : TreeKind::kBroadleaf,
+         26 + 14 * Hash01(k, 3, seed), seed + k);
+  }
+  return c;
+}
+
+// A model drawn with its ground origin at (x, y), `scale` pixels per unit.
+void Place(Canvas& c, const Model& m, double x, double y, double scale, double heading, bool shadow = true) {
+  RenderOptions opt;
+  opt.scale = scale;
+  opt.heading = heading;
+  opt.dither = 2.2;
+  opt.shadow = shadow;
+  Canvas layer(kW, kH);
+  Render(layer, m, x, y, opt);
+  c.Blit(layer, 0, 0);
+}
+
+// A building of the catalogue painted as on the map and shrunk by `scale`, its
+// footprint's bottom corner at (x, y).
+void PlaceBuilding(Canvas& c, const BuildingEntry& e, BuildingPainter paint, double x, double y, double scale) {
+  Canvas pic(e.FrameWidth(), e.FrameHeight());
+  paint(Iso{pic, IsoFrame{e.size}}, e, 0);
+  Canvas small = pic.Scaled(static_cast<int>(pic.Width() * scale), static_cast<int>(pic.Height() * scale));
+  c.Blit(small, static_cast<int>(x - small.Width() / 2.0), static_cast<int>(y - small.Height()));
+}
+
+// The management office of footprint side 2: big enough to read in a close-up.
+const BuildingEntry& Office() {
+  for (const BuildingEntry& e : Buildings())
+    if (e.look == Look::Office && e.size == 2) return e;
+  return Buildings().front();
+}
+
+const SpeciesEntry& SpeciesOf(std::string_view motif) {
+  for (const SpeciesEntry& s : Species())
+    if (motif == s.motif) return s;
+  return Species().front();
+}
+
+// A four-pointed twinkle of radius r.
+void Star(Canvas& c, double x, double y, double r, Rgb colour) {
+  for (int k = -static_cast<int>(r); k <= static_cast<int>(r); ++k) {
+    c.Set(static_cast<int>(x) + k, static_cast<int>(y), colour);
+    c.Set(static_cast<int>(x), static_cast<int>(y) + k, colour);
+  }
+  c.Set(static_cast<int>(x), static_cast<int>(y), kWhite);
+}
+
+// Research finished: a researcher takes notes beside the office, has the idea (a
+// lamp lights above the head) and jumps for joy under falling sparkles.
+Canvas Research(int n) {
+  Canvas c = Stage(0, 11);
+  PlaceBuilding(c, Office(), &PaintOffice, 82, 160, 1.0);
+  double t = n / (kFrames - 1.0);
+  Posture p = StandPosture();
+  p.prop = Prop::kTool;
+  p.arm[0] = 0.9;
+  p.elbow[0] = 1.1;
+  p.nod = 0.35 + 0.1 * std::sin(n * 1.3);
+  double jump = 0;
+  if (n >= 20) {
+    jump = 6 * std::abs(std::sin((n - 20) * kPi / 4));
+    p.arm[0] = p.arm[1] = 2.7;
+    p.armOut[0] = p.armOut[1] = 0.4;
+    p.elbow[0] = p.elbow[1] = 0.2;
+    p.nod = -0.2;
+  }
+  Place(c, BuildPerson(StaffLook(StaffRole::kResearcher), p), 172, 160 - jump, 2.4, HeadingOf(1));
+  if (n >= 10) {
+    double glow = Ease(t, 10.0 / 29, 18.0 / 29);
+    const double bx = 172, by = 52;
+    if (glow > 0.4)
+      for (int k = 0; k < 8; ++k) {
+        double a = k * kPi / 4 + n * 0.1, r0 = 14, r1 = 14 + 9 * glow;
+        c.Line(static_cast<int>(bx + r0 * std::cos(a)), static_cast<int>(by + r0 * std::sin(a)),
+               static_cast<int>(bx + r1 * std::cos(a)), static_cast<int>(by + r1 * std::sin(a)), Shade(Hue::kYellow, 4));
+      }
+    c.Ellipse(bx, by, 10, 11, glow > 0.5 ? Shade(Hue::kYellow, 4) : Shade(Hue::kSnow, 3));
+    c.Ellipse(bx - 3, by - 4, 3, 3, kWhite);
+    c.Rect(static_cast<int>(bx) - 5, static_cast<int>(by) + 10, 11, 6, Shade(Hue::kGrey, 2));
+    c.Line(static_cast<int>(bx) - 5, static_cast<int>(by) + 12, static_cast<int>(bx) + 5, static_cast<int>(by) + 12, Shade(Hue::kGrey, 0));
+  }
+  for (int k = 0; n >= 20 && k < 12; ++k)
+    Star(c, 20 + 18 * k + 6 * std::sin(k * 2.0), std::fmod(10 + k * 37 + (n - 20) * 9.0, 120.0) + 5, 2 + k % 2,
+         Shade(Hue::kYellow, 3 + k % 2));
+  return c;
+}
+
+// Bribe paid: the bus pulls up, a bag of money goes aboard, and it sets off at speed
+// with the next bus already on its way.
+Canvas Bribe(int n) {
+  Canvas c = Stage(0, 23);
+  // The road: a band along the map's +x axis.
+  c.Polygon({{-10, 88}, {20, 73}, {250, 188}, {190, 190}}, [](int x, int y) { return Dithered(Hue::kGrey, 2.4 + 0.4 * Hash01(x, y, 5), x, y); });
+  for (int k = 0; k < 8; ++k) c.Line(10 + 32 * k, 85 + 16 * k, 22 + 32 * k, 91 + 16 * k, Shade(Hue::kSnow, 4));
+  // Where the bus stands: it drives in (0..9), waits (10..19), leaves fast (20..29).
+  double along = n < 10 ? -90 + 9 * n : n < 20 ? 0 : 14.0 * (n - 20) * (n - 19) / 2;
+  double bx = 100 + along, by = 128 + along * 0.5;
+  Posture p = StandPosture();
+  if (n >= 10 && n < 20) {
+    p.arm[0] = p.arm[1] = 1.2 + 0.3 * std::sin(n * 0.8);
+    p.elbow[0] = p.elbow[1] = 0.3;
+  }
+  Place(c, BusModel(n < 10 || n >= 20 ? n % 3 : 3), bx, by, 0.9, HeadingOf(3));
+  PersonLook director = StaffLook(StaffRole::kClerk);
+  director.apron = false;
+  director.hat = Hat::kNone;
+  director.top = Material::Of(Hue::kGrey, 1.0);
+  Place(c, BuildPerson(director, p), 60, 160, 2.2, HeadingOf(3));
+  if (n >= 10 && n < 20) {  // the money bag travels from the hands to the door
+    double u = (n - 10) / 9.0;
+    double x = 66 + 50 * u, y = 110 - 40 * std::sin(u * kPi) + 10 * u;
+    c.Ellipse(x, y, 8, 9, Shade(Hue::kSand, 2));
+    c.Ellipse(x - 2, y - 3, 3, 3, Shade(Hue::kSand, 4));
+    c.Rect(static_cast<int>(x) - 3, static_cast<int>(y) - 11, 6, 3, Shade(Hue::kWood, 1));
+    DrawIcon(c, static_cast<int>(x), static_cast<int>(y + 1), Icon::kCoins, 0.5);
+  }
+  for (int k = 0; n >= 20 && k < 6; ++k) {  // speed lines behind the bus
+    int y = static_cast<int>(by) - 40 + k * 7, x = static_cast<int>(bx) - 70 - k * 5;
+    c.Line(x - 30, y - 15, x, y, Shade(Hue::kSnow, 4));
+  }
+  if (n >= 24) DrawIcon(c, 40, 40, Icon::kHourglass, 1.4);
+  return c;
+}
+
+// Ranking reached: five bars of the league table grow, the zoo's own bar overtakes
+// them, a cup lands on it and confetti falls.
+Canvas Ranking(int n) {
+  Canvas c = Stage(0, 37);
+  const int base = 160;
+  const double heights[4] = {70, 56, 42, 28};
+  double rise = Ease(n, 0, 14);
+  for (int k = 0; k < 4; ++k) {
+    int x = 20 + 40 * k;
+    bool ours = k == 0;
+    int h = static_cast<int>((ours ? 20 + 75 * Ease(n, 4, 18) : heights[k]) * rise);
+    Hue hue = ours ? Hue::kRed : Hue::kSand;
+    c.Rect(x, base - h, 24, h, Shade(hue, 3));
+    c.Rect(x + 24, base - h - 4, 6, h + 4, Shade(hue, 1));
+    c.Polygon({{double(x), double(base - h)}, {double(x + 6), double(base - h - 4)}, {double(x + 30), double(base - h - 4)}, {double(x + 24), double(base - h)}},
+              Shade(hue, 4));
+    DrawTextCentred(c, x, base - 18, 24, 16, std::to_string(ours ? 1 : k + 1), TextStyle{14, kWhite});
+  }
+  if (n >= 16) {  // the cup drops onto the winning bar
+    double drop = 60 * (1 - Ease(n, 16, 21));
+    double x = 35, y = base - 95 - 16 - drop;
+    c.Polygon({{x - 10, y - 14}, {x + 10, y - 14}, {x + 6, y}, {x - 6, y}}, Shade(Hue::kYellow, 3));
+    c.EllipseRing(x - 11, y - 9, 3, 4, Shade(Hue::kYellow, 2));
+    c.EllipseRing(x + 11, y - 9, 3, 4, Shade(Hue::kYellow, 2));
+    c.Rect(static_cast<int>(x) - 2, static_cast<int>(y), 4, 5, Shade(Hue::kYellow, 2));
+    c.Rect(static_cast<int>(x) - 7, static_cast<int>(y) + 5, 14, 4, Shade(Hue::kWood, 1));
+    c.Line(static_cast<int>(x) - 6, static_cast<int>(y) - 12, static_cast<int>(x) - 4, static_cast<int>(y) - 2, kWhite);
+  }
+  AnimalPose cheer;
+  cheer.call = n >= 18 ? 0.5 + 0.5 * std::sin(n * 1.1) : 0;
+  Place(c, BuildAnimal(SpeciesOf("giraffe"), cheer, false), 205, 172, 1.0, HeadingOf(1) + 0.4);
+  for (int k = 0; n >= 20 && k < 24; ++k) {
+    static constexpr Hue kColours[] = {Hue::kRed, Hue::kYellow, Hue::kTeal, Hue::kPink, Hue::kPurple};
+    int x = static_cast<int>(8 + std::fmod(k * 53.0 + 7 * std::sin(n + k), 230.0));
+    int y = static_cast<int>(std::fmod(k * 29.0 + (n - 20) * 11.0, 150.0));
+    c.Rect(x, y, 3, 2 + (k + n) % 2, Shade(kColours[k % 5], 3));
+  }
+  return c;
+}
+
+// Birth: the mother rests in the straw, a glow gathers beside her, and the young one
+// stands up and totters about while hearts rise.
+Canvas Birth(int n) {
+  Canvas c = Stage(0, 41);
+  c.Ellipse(120, 150, 80, 22, [](int x, int y) { return Dithered(Hue::kSand, 2.8 + Hash01(x, y, 9), x, y); });
+  const SpeciesEntry& s = SpeciesOf("panda");
+  AnimalPose mother;
+  mother.lie = 1;
+  mother.graze = n >= 18 ? 0.5 : 0;
+  Place(c, BuildAnimal(s, mother, false), 85, 152, 2.2, HeadingOf(3));
+  if (n >= 6 && n < 14) {
+    double g = Ease(n, 6, 13);
+    c.Ellipse(160, 140, 6 + 12 * g, 4 + 8 * g, Shade(Hue::kYellow, 4));
+  }
+  if (n >= 12) {
+    AnimalPose young;
+    young.walk = (n % 8) / 8.0;
+    young.stride = n >= 18 ? 0.8 : 0;
+    young.lie = n < 15 ? 1 : 0;
+    double x = 160 - (n >= 18 ? 2.0 * (n - 18) : 0);
+    Place(c, BuildAnimal(s, young, true), x, 156, 2.2, HeadingOf(n >= 18 ? 1 : 7));
+  }
+  for (int k = 0; n >= 16 && k < 5; ++k) {
+    double y = 120 - std::fmod((n - 16) * 6.0 + k * 22, 100.0);
+    DrawIcon(c, static_cast<int>(110 + 30 * k + 6 * std::sin(y * 0.1)), static_cast<int>(y), Icon::kHeart, 0.7 + 0.1 * (k % 2));
+  }
+  return c;
+}
+
+// Death: the old animal lies down as the day fades, the keeper comes and bows, and a
+// flower is left beside it.
+Canvas Death(int n) {
+  Canvas c = Stage(Ease(n, 0, 20) * 0.6, 53);
+  AnimalPose pose;
+  pose.lie = Ease(n, 2, 12);
+  pose.graze = 0.4 * pose.lie;
+  Place(c, BuildAnimal(SpeciesOf("elephant"), pose, false), 95, 160, 1.5, HeadingOf(3));
+  if (n >= 12) {
+    Posture p = n < 22 ? WalkPosture((n % 6) / 6.0) : StandPosture();
+    if (n >= 22) p.nod = 0.6, p.lean = 0.3;
+    double x = n < 22 ? 250 - 6 * (n - 12) : 190;
+    Place(c, BuildPerson(StaffLook(StaffRole::kKeeper), p), x, 165, 2.2, HeadingOf(7));
+  }
+  if (n >= 25) {  // the flower
+    c.Line(165, 168, 167, 158, Shade(Hue::kLeaf, 2));
+    for (int k = 0; k < 5; ++k)
+      c.Ellipse(167 + 3 * std::cos(k * 2 * kPi / 5), 156 + 3 * std::sin(k * 2 * kPi / 5), 2, 2, kWhite);
+    c.Ellipse(167, 156, 1.5, 1.5, Shade(Hue::kYellow, 3));
+  }
+  return c;
+}
+
+// Bankruptcy: the coin stack runs out, the office's sign turns to "閉園" (closed)
+// and rain falls on an empty park.
+Canvas Bankruptcy(int n) {
+  Canvas c = Stage(Ease(n, 8, 20), 67);
+  PlaceBuilding(c, Office(), &PaintOffice, 160, 168, 1.0);
+  int coins = std::max(0, 8 - n);
+  for (int k = 0; k < coins; ++k) {
+    c.Ellipse(55, 160 - 5 * k, 13, 5, Shade(Hue::kYellow, 2));
+    c.Ellipse(55, 158 - 5 * k, 13, 5, Shade(Hue::kYellow, 3 + (k == coins - 1)));
+  }
+  if (n < 10) {  // the last coin flies off
+    double u = (n % 2) / 2.0 + 0.25;
+    DrawIcon(c, static_cast<int>(55 + 60 * u), static_cast<int>(150 - 5 * coins - 40 * std::sin(u * kPi)), Icon::kCoins, 0.8);
+  }
+  if (n >= 10) {  // the sign swings down on its chains
+    double drop = 40 * (1 - Ease(n, 10, 15));
+    int y = static_cast<int>(40 - drop);
+    c.Line(130, 0, 130, y, Shade(Hue::kGrey, 1));
+    c.Line(186, 0, 186, y, Shade(Hue::kGrey, 1));
+    c.Rect(120, y, 76, 30, Shade(Hue::kRed, 2));
+    c.Frame(120, y, 76, 30, Shade(Hue::kRed, 0));
+    DrawTextCentred(c, 120, y + 5, 76, 20, "閉園", TextStyle{18, kWhite, Face::kSharp, true});
+  }
+  for (int k = 0; n >= 16 && k < 60; ++k) {  // rain
+    int x = static_cast<int>(Hash(k, 1, 67) % kW), y = static_cast<int>((Hash(k, 2, 67) % kH + n * 17) % kH);
+    c.Line(x, y, x - 2, y + 5, Shade(Hue::kWater, 3));
+  }
+  return c;
+}
+
+struct Sequence {
+  const char* prefix;
+  Canvas (*frame)(int);
+};
+constexpr Sequence kSequences[] = {
+    {"Kenkyu_", &Research}, {"kenkin_", &Bribe}, {"Level_", &Ranking},
+    {"born_", &Birth},      {"dead_", &Death},   {"over_", &Bankruptcy},
+};
+
+// One thread: the frames draw text (signs, numbers), and the font renderer is shared.
+void GenerateEvents(Output& out) {
+  for (const Sequence& s : kSequences)
+    for (int n = 0; n < kFrames; ++n) {
+      char name[40];
+      std::snprintf(name, sizeof name, "Ivent/%s%04d.bmp", s.prefix, n);
+      out.Write(name, EncodeBmp8(s.frame(n)));
+    }
+}
+
+RegisterGenerator reg("36-art-events", &GenerateEvents);
+}  // namespace
