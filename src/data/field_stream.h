@@ -19,7 +19,7 @@
 static_assert(std::endian::native == std::endian::little, "the file formats are little-endian");
 
 template <typename T>
-concept Scalar = std::is_arithmetic_v<T>;
+concept Scalar = std::is_arithmetic_v<T> || std::is_enum_v<T>;
 
 // Binary, little-endian, strings as a length byte and N Big5 bytes.
 class BinaryWriter {

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/big5.h"
+
 // A length-prefixed text field with a fixed maximum, measured in Big5 bytes as it is
 // stored on disk. The text is held in UTF-8; Assign cuts it so that its Big5 form
 // fits, never splitting a character.
@@ -23,9 +25,6 @@ struct FixedString {
   bool operator==(const FixedString&) const = default;
   static constexpr int kMax = N;
 };
-
-// Cuts UTF-8 text so that its Big5 encoding is at most maxBytes long.
-std::string CutToBig5Bytes(std::string_view utf8, int maxBytes);
 
 template <int N>
 void FixedString<N>::Assign(std::string_view s) {

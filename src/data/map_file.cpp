@@ -16,7 +16,7 @@ namespace {
 // What a map file holds of the world, read aside so that a refused file changes nothing.
 struct MapGrids {
   Grid<int32_t> TileMap{};
-  Grid<int32_t> LandMap{};
+  Grid<Land> LandMap{};
   int32_t MapWidth = 0;
   int32_t MapHeight = 0;
   FixedString<50> MapStartSave;
@@ -111,6 +111,6 @@ std::string MapPatternMusic(const Zoo& zoo, int track) {
 std::optional<std::pair<int, int>> FindGate(const World& world) {
   for (int x = 0; x < world.MapWidth && x < kGridSize; ++x)
     for (int y = 0; y < world.MapHeight && y < kGridSize; ++y)
-      if (world.LandMap[y][x] == 3) return std::make_pair(x, y);
+      if (world.LandMap[y][x] == Land::Gate) return std::make_pair(x, y);
   return std::nullopt;
 }

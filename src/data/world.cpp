@@ -2,9 +2,7 @@
 
 #include "data/catalogue.h"
 
-int FindFacility(World& world, const Catalogue& catalogue, int x, int y) {
-  world.FoundDX = 0;
-  world.FoundDY = 0;
+FacilityHit FindFacilityAt(const World& world, const Catalogue& catalogue, int x, int y) {
   for (int dy = -(kMaxBuildingSize - 1); dy <= 0; ++dy) {
     for (int dx = -(kMaxBuildingSize - 1); dx <= 0; ++dx) {
       int cx = x + dx, cy = y + dy;
@@ -12,14 +10,17 @@ int FindFacility(World& world, const Catalogue& catalogue, int x, int y) {
       int type = world.Cells[cy][cx].Type;
       if (type < 0 || type >= kBuildTypes) continue;
       int size = catalogue.BuildType[type].Size;
-      if (size >= 1 - dy && size >= 1 - dx) {
-        world.FoundDX = dx;
-        world.FoundDY = dy;
-        return type;
-      }
+      if (size >= 1 - dy && size >= 1 - dx) return {type, dx, dy};
     }
   }
-  return -1;
+  return {};
+}
+
+int FindFacility(World& world, const Catalogue& catalogue, int x, int y) {
+  FacilityHit hit = FindFacilityAt(world, catalogue, x, y);
+  world.FoundDX = hit.dx;
+  world.FoundDY = hit.dy;
+  return hit.type;
 }
 
 void ResetWorldTables(World& world) {

@@ -45,6 +45,40 @@ struct Facility {
   bool operator==(const Facility&) const = default;
 };
 
+// Who a walker is; the numbers are stored in saves.
+enum class PersonKind : int16_t { Visitor = 1, Cleaner = 2, Maintenance = 3, Researcher = 4 };
+
+// What a walker or an escaped animal is doing; the numbers are stored in saves.
+// 5 marks an escaped animal taken away; 15, 17 and 19 are set by nothing.
+enum class Activity : int16_t {
+  None = 0,
+  Alighting = 1,
+  Leaving = 2,
+  Walking = 3,
+  Standing = 4,
+  TakenAway = 5,
+  Sweeping = 6,
+  Break = 7,
+  LookingA = 8,  // three poses at an enclosure or a shop
+  LookingB = 9,
+  LookingC = 10,
+  BoughtA = 11,  // the same poses after a purchase
+  BoughtB = 12,
+  BoughtC = 13,
+  Repairing = 14,
+  SteppingOntoBench = 16,
+  BenchUnused = 17,  // routed to the bench, which does nothing with it
+  Seated = 18,
+  InToilet = 20,
+  Killed = 21,
+  Sulking = 22,
+  ReadingSign = 23,
+};
+
+// The LandMap value of a cell: 0 is land that is never built on (the map's
+// margins), 2 timber and 4 stones or rubble are obstacles that levelling removes.
+enum class Land : int32_t { None = 0, Clear = 1, Timber = 2, Gate = 3, Stones = 4 };
+
 // A visitor or walking staff member in Walkers; an escaped animal in Escapees.
 struct Person {
   int16_t Frame = 0;
@@ -59,7 +93,7 @@ struct Person {
   FixedString<10> Name;
   int16_t Mood = 0;
   int32_t MoodPoints = 0;
-  int16_t Activity = 0;
+  ::Activity Activity = ::Activity::None;
   int16_t TurnBias = 0;
   uint8_t Used = 0;
   int16_t Look = 0;
@@ -67,7 +101,7 @@ struct Person {
   int16_t FramePeriod = 0;
   int32_t StayTicks = 0;
   int16_t TurnMemo = 0;
-  int16_t Kind = 0;
+  PersonKind Kind = PersonKind{0};
   int32_t EscWidth = 0;
   int16_t EscAge = 0;
 
@@ -92,7 +126,7 @@ using DayStatsTable = std::array<std::array<int32_t, 33>, 14>;  // [month][day]
 // a Game or on the heap.
 struct World {
   Grid<int32_t> TileMap{};
-  Grid<int32_t> LandMap{};
+  Grid<Land> LandMap{};
   Grid<double> CellEffect = FilledGrid(-1.0);  // -1: no effect
   Grid<int8_t> CellAnim = FilledGrid<int8_t>(-1);  // -1: no coins
   Grid<std::array<int8_t, kLitterPlaces>> Litter = FilledGrid(kNoLitter);
@@ -123,6 +157,12 @@ inline bool IsOnMap(const World& world, int x, int y) {
 // <= 0 when found). Probes the 6 x 6 cells up and left of (x, y), rows from the
 // farthest up, within a row from the farthest left; never reads off the map.
 int FindFacility(World& world, const Catalogue& catalogue, int x, int y);
+// The same search without touching the world: the type and the offset to its origin.
+struct FacilityHit {
+  int type = -1;
+  int dx = 0, dy = 0;
+};
+FacilityHit FindFacilityAt(const World& world, const Catalogue& catalogue, int x, int y);
 
 // The empty-game state of every one of the 51 x 51 cells (no facility, no effect,
 // no coins, no litter, daily statistics cleared) and of the people tables: every

@@ -4,8 +4,6 @@
 
 #include <cerrno>
 
-#include "data/fixed_string.h"
-
 namespace {
 
 // One converter per direction, opened on first use and kept for the run.

@@ -6,3 +6,5 @@
 // A character Big5 cannot hold becomes "?"; invalid input bytes become "?" too.
 std::string Utf8ToBig5(std::string_view utf8);
 std::string Big5ToUtf8(std::string_view big5);
+// Cuts UTF-8 text so that its Big5 encoding is at most maxBytes long.
+std::string CutToBig5Bytes(std::string_view utf8, int maxBytes);

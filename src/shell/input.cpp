@@ -1,8 +1,8 @@
 #include "shell/input.h"
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "shell/input_map.h"
-#include "shell/modes.h"
+#include "shell/tick.h"
 
 namespace {
 

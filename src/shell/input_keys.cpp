@@ -2,13 +2,13 @@
 #include <ctime>
 #include <filesystem>
 
-#include "data/surfaces.h"
+#include "game/surface_set.h"
 #include "platform/file_names.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "shell/input.h"
 #include "shell/input_map.h"
-#include "shell/input_toolbar.h"
-#include "shell/modes.h"
+#include "view/toolbar_layout.h"
+#include "shell/tick.h"
 #include "shell/setup.h"
 #include "sim/sim_steps.h"
 
@@ -39,8 +39,8 @@ void SetLetterbox(Game& game, int step) {
 void KillWalkers(Game& game) {
   for (int i = 0; i < kVisitorSlots; ++i) {
     Person& p = game.world.Walkers[i];
-    if (p.Used != 1 || p.Activity != 3) continue;
-    p.Activity = 21;
+    if (p.Used != 1 || p.Activity != Activity::Walking) continue;
+    p.Activity = Activity::Killed;
     game.ui->PlayEffect("Dead2.wav", false, false, 0, 0);
   }
 }
@@ -66,8 +66,8 @@ void DeveloperKey(Game& game, int vk) {
     case 'F': game.view.ShowFPS = 1; break;
     case 'S': KillWalkers(game); break;
     case 'O':
-      ReloadKeyedPicture(game, "Shopman_K.bmp", game.view.surfaces.clerk);
-      ReloadKeyedPicture(game, "Dirt_K.bmp", game.view.surfaces.litter);
+      ReloadKeyedPicture(game, "Shopman_K.bmp", game.view.Surfaces.clerk);
+      ReloadKeyedPicture(game, "Dirt_K.bmp", game.view.Surfaces.litter);
       break;
     default: break;
   }

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
-#include "shell/game.h"
-#include "shell/input_toolbar.h"
-#include "shell/modes.h"
+#include "game/game.h"
+#include "view/toolbar_layout.h"
+#include "shell/tick.h"
 #include "sim/mascot.h"
-#include "view/construction.h"
+#include "sim/commands.h"
+#include "sim/construction.h"
 #include "view/geometry.h"
 #include "view/palette.h"
 #include "view/screen_layout.h"
@@ -203,10 +204,10 @@ void CatalogueList(Game& game, int x, int y) {
 
 // The first walker (of slots [first, last)) whose sprite box, widened by 2, holds
 // the pointer; kind 0 takes anyone, else only that kind.
-int WalkerAt(Game& game, int x, int y, int last, int kind) {
+int WalkerAt(Game& game, int x, int y, int last, PersonKind kind) {
   for (int i = 0; i < last; ++i) {
     const Person& p = game.world.Walkers[i];
-    if (p.Used != 1 || (kind != 0 && p.Kind != kind)) continue;
+    if (p.Used != 1 || (kind != PersonKind{0} && p.Kind != kind)) continue;
     ScreenPoint s = CellToScreen(game, p.CellX, p.CellY);
     Rect box = PersonBox(p, s.x, s.y);
     if (x >= box.x - 2 && x <= box.x + box.w + 1 && y >= box.y - 2 && y <= box.y + box.h + 1) return i;
@@ -216,7 +217,7 @@ int WalkerAt(Game& game, int x, int y, int last, int kind) {
 
 bool GateAt(const World& w, int x, int y) {
   for (int dx : {0, -1, -2, 1, 2})
-    if (IsOnMap(w, x + dx, y) && w.LandMap[y][x + dx] == 3) return true;
+    if (IsOnMap(w, x + dx, y) && w.LandMap[y][x + dx] == Land::Gate) return true;
   return false;
 }
 
@@ -249,10 +250,16 @@ void MapClick(Game& game, int x, int y, int button) {
         OpenWindow(game, Mode::Ticket);
       }
       break;
-    case 1: LevelOrClear(game); break;
-    case 2: case 3: case 4: case 5: Build(game); break;
+    case 1: {
+      // The preview already shows why a cell cannot be levelled; only the offices
+      // rule is told again on the click.
+      CommandResult r = LevelAt(game, cx, cy);
+      if (!r && r.refusal == BuildText::OfficesShort) v.HintText = r.refusal;
+      break;
+    }
+    case 2: case 3: case 4: case 5: BuildAt(game, v.SelectedType, cx, cy); break;
     case 6: {
-      int slot = WalkerAt(game, x, y, kWalkerSlots, 0);
+      int slot = WalkerAt(game, x, y, kWalkerSlots, PersonKind{0});
       if (slot >= 0) {
         v.TrackedVisitor = slot;
         v.ToolMode = 0;
@@ -261,7 +268,7 @@ void MapClick(Game& game, int x, int y, int button) {
       break;
     }
     case 7: {
-      int slot = WalkerAt(game, x, y, kVisitorSlots, 1);
+      int slot = WalkerAt(game, x, y, kVisitorSlots, PersonKind::Visitor);
       if (slot >= 0) {
         v.SelectedVisitor = slot;
         OpenWindow(game, Mode::VisitorInfo);

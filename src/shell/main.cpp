@@ -5,12 +5,13 @@
 #include <ctime>
 
 #include "data/definitions.h"
-#include "platform/app_sdl.h"
+#include "shell/app.h"
 #include "platform/instance_lock.h"
 #include "platform/message_box.h"
-#include "shell/folders.h"
-#include "shell/game.h"
-#include "shell/settings.h"
+#include "game/folders.h"
+#include "game/game.h"
+#include "game/settings.h"
+#include "view/headless_presentation.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ std::filesystem::path ProgramFolder() {
 int main(int, char**) {
   if (!AcquireInstanceLock(SettingsFolder() / "zoovana.lock")) return 0;
 
-  auto game = MakeGame();
+  auto game = MakeHeadlessGame();
   game->folders.SettingsFile = SettingsFile();
   game->settings = ReadSettings(game->folders.SettingsFile);
   if (auto problem = FindFolders(ProgramFolder(), game->settings.CDPath, game->folders)) {

@@ -5,11 +5,11 @@
 
 #include "data/definitions.h"
 #include "data/map_file.h"
-#include "data/save_game.h"
-#include "data/surfaces.h"
+#include "sim/saved_games.h"
+#include "game/surface_set.h"
 #include "platform/file_names.h"
-#include "shell/game.h"
-#include "shell/modes.h"
+#include "game/game.h"
+#include "shell/tick.h"
 #include "shell/setup_parts.h"
 #include "shell/sound.h"
 

@@ -1,7 +1,7 @@
-#include "data/surfaces.h"
+#include "game/surface_set.h"
 #include "platform/file_names.h"
 #include "platform/text.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "shell/setup_parts.h"
 
 void LoadingScreen::Caption(const std::string& caption) {

@@ -1,8 +1,8 @@
 #include <memory>
 
-#include "data/save_game.h"
-#include "data/surfaces.h"
-#include "shell/game.h"
+#include "sim/saved_games.h"
+#include "game/surface_set.h"
+#include "game/game.h"
 #include "shell/setup.h"
 #include "shell/sound.h"
 

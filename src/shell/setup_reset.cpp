@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "data/map_file.h"
-#include "shell/game.h"
-#include "shell/modes.h"
+#include "game/game.h"
+#include "shell/tick.h"
 #include "shell/setup.h"
 #include "shell/setup_parts.h"
 #include "view/geometry.h"
@@ -30,10 +30,10 @@ void ResetWorld(Game& game) {
 
   // The view starts afresh; its pictures stay until the surfaces are reloaded, and
   // the pointer stays where the player's hand left it.
-  SurfaceSet pictures = std::move(game.view.surfaces);
+  SurfaceSet pictures = std::move(game.view.Surfaces);
   int mouseX = game.view.MouseX, mouseY = game.view.MouseY;
   game.view = ViewState{};
-  game.view.surfaces = std::move(pictures);
+  game.view.Surfaces = std::move(pictures);
   game.view.MouseX = mouseX;
   game.view.MouseY = mouseY;
   game.sim = SimState{};
@@ -78,7 +78,7 @@ void AfterMapLoad(Game& game) {
     v.GateX = gx;
     v.GateY = gy;
     v.GateCells = 0;
-    while (gx + v.GateCells < game.world.MapWidth && game.world.LandMap[gy][gx + v.GateCells] == 3) ++v.GateCells;
+    while (gx + v.GateCells < game.world.MapWidth && game.world.LandMap[gy][gx + v.GateCells] == Land::Gate) ++v.GateCells;
     game.zoo.BusStopX = kHalfW * gx;
     // Visitors step off on the gate cell or the one to its right.
     game.sim.EntranceX = gx + 1;

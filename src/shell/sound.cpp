@@ -6,8 +6,8 @@
 #include <cstdlib>
 
 #include "platform/file_names.h"
-#include "shell/game.h"
-#include "shell/random.h"
+#include "game/game.h"
+#include "game/random.h"
 
 namespace {
 

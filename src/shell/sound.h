@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "platform/audio.h"
-#include "shell/folders.h"
-#include "shell/settings.h"
+#include "game/folders.h"
+#include "game/settings.h"
 
 struct Game;
 class Random;

@@ -1,5 +1,6 @@
-#include "shell/game.h"
-#include "shell/modes.h"
+#include "game/game.h"
+#include "shell/tick.h"
+#include "sim/goals.h"
 #include "sim/sim_steps.h"
 #include "view/view_steps.h"
 
@@ -100,7 +101,7 @@ void PlayTick(Game& game, const PlaySteps& steps) {
     steps.UpdateWalker(game, slot);
     // A visitor who left the map in this step is no longer counted.
     const Person& p = game.world.Walkers[slot];
-    if (p.Used == 1 && p.Kind == 1) game.sim.VisitorsInZoo += 1;
+    if (p.Used == 1 && p.Kind == PersonKind::Visitor) game.sim.VisitorsInZoo += 1;
     steps.WalkerTallies(game, slot);
     steps.CommentCheck(game, slot);
   }
@@ -150,47 +151,6 @@ void GameTick(Game& game) {
     default: break;
   }
   c.InTick = false;
-}
-
-void DailyGoalCheck(Game& game) {
-  Clock& c = game.clock;
-  const Zoo& z = game.zoo;
-  if (z.Money < 0) {
-    game.ui->StopMusic();
-    c.GameMode = Mode::EndBankrupt;
-    game.ui->RunWindow(game, Mode::EndBankrupt);
-    return;
-  }
-  if (z.HasGoalYears && c.Year > z.GoalYears) {
-    game.ui->StopMusic();
-    c.GameMode = Mode::EndTimeUp;
-    game.ui->RunWindow(game, Mode::EndTimeUp);
-    return;
-  }
-  if (c.GoalReached != 0) return;
-  // A time limit on its own is no goal: the game is won by assets, attraction or rank.
-  bool anyGoal = z.HasGoalAssets || z.HasGoalAttraction || z.HasGoalRank;
-  bool met = anyGoal && (!z.HasGoalYears || c.Year <= z.GoalYears) &&
-             (!z.HasGoalAssets || z.Money >= z.GoalAssets) &&
-             (!z.HasGoalAttraction || z.Attraction >= z.GoalAttraction) &&
-             (!z.HasGoalRank || z.Rank >= z.GoalRank);
-  if (!met) return;
-  c.GameMode = Mode::EndGoalsReached;
-  c.GoalReached = 1;
-  game.ui->RunWindow(game, Mode::EndGoalsReached);
-}
-
-void ApplyEndWindowResult(Game& game) {
-  Clock& c = game.clock;
-  switch (c.EndWindowResult) {
-    case 1: c.GameMode = Mode::LeaveQuit; break;
-    case 2: c.GameMode = Mode::LeaveGameOver; break;
-    case 3: c.GameMode = Mode::LeaveGoal; break;
-    default:
-      c.GameMode = Mode::Playing;
-      c.RedrawAll = 1;
-      break;
-  }
 }
 
 namespace {

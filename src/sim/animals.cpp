@@ -2,12 +2,12 @@
 #include <array>
 #include <string>
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "sim/animals.h"
 #include "sim/figures.h"
 #include "sim/sim_steps.h"
 #include "sim/world_query.h"
-#include "view/construction.h"
+#include "sim/construction.h"
 
 namespace {
 
@@ -25,22 +25,6 @@ int FigurePeriod(const Clock& c) {
 
 // Remains left where an animal died: the larger the species, the larger the heap.
 uint8_t RemainsType(int size) { return size < 36 ? 7 : size < 81 ? 6 : 5; }
-
-void RemoveAnimal(Facility& r, int i) {
-  for (int j = i; j + 1 < r.AnimalCount; ++j) {
-    r.AnimalX[j] = r.AnimalX[j + 1];
-    r.AnimalY[j] = r.AnimalY[j + 1];
-    r.AnimalDir[j] = r.AnimalDir[j + 1];
-    r.AnimalScript[j] = r.AnimalScript[j + 1];
-    r.AnimalStep[j] = r.AnimalStep[j + 1];
-    r.AnimalAction[j] = r.AnimalAction[j + 1];
-    r.AnimalAux[j] = r.AnimalAux[j + 1];
-    r.AnimalHealth[j] = r.AnimalHealth[j + 1];
-    r.AnimalName[j] = r.AnimalName[j + 1];
-    r.AnimalAge[j] = r.AnimalAge[j + 1];
-  }
-  r.AnimalCount -= 1;
-}
 
 void Collapse(Game& game, const FacilityRef& f) {
   const char* what = f.def->Kind == BuildKind::Enclosure ? "的柵欄倒塌了(耐用度:0)" : "因耐用度變0倒塌了";
@@ -102,9 +86,10 @@ void CellPass(Game& game) {
   s.TickCapacity = 0;
   s.ResearchAtTickStart = game.zoo.ResearchPoints;
   // Buildings are found row by row, in the order the large cell records lie in
-  // memory; the pass itself then walks the columns as the rules order it, visiting
-  // only the cells where a building has its origin.
-  MapCover(game);
+  // memory, only after something was built or removed; the pass itself then walks
+  // the columns as the rules order it, visiting only the cells where a building
+  // has its origin.
+  if (!s.CoverValid) MapCover(game);
   int right = std::min(w.MapWidth - 2, kGridSize - 1), bottom = std::min(w.MapHeight - 4, kGridSize - 1);
   if (figures) s.LitterTotal = 5 * LitterMarks(w, right, bottom);
   StepCoins(w, right, bottom);

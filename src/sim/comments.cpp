@@ -2,7 +2,7 @@
 #include <span>
 #include <string_view>
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "sim/sim_steps.h"
 #include "sim/walkers.h"
 

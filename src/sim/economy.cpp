@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "sim/sim_steps.h"
 #include "sim/world_query.h"
 
@@ -47,11 +47,11 @@ void MaybeAdvise(Game& game, const char* advice) {
 }
 
 void ScatterParticles(Game& game) {
-  for (auto& particle : game.view.particles) {
+  for (auto& particle : game.view.Particles) {
     particle.x = game.random(game.settings.ScreenResW);
     particle.y = -game.random(300);
   }
-  game.view.particlesPlaced = true;
+  game.view.ParticlesPlaced = true;
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/game.h"
+#include "game/game.h"
 
 EnclosureMask MaskOf(const Game& game, const FacilityRef& f) {
   EnclosureMask m;

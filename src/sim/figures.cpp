@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "sim/enclosure.h"
 #include "sim/walkers.h"
 

@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <string>
 
-#include "shell/game.h"
-#include "shell/modes.h"
+#include "game/game.h"
+#include "game/clock.h"
 #include "sim/sim_steps.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "sim/names.h"
 
-#include "shell/random.h"
+#include "game/random.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/game.h"
+#include "game/game.h"
 #include "sim/sim_steps.h"
 #include "sim/walkers.h"
 #include "sim/world_query.h"
@@ -17,8 +17,8 @@ void Face(Person& p, int dir) {
   p.Dir = static_cast<int16_t>(dir);
 }
 
-void StartActivity(Person& p, int activity) {
-  p.Activity = static_cast<int16_t>(activity);
+void StartActivity(Person& p, Activity activity) {
+  p.Activity = activity;
   p.Frame = 0;
   p.AnimTicks = 0;
 }
@@ -33,10 +33,10 @@ void LeaveIfTimeIsUp(Game& game, int slot) {
   if (p.Dir == 9 || p.OffsetX != 0) return;
   if (p.StayTicks < 1500 + game.random(500)) return;
   int by = p.CellY + 1;
-  if (!IsOnMap(game.world, p.CellX, by) || game.world.LandMap[by][p.CellX] != 3) return;
-  if (p.Activity != 3) return;
+  if (!IsOnMap(game.world, p.CellX, by) || game.world.LandMap[by][p.CellX] != Land::Gate) return;
+  if (p.Activity != Activity::Walking) return;
   p.Dir = 1;
-  p.Activity = 2;
+  p.Activity = Activity::Leaving;
 }
 
 bool LookAround(Game& game, int slot) {
@@ -56,10 +56,10 @@ bool LookAround(Game& game, int slot) {
     }
     if (m == 0) continue;
     Face(p, n.dir);
-    int pose = 10;
-    if (game.random(m) == 0) pose = 8;
-    else if (game.random(m) == 1) pose = 9;
-    p.Activity = static_cast<int16_t>(pose);
+    Activity pose = Activity::LookingC;
+    if (game.random(m) == 0) pose = Activity::LookingA;
+    else if (game.random(m) == 1) pose = Activity::LookingB;
+    p.Activity = pose;
     if (m == 3) AddComment(game, slot, f.def->Name.str(), 0);
     p.BoredTicks = 0;
     p.Frame = 0;
@@ -84,7 +84,7 @@ bool SitDown(Game& game, int slot) {
   p.MoodPoints += 1;
   p.TiredTicks = 0;
   p.BoredTicks = 0;
-  StartActivity(p, 16);
+  StartActivity(p, Activity::SteppingOntoBench);
   AddComment(game, slot, "", 6);
   return true;
 }
@@ -98,7 +98,7 @@ bool ReadSign(Game& game, int slot) {
     found = true;
   }
   if (!found) return false;
-  StartActivity(p, 23);
+  StartActivity(p, Activity::ReadingSign);
   p.LostTicks = 0;
   AddComment(game, slot, "", 7);
   return true;
@@ -112,7 +112,7 @@ bool UseToilet(Game& game, int slot) {
   if (!found) return false;
   p.MoodPoints += 1;
   p.ToiletTicks = 0;
-  p.Activity = 20;
+  p.Activity = Activity::InToilet;
   p.Visible = 0;
   AddComment(game, slot, "", 8);
   return true;
@@ -139,19 +139,19 @@ int MoodFromPoints(int points) {
 void ThinkVisitor(Game& game, int slot) {
   Person& p = game.world.Walkers[slot];
   LeaveIfTimeIsUp(game, slot);
-  auto ready = [&] { return p.Activity == 3 && p.OffsetX == 0; };
+  auto ready = [&] { return p.Activity == Activity::Walking && p.OffsetX == 0; };
   if (ready() && p.BoredTicks >= 150) LookAround(game, slot);
   if (ready() && game.random(p.TiredTicks / 100) >= 2) SitDown(game, slot);
   if (ready() && p.LostTicks >= 41) ReadSign(game, slot);
   if (ready() && game.random(p.ToiletTicks / 100) >= 2) UseToilet(game, slot);
-  if (p.Activity == 3) {
+  if (p.Activity == Activity::Walking) {
     if (game.random(900) == 0) {
-      p.Activity = 4;
+      p.Activity = Activity::Standing;
       p.Frame = 2;
       p.AnimTicks = 0;
     }
-  } else if (p.Activity == 4) {
-    if (game.random(50) == 0) p.Activity = 3;
+  } else if (p.Activity == Activity::Standing) {
+    if (game.random(50) == 0) p.Activity = Activity::Walking;
   }
   for (int32_t counter : {p.BoredTicks, p.ToiletTicks, p.TiredTicks, p.LostTicks})
     if (Deprived(counter)) p.MoodPoints -= 1;
@@ -163,22 +163,25 @@ void LookStep(Game& game, int slot) {
   if (!FrameDue(p, kWalkerFramePeriod)) return;
   p.AnimTicks = 0;
   p.Frame += 1;
-  if (p.Frame == 4 && p.Activity <= 10 && TryPurchase(game, slot)) p.Activity += 3;
+  // A purchase turns each looking pose into its bought pose.
+  bool looking = p.Activity <= Activity::LookingC;
+  if (p.Frame == 4 && looking && TryPurchase(game, slot))
+    p.Activity = static_cast<Activity>(static_cast<int16_t>(p.Activity) + 3);
   if (p.Frame < 9) return;
   FacilityRef f = Ahead(game, p);
   int s = f ? AttractionSum(game, f.x, f.y) : 0;
-  if (p.Activity <= 10 && game.random(s) != 0) {
+  if (p.Activity <= Activity::LookingC && game.random(s) != 0) {
     if (game.random(30) == 0) {
-      int pose = 10;
-      if (game.random(4) == 0) pose = 8;
-      else if (game.random(4) == 1) pose = 9;
-      p.Activity = static_cast<int16_t>(pose);
+      Activity pose = Activity::LookingC;
+      if (game.random(4) == 0) pose = Activity::LookingA;
+      else if (game.random(4) == 1) pose = Activity::LookingB;
+      p.Activity = pose;
     }
     p.Frame = game.random(2) != 0 ? 8 : 0;
     return;
   }
   p.Dir = p.PrevDir;
-  p.Activity = 3;
+  p.Activity = Activity::Walking;
   p.Frame = 0;
   p.BoredTicks = 0;
 }
@@ -230,9 +233,9 @@ bool TryPurchase(Game& game, int slot) {
 
 void BenchStep(Game& game, int slot) {
   Person& p = game.world.Walkers[slot];
-  if (p.Activity == 17) return;
+  if (p.Activity == Activity::BenchUnused) return;
   if (!FrameDue(p, kWalkerFramePeriod)) return;
-  if (p.Activity == 16) {
+  if (p.Activity == Activity::SteppingOntoBench) {
     p.Frame += 1;
     if (p.Frame >= 9) p.Frame = 0;
     CellStep step = PixelDelta(p.Dir);
@@ -242,7 +245,7 @@ void BenchStep(Game& game, int slot) {
     bool seated = (p.OffsetX == -4 && (p.Dir == 9 || p.Dir == 3)) || (p.OffsetX == 4 && (p.Dir == 1 || p.Dir == 7));
     if (seated) {
       p.Frame = 0;
-      p.Activity = 18;
+      p.Activity = Activity::Seated;
       p.Dir = static_cast<int16_t>(10 - p.Dir);
     }
     return;
@@ -252,7 +255,7 @@ void BenchStep(Game& game, int slot) {
   FacilityRef under = FacilityAt(game, p.CellX, p.CellY);
   if (!under || (under.def->Shape != Shape::Bench73 && under.def->Shape != Shape::Bench91)) p.Frame = 9;
   if (p.Frame >= 9) {
-    p.Activity = 3;
+    p.Activity = Activity::Walking;
     p.TurnMemo = 12;
     p.Frame = 0;
   }
@@ -265,7 +268,7 @@ void SignStep(Game& game, int slot) {
   if (p.Frame < 9) return;
   p.TurnMemo = 12;
   p.Dir = p.PrevDir;
-  p.Activity = 3;
+  p.Activity = Activity::Walking;
   p.Frame = 0;
 }
 
@@ -273,14 +276,14 @@ void DropLitter(Game& game, int slot) {
   Person& p = game.world.Walkers[slot];
   if (!IsOnMap(game.world, p.CellX, p.CellY)) return;
   auto& litter = game.world.Litter[p.CellY][p.CellX];
-  if (p.ToiletTicks >= 20500 && litter[6] < 0 && p.Kind == 1) {
+  if (p.ToiletTicks >= 20500 && litter[6] < 0 && p.Kind == PersonKind::Visitor) {
     litter[6] = 6;
     p.ToiletTicks = 0;
     game.clock.RedrawAll = 1;
   }
   if (game.random(400) != 0) return;
   int k = game.random(6);
-  if (litter[k] < 0 && p.Kind == 1) {
+  if (litter[k] < 0 && p.Kind == PersonKind::Visitor) {
     litter[k] = static_cast<int8_t>(k);
     game.clock.RedrawAll = 1;
   }

@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "sim/enclosure.h"
 #include "sim/names.h"
 #include "sim/sim_steps.h"
@@ -72,6 +72,22 @@ bool AddAnimal(Game& game, int x, int y, int origin) {
   return true;
 }
 
+void RemoveAnimal(Facility& r, int i) {
+  for (int j = i; j + 1 < r.AnimalCount; ++j) {
+    r.AnimalX[j] = r.AnimalX[j + 1];
+    r.AnimalY[j] = r.AnimalY[j + 1];
+    r.AnimalDir[j] = r.AnimalDir[j + 1];
+    r.AnimalScript[j] = r.AnimalScript[j + 1];
+    r.AnimalStep[j] = r.AnimalStep[j + 1];
+    r.AnimalAction[j] = r.AnimalAction[j + 1];
+    r.AnimalAux[j] = r.AnimalAux[j + 1];
+    r.AnimalHealth[j] = r.AnimalHealth[j + 1];
+    r.AnimalName[j] = r.AnimalName[j + 1];
+    r.AnimalAge[j] = r.AnimalAge[j + 1];
+  }
+  r.AnimalCount -= 1;
+}
+
 bool AddStaff(Game& game, int x, int y, int /*origin*/) {
   FacilityRef f = FacilityWithOrigin(game, x, y);
   if (!f) return false;
@@ -119,7 +135,7 @@ void RecountStaff(Game& game) {
   for (int x = 1; x <= w.MapWidth - 2; ++x)
     for (int y = 1; y <= w.MapHeight - 4; ++y) TallyStaff(FacilityWithOrigin(game, x, y), staff, capacity);
   for (int slot = kFirstStaffSlot; slot < kWalkerSlots; ++slot)
-    if (w.Walkers[slot].Used == 1 && w.Walkers[slot].Kind >= 2) staff += 1;
+    if (w.Walkers[slot].Used == 1 && w.Walkers[slot].Kind >= PersonKind::Cleaner) staff += 1;
   game.zoo.StaffTotal = staff;
   game.zoo.StaffCapacity = capacity;
 }

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <string>
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "sim/sim_steps.h"
 
 namespace {

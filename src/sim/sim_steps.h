@@ -3,6 +3,8 @@
 #include <string>
 // The simulation's steps, in the order the play tick calls them.
 struct Game;
+struct Facility;
+enum class PersonKind : int16_t;
 
 // Every tenth tick.
 void EvaluateTicket(Game& game);
@@ -45,12 +47,14 @@ void AddMoney(Game& game, int64_t amount);
 // here), 1 born. A place is searched a bounded number of times on the walk mask;
 // false (and nothing changed) when the enclosure is full or has no free ground.
 bool AddAnimal(Game& game, int x, int y, int origin);
+// Takes entry i out of the enclosure's animals; the later entries move down.
+void RemoveAnimal(Facility& r, int i);
 // A new keeper or clerk at the building whose origin is (x, y); origin 0 hired by
 // the player, else automatically. False (nothing changed) when it cannot be placed.
 bool AddStaff(Game& game, int x, int y, int origin);
 // A walking staff member (kind 2 cleaner, 3 maintenance, 4 research) in the first
 // free slot of 150..199; false when none is free.
-bool HireWalkingStaff(Game& game, int kind);
+bool HireWalkingStaff(Game& game, PersonKind kind);
 // StaffTotal and StaffCapacity counted afresh from the map and the walkers.
 void RecountStaff(Game& game);
 // The ticket evaluation's fair entry fee and the salary evaluation's fair salary.

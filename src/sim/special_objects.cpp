@@ -1,7 +1,7 @@
 #include <string>
 
-#include "shell/game.h"
-#include "shell/modes.h"
+#include "game/game.h"
+#include "game/clock.h"
 #include "sim/disasters.h"
 #include "sim/sim_steps.h"
 #include "sim/visitors.h"

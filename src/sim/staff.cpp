@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "sim/names.h"
 #include "sim/sim_steps.h"
 #include "sim/walkers.h"
@@ -8,7 +8,8 @@
 
 namespace {
 
-constexpr int kCleaner = 2, kMaintenance = 3, kResearcher = 4;
+constexpr PersonKind kCleaner = PersonKind::Cleaner, kMaintenance = PersonKind::Maintenance,
+                     kResearcher = PersonKind::Researcher;
 
 // Every definition of the first three groups can be researched; points stop
 // growing past what the dearest of them could cost.
@@ -17,7 +18,7 @@ constexpr int kResearchCap = 500 * kMapTypes;
 // A maintenance worker on a cell centre turns toward worn buildings beside the road.
 void LookForRepairs(Game& game, int slot) {
   Person& p = game.world.Walkers[slot];
-  if (p.Kind != kMaintenance || p.Activity != 3 || p.OffsetX != 0) return;
+  if (p.Kind != kMaintenance || p.Activity != Activity::Walking || p.OffsetX != 0) return;
   if (!NoColleagueAt(game, slot, p.CellX, p.CellY, kMaintenance)) return;
   bool found = false;
   for (int dir : {9, 1, 7, 3}) {
@@ -29,13 +30,13 @@ void LookForRepairs(Game& game, int slot) {
     found = true;
   }
   if (!found) return;
-  p.Activity = 14;
+  p.Activity = Activity::Repairing;
   p.BoredTicks = 0;
   p.Frame = 0;
   p.AnimTicks = 0;
 }
 
-const char* QuitTitle(int kind) {
+const char* QuitTitle(PersonKind kind) {
   switch (kind) {
     case kCleaner: return "因為管理處不敷使用，清掃員";
     case kResearcher: return "因為管理處不敷使用，研究員";
@@ -83,8 +84,8 @@ int SulkOdds(int salaryLevel) {
   }
 }
 
-bool NoColleagueAt(const Game& game, int slot, int x, int y, int kind) {
-  int job = kind == kCleaner ? 6 : 14;
+bool NoColleagueAt(const Game& game, int slot, int x, int y, PersonKind kind) {
+  Activity job = kind == kCleaner ? Activity::Sweeping : Activity::Repairing;
   for (int j = kFirstStaffSlot; j < kWalkerSlots; ++j) {
     if (j == slot) continue;
     const Person& q = game.world.Walkers[j];
@@ -98,22 +99,22 @@ void ThinkStaff(Game& game, int slot) {
   LookForRepairs(game, slot);
   bool onBreak = false;
   if ((p.Kind == kCleaner || p.Kind == kMaintenance) && game.random(2000) == 0) {
-    p.Activity = 7;
+    p.Activity = Activity::Break;
     onBreak = true;
   }
   if (!onBreak) {
-    if (p.Activity == 3) {
+    if (p.Activity == Activity::Walking) {
       if (game.random(1500) == 0) {
-        p.Activity = 4;
+        p.Activity = Activity::Standing;
         p.Frame = 2;
         p.AnimTicks = 0;
       }
-    } else if (p.Activity == 4) {
-      if (game.random(250) == 0) p.Activity = 3;
+    } else if (p.Activity == Activity::Standing) {
+      if (game.random(250) == 0) p.Activity = Activity::Walking;
     }
   }
   int odds = SulkOdds(game.sim.SalaryLevel);
-  if (p.Activity == 3 && odds > 0 && game.random(odds) == 0) p.Activity = 22;
+  if (p.Activity == Activity::Walking && odds > 0 && game.random(odds) == 0) p.Activity = Activity::Sulking;
 }
 
 void FindLitter(Game& game, int slot) {
@@ -122,7 +123,7 @@ void FindLitter(Game& game, int slot) {
   for (int8_t mark : game.world.Litter[p.CellY][p.CellX]) {
     if (mark < 0 || !NoColleagueAt(game, slot, p.CellX, p.CellY, kCleaner)) continue;
     p.Frame = 0;
-    p.Activity = 6;
+    p.Activity = Activity::Sweeping;
   }
 }
 
@@ -133,7 +134,7 @@ void SweepStep(Game& game, int slot) {
   if (p.Frame < 5) return;
   p.Frame = 0;
   if (game.random(5) != 0) return;
-  p.Activity = 3;
+  p.Activity = Activity::Walking;
   p.StayTicks += 1;
   if (IsOnMap(game.world, p.CellX, p.CellY)) game.world.Litter[p.CellY][p.CellX].fill(-1);
   game.clock.RedrawAll = 1;
@@ -155,7 +156,7 @@ void RepairStep(Game& game, int slot) {
     f.record->Durability = 100;
   }
   p.Dir = p.PrevDir;
-  p.Activity = 3;
+  p.Activity = Activity::Walking;
   p.StayTicks += 1;
 }
 
@@ -165,7 +166,7 @@ void BreakStep(Game& game, int slot) {
   p.Frame += 1;
   if (p.Frame == 5 && game.random(80) < 79) p.Frame = 4;
   if (p.Frame >= 9) {
-    p.Activity = 3;
+    p.Activity = Activity::Walking;
     p.Frame = 0;
   }
 }
@@ -178,20 +179,19 @@ void SulkStep(Game& game, int slot) {
   p.Frame = 0;
   int level = game.sim.SalaryLevel;
   bool fair = level >= 1 && level <= 4;
-  if (fair || game.random(1000) == 0) p.Activity = 3;
+  if (fair || game.random(1000) == 0) p.Activity = Activity::Walking;
 }
 
 void WalkerTallies(Game& game, int slot) {
   Person& p = game.world.Walkers[slot];
   if (p.Used != 1 || p.Kind < kCleaner) return;
   game.sim.TickStaff += 1;
-  if (p.Kind != kResearcher || p.Activity == 22) return;
+  if (p.Kind != kResearcher || p.Activity == Activity::Sulking) return;
   if (game.sim.ResearchAtTickStart % 100 == 0) p.StayTicks += 1;
   if (kResearchCap >= game.zoo.ResearchPoints) game.zoo.ResearchPoints += 1;
 }
 
 void FinishWalkerTallies(Game& game) {
-  game.sim.CoverValid = false;
   game.zoo.StaffTotal = game.sim.TickStaff;
   game.zoo.StaffCapacity = game.sim.TickCapacity;
 }
@@ -203,7 +203,7 @@ void StaffQuitCheck(Game& game) {
   else QuitBuildingStaff(game, excess);
 }
 
-bool HireWalkingStaff(Game& game, int kind) {
+bool HireWalkingStaff(Game& game, PersonKind kind) {
   if (!HasEntrance(game)) return false;
   for (int slot = kFirstStaffSlot; slot < kWalkerSlots; ++slot) {
     Person& p = game.world.Walkers[slot];
@@ -212,7 +212,7 @@ bool HireWalkingStaff(Game& game, int kind) {
     p.Used = 1;
     p.Mood = 3;
     p.MoodPoints = 1;
-    p.Activity = 3;
+    p.Activity = Activity::Walking;
     p.CellX = static_cast<int16_t>(game.sim.EntranceX - 1 + game.random(2));
     // The row above the gate; a gate on the top row keeps them on the map.
     p.CellY = static_cast<int16_t>(std::max(0, game.sim.EntranceY - 1));
@@ -223,7 +223,7 @@ bool HireWalkingStaff(Game& game, int kind) {
     p.Visible = 1;
     p.StayTicks = 0;
     p.BoredTicks = 0;
-    p.Kind = static_cast<int16_t>(kind);
+    p.Kind = kind;
     RecountStaff(game);
     return true;
   }

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "shell/game.h"
+#include "game/game.h"
 // After the game: the layouts use the world's and the zoo's constants.
 #include "data/field_stream.h"
 #include "data/save_layout.h"

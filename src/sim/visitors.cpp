@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "sim/names.h"
 #include "sim/sim_steps.h"
 #include "sim/world_query.h"
@@ -125,7 +125,7 @@ bool SpawnVisitor(Game& game) {
     p.Purse = static_cast<int16_t>(100 + game.random(400 + 30 * game.zoo.Economy));
     p.Mood = 3;
     p.MoodPoints = 1;
-    p.Activity = 1;
+    p.Activity = Activity::Alighting;
     p.CellX = static_cast<int16_t>(game.sim.EntranceX - 1 + game.random(2));
     p.CellY = static_cast<int16_t>(game.sim.EntranceY);
     p.OffsetX = p.OffsetY = 0;
@@ -133,7 +133,7 @@ bool SpawnVisitor(Game& game) {
     p.Frame = 0;
     p.TurnBias = static_cast<int16_t>(game.random(2));
     p.Look = static_cast<int16_t>(game.random(13));
-    p.Kind = 1;
+    p.Kind = PersonKind::Visitor;
     p.BoredTicks = p.ShopTicks = p.ToiletTicks = p.LostTicks = p.TiredTicks = 100;
     p.Visible = 1;
     p.StayTicks = 0;

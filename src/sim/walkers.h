@@ -7,6 +7,7 @@
 
 struct Game;
 struct Person;
+enum class PersonKind : int16_t;
 struct FacilityRef;
 
 // Visitor slots 0..149, walking staff 150..199.
@@ -42,7 +43,7 @@ void SweepStep(Game& game, int slot);
 void RepairStep(Game& game, int slot);
 void BreakStep(Game& game, int slot);
 void SulkStep(Game& game, int slot);
-bool NoColleagueAt(const Game& game, int slot, int x, int y, int kind);
+bool NoColleagueAt(const Game& game, int slot, int x, int y, PersonKind kind);
 // The chance per tick, as 1 in n, that underpaid staff start sulking; 0 never.
 int SulkOdds(int salaryLevel);
 

@@ -1,4 +1,4 @@
-#include "shell/game.h"
+#include "game/game.h"
 #include "sim/sim_steps.h"
 #include "sim/walkers.h"
 #include "sim/world_query.h"
@@ -18,7 +18,7 @@ void StopTracking(Game& game, int slot) {
   if (game.view.TrackedVisitor == slot) game.view.TrackedVisitor = -1;
 }
 
-// Activity 1: up from the gate cell until the walker has crossed into the cell above.
+// Alighting: up from the gate cell until the walker has crossed into the cell above.
 void AlightStep(Game& game, int slot) {
   Person& p = game.world.Walkers[slot];
   if (!FrameDue(p, kWalkerFramePeriod)) return;
@@ -27,10 +27,10 @@ void AlightStep(Game& game, int slot) {
   if (above && !IsRoad(above)) return;
   p.OffsetX += 2;
   p.OffsetY -= 1;
-  if (CrossCell(p)) p.Activity = 3;
+  if (CrossCell(p)) p.Activity = Activity::Walking;
 }
 
-// Activity 2: down through the gate, then along the row above the bus lane and off
+// Leaving: down through the gate, then along the row above the bus lane and off
 // the map.
 void LeaveStep(Game& game, int slot) {
   Person& p = game.world.Walkers[slot];
@@ -48,7 +48,7 @@ void LeaveStep(Game& game, int slot) {
   if (!IsOnMap(game.world, p.CellX, p.CellY)) p.Used = 0;
 }
 
-// Activity 3.
+// Walking.
 void WalkStep(Game& game, int slot) {
   Person& p = game.world.Walkers[slot];
   CountUp(p.BoredTicks);
@@ -56,25 +56,25 @@ void WalkStep(Game& game, int slot) {
   CountUp(p.ToiletTicks);
   CountUp(p.LostTicks);
   CountUp(p.TiredTicks);
-  if (p.Kind == 1) CountUp(p.StayTicks);
+  if (p.Kind == PersonKind::Visitor) CountUp(p.StayTicks);
   if (!FrameDue(p, kWalkerFramePeriod)) return;
   AdvanceFrame(p);
   if (p.OffsetX == 0) {
     int before = p.Dir;
     ChooseRoadDirection(game, slot);
     DropLitter(game, slot);
-    if (p.Kind == 2) FindLitter(game, slot);
+    if (p.Kind == PersonKind::Cleaner) FindLitter(game, slot);
     if (p.Dir != before) return;
   }
   CellStep step = PixelDelta(p.Dir);
-  int speed = (p.Kind == 2 || p.Kind == 3) ? 2 : 1;
+  int speed = (p.Kind == PersonKind::Cleaner || p.Kind == PersonKind::Maintenance) ? 2 : 1;
   p.OffsetX += step.dx * speed;
   p.OffsetY += step.dy * speed;
   p.TurnMemo = 12;
   CrossCell(p);
 }
 
-// Activity 21: a visitor caught by an escaped animal shrinks into its cell and
+// Killed: a visitor caught by an escaped animal shrinks into its cell and
 // leaves remains.
 void VanishStep(Game& game, int slot) {
   Person& p = game.world.Walkers[slot];
@@ -157,7 +157,7 @@ bool CellFreeOfVisitors(const Game& game, int slot, int x, int y) {
   for (int j = 0; j < kVisitorSlots; ++j) {
     if (j == slot) continue;
     const Person& q = game.world.Walkers[j];
-    if (q.Used == 1 && q.Activity != 21 && q.CellX == x && q.CellY == y) return false;
+    if (q.Used == 1 && q.Activity != Activity::Killed && q.CellX == x && q.CellY == y) return false;
   }
   return true;
 }
@@ -180,7 +180,7 @@ void ChooseRoadDirection(Game& game, int slot) {
   int ax = p.CellX + ahead.dx, ay = p.CellY + ahead.dy;
   FacilityRef aheadFacility = FacilityAt(game, ax, ay);
   bool roadAhead = IsRoad(aheadFacility);
-  bool blockedAhead = !IsOnMap(game.world, ax, ay) || game.world.LandMap[ay][ax] != 1 ||
+  bool blockedAhead = !IsOnMap(game.world, ax, ay) || game.world.LandMap[ay][ax] != Land::Clear ||
                       (aheadFacility && !roadAhead);
   if (forced) {
     if (!blockedAhead) return;
@@ -205,29 +205,31 @@ void ChooseRoadDirection(Game& game, int slot) {
 
 void UpdateWalker(Game& game, int slot) {
   Person& p = game.world.Walkers[slot];
-  if (p.Kind == 1) {
-    if (p.Activity != 21) ThinkVisitor(game, slot);
+  if (p.Kind == PersonKind::Visitor) {
+    if (p.Activity != Activity::Killed) ThinkVisitor(game, slot);
   } else {
     ThinkStaff(game, slot);
   }
   switch (p.Activity) {
-    case 1: AlightStep(game, slot); break;
-    case 2: LeaveStep(game, slot); break;
-    case 3: WalkStep(game, slot); break;
-    case 6: SweepStep(game, slot); break;
-    case 7: BreakStep(game, slot); break;
-    case 8: case 9: case 10: case 11: case 12: case 13: LookStep(game, slot); break;
-    case 14: RepairStep(game, slot); break;
-    case 16: case 17: case 18: BenchStep(game, slot); break;
-    case 20:
+    using A = Activity;
+    case A::Alighting: AlightStep(game, slot); break;
+    case A::Leaving: LeaveStep(game, slot); break;
+    case A::Walking: WalkStep(game, slot); break;
+    case A::Sweeping: SweepStep(game, slot); break;
+    case A::Break: BreakStep(game, slot); break;
+    case A::LookingA: case A::LookingB: case A::LookingC:
+    case A::BoughtA: case A::BoughtB: case A::BoughtC: LookStep(game, slot); break;
+    case A::Repairing: RepairStep(game, slot); break;
+    case A::SteppingOntoBench: case A::BenchUnused: case A::Seated: BenchStep(game, slot); break;
+    case A::InToilet:
       if (game.random(450) == 0) {
-        p.Activity = 3;
+        p.Activity = Activity::Walking;
         p.Visible = 1;
       }
       break;
-    case 21: VanishStep(game, slot); break;
-    case 22: SulkStep(game, slot); break;
-    case 23: SignStep(game, slot); break;
+    case A::Killed: VanishStep(game, slot); break;
+    case A::Sulking: SulkStep(game, slot); break;
+    case A::ReadingSign: SignStep(game, slot); break;
     default: break;
   }
 }

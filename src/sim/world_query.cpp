@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/game.h"
+#include "game/game.h"
 
 FacilityRef FacilityWithOrigin(Game& game, int x, int y) {
   FacilityRef ref;

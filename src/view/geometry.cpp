@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "view/sprite_sheets.h"
 
 int ScreenWidth(const Game& game) { return game.settings.ScreenResW; }

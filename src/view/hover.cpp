@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "view/geometry.h"
 #include "view/view_steps.h"
 
@@ -25,7 +25,7 @@ bool BoxHolds(ScreenPoint tile, int px, int py) {
 }  // namespace
 
 CellPick HoverCellAt(Game& game, int px, int py) {
-  const TileMask& mask = game.view.surfaces.tileMask;
+  const TileMask& mask = game.view.Surfaces.tileMask;
   if (!mask.loaded) return {};
   if (px < 0 || py < 0 || px >= ScreenWidth(game) || py >= ScreenHeight(game)) return {};
   const World& w = game.world;

@@ -1,6 +1,6 @@
 #include "view/palette.h"
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace {
 

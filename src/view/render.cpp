@@ -1,7 +1,7 @@
 #include "view/render.h"
 
-#include "shell/game.h"
-#include "view/construction.h"
+#include "game/game.h"
+#include "view/placement_preview.h"
 #include "view/geometry.h"
 #include "view/render_parts.h"
 
@@ -60,7 +60,7 @@ bool FrameDue(ViewState& v, const Clock& c) {
 }
 
 bool RenderFrame(Game& game, int kind, Surface& screen) {
-  SurfaceSet& s = game.view.surfaces;
+  SurfaceSet& s = game.view.Surfaces;
   // Without pictures (before a game, or with the display lost) nothing is drawn.
   if (!s.loaded || screen.Empty()) return false;
   bool full = game.clock.RedrawAll != 0;

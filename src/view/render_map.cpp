@@ -2,7 +2,7 @@
 #include <array>
 #include <cmath>
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "view/geometry.h"
 #include "view/render_parts.h"
 #include "view/screen_layout.h"
@@ -60,13 +60,13 @@ struct Coverage {
 
 bool GateNear(const World& w, int x, int y) {
   for (int cx = std::max(0, x - 2); cx <= std::min(w.MapWidth - 1, x + 2); ++cx)
-    if (w.LandMap[y][cx] == 3) return true;
+    if (w.LandMap[y][cx] == Land::Gate) return true;
   return false;
 }
 
 void DrawGround(FrameTarget& t, int x, int y, ScreenPoint s) {
   Game& g = t.game;
-  SurfaceSet& ss = g.view.surfaces;
+  SurfaceSet& ss = g.view.Surfaces;
   if (g.view.HideBuildings && GateNear(g.world, x, y)) {
     t.Static(s.x, s.y, ss.plate.Bounds(), ss.plate);
     return;
@@ -96,7 +96,7 @@ void DrawFigures(FrameTarget& t, int type, int x0, int y0) {
   const auto& bt = g.catalogue.BuildType[type];
   const Facility& f = g.world.Cells[y0][x0];
   ScreenPoint p = PictureOrigin(g, x0, y0, bt.Size);
-  SurfaceSet& ss = g.view.surfaces;
+  SurfaceSet& ss = g.view.Surfaces;
   int left = 0, top = 0;
   if (bt.Kind == BuildKind::Enclosure && bt.AnimalKind >= 0 && bt.AnimalKind < kMaxAnimalTypes) {
     const auto& at = g.catalogue.AnimalType[bt.AnimalKind];
@@ -128,7 +128,7 @@ void DrawFacilityPart(FrameTarget& t, int type, int a, int b, int x0, int y0, Sc
   const auto& bt = g.catalogue.BuildType[type];
   int size = bt.Size;
   const Facility& f = g.world.Cells[y0][x0];
-  SurfaceSet& ss = g.view.surfaces;
+  SurfaceSet& ss = g.view.Surfaces;
   if (g.view.HideBuildings) {
     if (t.full) t.Static(s.x, s.y, ss.plate.Bounds(), ss.plate);
     return;
@@ -161,17 +161,17 @@ void DrawFacilityPart(FrameTarget& t, int type, int a, int b, int x0, int y0, Sc
 
 void DrawLitter(FrameTarget& t, int x, int y, ScreenPoint s) {
   const auto& places = t.game.world.Litter[y][x];
-  const Surface& sheet = t.game.view.surfaces.litter;
+  const Surface& sheet = t.game.view.Surfaces.litter;
   for (int k = 0; k < kLitterPlaces; ++k)
     if (places[k] >= 0) t.Static(s.x + 12, s.y + kTileBase - 1, Rect{0, 38 * k, 50, 38}, sheet);
 }
 
 const Surface& WalkerSheet(Game& g, const Person& p) {
-  SurfaceSet& ss = g.view.surfaces;
+  SurfaceSet& ss = g.view.Surfaces;
   switch (p.Kind) {
-    case 1: return LoadPersonSheet(g, std::clamp<int>(p.Look, 0, kPersonLooks - 1));
-    case 2: return ss.cleaner;
-    case 3: return ss.maintenance;
+    case PersonKind::Visitor: return LoadPersonSheet(g, std::clamp<int>(p.Look, 0, kPersonLooks - 1));
+    case PersonKind::Cleaner: return ss.cleaner;
+    case PersonKind::Maintenance: return ss.maintenance;
     default: return ss.researcher;
   }
 }
@@ -183,20 +183,20 @@ void DrawPerson(FrameTarget& t, const Person& p, bool escapee, ScreenPoint s, co
   if (box.x + box.w <= view.x || box.x >= view.x + view.w || box.y + box.h <= view.y || box.y >= view.y + view.h)
     return;
   if (escapee) {
-    if (p.Activity == 5 || p.Look < 0 || p.Look >= kMaxAnimalTypes) return;
+    if (p.Activity == Activity::TakenAway || p.Look < 0 || p.Look >= kMaxAnimalTypes) return;
     const auto& at = g.catalogue.AnimalType[p.Look];
     bool young = p.EscAge <= 6;
     const Surface& sheet = LoadAnimalSheet(g, p.Look, young);
     // Roaming walks; attacking plays the first action.
-    FigurePose pose{p.Dir, p.Activity == 8 ? 3 : 0, p.Frame, false, !young || at.TextsB[0] != "non"};
+    FigurePose pose{p.Dir, p.Activity == Activity::LookingA ? 3 : 0, p.Frame, false, !young || at.TextsB[0] != "non"};
     int left = 0, top = 0;
     FigureTopLeft(box.x + sheets::kPersonFeetX, box.y + sheets::kPersonFeetY, at.FrameWidth, at.FrameHeight, left, top);
     t.Sprite(left, top, FigureFrame(pose, at.FrameWidth, at.FrameHeight), sheet);
     return;
   }
-  if (p.Kind == 1 && p.Activity == 21) {
+  if (p.Kind == PersonKind::Visitor && p.Activity == Activity::Killed) {
     t.Sprite(box.x, box.y, Rect{sheets::PersonColumn(p.Frame) * kPersonW, 0, kPersonW, kPersonH},
-             g.view.surfaces.dead);
+             g.view.Surfaces.dead);
   } else {
     t.Sprite(box.x, box.y, PersonFrame(p), WalkerSheet(g, p));
   }
@@ -217,7 +217,7 @@ void DrawPeople(FrameTarget& t, const PeopleIndex& index, int x, int y, ScreenPo
     DrawPerson(t, p, here[k] >= kWalkerSlots, s, view);
     if (v.TrackingOn && here[k] == v.TrackedVisitor) {
       Rect box = PersonBox(p, s.x, s.y);
-      t.Sprite(box.x + kPersonW / 2 - 25, box.y - 40, v.surfaces.personMarker);
+      t.Sprite(box.x + kPersonW / 2 - 25, box.y - 40, v.Surfaces.personMarker);
     }
   }
 }
@@ -226,7 +226,7 @@ void DrawGate(FrameTarget& t) {
   Game& g = t.game;
   ViewState& v = g.view;
   if (v.HideBuildings) return;
-  const Surface& gate = v.surfaces.gate;
+  const Surface& gate = v.Surfaces.gate;
   int frameH = gate.Height() / 3;
   int frame = 2;
   if (g.zoo.ZooOpen == 1) {
@@ -238,7 +238,7 @@ void DrawGate(FrameTarget& t) {
   t.Sprite(s.x, s.y, Rect{0, frame * frameH, gate.Width(), frameH}, gate);
   // Two cells out, so the signboard stands clear of the name on the beam.
   ScreenPoint sign = CellToScreen(g, v.GateX - 2, v.GateY);
-  t.Sprite(sign.x, sign.y, v.surfaces.gateSign);
+  t.Sprite(sign.x, sign.y, v.Surfaces.gateSign);
 }
 
 // The overview's colour sample for a cell: road, shop, enclosure, other building,
@@ -270,12 +270,12 @@ void PlotOverview(FrameTarget& t, int type, int x, int y) {
   Game& g = t.game;
   int cls = OverviewClass(g, type, x, y);
   int code = (g.world.TileMap[y][x] & 0xFFFF) * 8 + cls;
-  int32_t& memo = g.view.overviewPlotted[y][x];
+  int32_t& memo = g.view.OverviewPlotted[y][x];
   if (memo == code && !t.full) return;
   memo = code;
   int mx = RoundHalfEven((kOverviewSize - 2.0 * g.world.MapWidth) / 2);
   int my = RoundHalfEven((kOverviewSize - 2.0 * g.world.MapHeight) / 2);
-  g.view.surfaces.overviewBase.FillRect(Rect{mx + 2 * x, my + 2 * y, 2, 2}, OverviewColor(g, cls));
+  g.view.Surfaces.overviewBase.FillRect(Rect{mx + 2 * x, my + 2 * y, 2, 2}, OverviewColor(g, cls));
 }
 
 }  // namespace
@@ -304,13 +304,13 @@ void DrawMap(FrameTarget& t) {
         if (t.full) DrawLitter(t, x, y, s);
         DrawPeople(t, index, x, y, s, view);
         int coin = w.CellAnim[y][x];
-        if (coin >= 0) t.Sprite(s.x, s.y - 20, Rect{0, 50 * coin, kTileWidth, 50}, v.surfaces.money);
+        if (coin >= 0) t.Sprite(s.x, s.y - 20, Rect{0, 50 * coin, kTileWidth, 50}, v.Surfaces.money);
       }
       if (v.GateX >= 0 && y == v.GateY && x == gateLastX) DrawGate(t);
       double& effect = w.CellEffect[y][x];
       if (effect >= 0) {
         if (IsVisible(g, s.x, s.y))
-          t.Sprite(s.x, s.y, Rect{kTileWidth * static_cast<int>(effect), 0, kTileWidth, kTileHeight}, v.surfaces.dust);
+          t.Sprite(s.x, s.y, Rect{kTileWidth * static_cast<int>(effect), 0, kTileWidth, kTileHeight}, v.Surfaces.dust);
         effect += 0.5;
         if (effect >= 10) effect = -1;
       }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/text.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "view/geometry.h"
 #include "view/render_parts.h"
 #include "view/sprite_layout.h"
@@ -41,13 +41,13 @@ std::vector<std::string> FacilityLines(const Game& g, const Facility& f) {
 std::vector<std::string> WalkerLines(const Person& p) {
   static constexpr const char* kMoods[6] = {"", "心情:非常惡劣", "心情:惡劣", "心情:普通", "心情:良好", "心情:非常良好"};
   switch (p.Kind) {
-    case 1: {
+    case PersonKind::Visitor: {
       std::vector<std::string> lines{"遊客:" + p.Name.str(), "資金:" + std::to_string(p.Purse)};
       if (p.Mood >= 1 && p.Mood <= 5) lines.push_back(kMoods[p.Mood]);
       return lines;
     }
-    case 2: return {"清潔:" + p.Name.str()};
-    case 3: return {"維護員:" + p.Name.str()};
+    case PersonKind::Cleaner: return {"清潔:" + p.Name.str()};
+    case PersonKind::Maintenance: return {"維護員:" + p.Name.str()};
     default: return {"研發:" + p.Name.str()};
   }
 }
@@ -56,9 +56,9 @@ std::vector<std::string> WalkerLines(const Person& p) {
 
 void DrawOutline(FrameTarget& t) {
   Game& g = t.game;
-  const ViewState::Outline& o = g.view.outline;
+  const ViewState::Outline& o = g.view.PreviewOutline;
   if (!o.shown || o.size < 1 || o.size > 6) return;
-  const Surface& pic = g.view.surfaces.outlines[o.size - 1];
+  const Surface& pic = g.view.Surfaces.outlines[o.size - 1];
   int x = kHalfW * (g.world.MapHeight - 1 - o.y0 + o.x0) - g.view.ScrollX - kHalfW * (o.size - 1) + 1;
   int y = kHalfH * (o.x0 + o.y0) - g.view.ScrollY + kTileBase;
   t.screen.Draw(x, y, pic, true);
@@ -91,7 +91,7 @@ void DrawBalloons(FrameTarget& t) {
 void DrawBus(FrameTarget& t) {
   const Zoo& z = t.game.zoo;
   if (z.BusState != 1 && z.BusState != 2) return;
-  const Surface& bus = t.game.view.surfaces.bus;
+  const Surface& bus = t.game.view.Surfaces.bus;
   int frameH = bus.Height() / 4;
   int frame = std::clamp(static_cast<int>(z.BusFrame), 0, 3);
   t.screen.Draw(z.BusX - t.game.view.ScrollX, z.BusY - t.game.view.ScrollY, Rect{0, frame * frameH, bus.Width(), frameH},
@@ -133,14 +133,14 @@ void DrawWeather(FrameTarget& t) {
   ViewState& v = g.view;
   if (v.Weather != 2 && v.Weather != 3) return;
   int width = ScreenWidth(g), height = ScreenHeight(g);
-  if (!v.particlesPlaced) {
-    for (auto& p : v.particles) {
+  if (!v.ParticlesPlaced) {
+    for (auto& p : v.Particles) {
       p.x = g.random(width);
       p.y = g.random(height);
     }
-    v.particlesPlaced = true;
+    v.ParticlesPlaced = true;
   }
-  for (auto& p : v.particles) {
+  for (auto& p : v.Particles) {
     if (v.Weather == 2) {
       t.screen.Line(p.x, p.y, p.x, p.y + 79, Rgb565(0xC0, 0xC0, 0xC0));
       p.y += 30;

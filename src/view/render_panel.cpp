@@ -2,12 +2,12 @@
 #include <string>
 
 #include "platform/text.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "view/geometry.h"
 #include "view/palette.h"
 #include "view/render_parts.h"
 #include "view/screen_layout.h"
-#include "shell/input_toolbar.h"
+#include "view/toolbar_layout.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ void DrawPalette(Game& g, Surface& screen) {
     if (type < 0) continue;
     int y = kPaletteY + kPaletteRowH * k;
     screen.Draw(w - kPaletteX, y, LoadPaletteIcon(g, type), true);
-    if (k == v.SelectedRow) screen.Draw(w - kPaletteX, y, v.surfaces.panelPattern, true);
+    if (k == v.SelectedRow) screen.Draw(w - kPaletteX, y, v.Surfaces.panelPattern, true);
   }
   if (v.SelectedType < 0) return;
   const auto& bt = g.catalogue.BuildType[v.SelectedType];
@@ -56,18 +56,18 @@ void DrawOverview(Game& g, Surface& screen) {
   ViewState& v = g.view;
   const Zoo& z = g.zoo;
   int left = ScreenWidth(g) - kOverviewX;
-  screen.Draw(left, kOverviewY, v.surfaces.overviewBase, false);
+  screen.Draw(left, kOverviewY, v.Surfaces.overviewBase, false);
   if (z.MapPixelWidth <= 0 || z.MapPixelHeight <= 0) return;
   int mx = RoundHalfEven((kOverviewSize - 2.0 * g.world.MapWidth) / 2);
   int my = RoundHalfEven((kOverviewSize - 2.0 * g.world.MapHeight) / 2);
   int fx = left + mx + RoundHalfEven(2.0 * g.world.MapWidth / z.MapPixelWidth * v.ScrollX);
   int fy = kOverviewY + my + RoundHalfEven(2.0 * g.world.MapHeight / z.MapPixelHeight * v.ScrollY);
-  Color16 c = v.surfaces.viewRect.Empty() ? kWhite : v.surfaces.viewRect.Pixel(0, 0);
+  Color16 c = v.Surfaces.viewRect.Empty() ? kWhite : v.Surfaces.viewRect.Pixel(0, 0);
   DrawBox(screen, Rect{fx, fy, z.OverviewFrameWidth, z.OverviewFrameHeight}, c);
 }
 
 void DrawBars(Game& g, Surface& screen) {
-  const SurfaceSet& s = g.view.surfaces;
+  const SurfaceSet& s = g.view.Surfaces;
   int w = ScreenWidth(g), h = ScreenHeight(g);
   screen.Draw(0, 0, Rect{0, 0, w - kToolbarWidth, kTopBar}, s.toolbar1, true);
   screen.Draw(0, h - kBottomBarH, Rect{0, kTopBar, w - kToolbarWidth, kBottomBarH}, s.toolbar1, true);
@@ -90,7 +90,7 @@ void DrawResearchGauge(Game& g, Surface& screen) {
 
 // A pressed button shows its picture from the pressed copy of the bar.
 void DrawPressed(Game& g, Surface& screen, int i) {
-  const SurfaceSet& s = g.view.surfaces;
+  const SurfaceSet& s = g.view.Surfaces;
   Rect r = ToolbarButtonRect(g, i);
   if (kToolbar[i].topBar) {
     screen.Draw(r.x, r.y, Rect{r.x, r.y + 100, r.w, r.h}, s.toolbar1, true);
@@ -103,7 +103,7 @@ void DrawPressed(Game& g, Surface& screen, int i) {
 void DrawStatus(Game& g, Surface& screen) {
   const ViewState& v = g.view;
   int h = ScreenHeight(g);
-  screen.Draw(kStatusX - 2, h - kStatusFromBottom - 2, v.surfaces.statusBar, false);
+  screen.Draw(kStatusX - 2, h - kStatusFromBottom - 2, v.Surfaces.statusBar, false);
   TextRenderer& text = g.ui->Text();
   text.Draw(screen, kStatusX, h - kStatusFromBottom, v.HintText, TextStyle{"新細明體", 14, kWhite, false});
   bool overMap = v.MouseX < MapViewRight(g) && v.MouseY >= kTopBar;
@@ -116,7 +116,7 @@ void DrawStatus(Game& g, Surface& screen) {
 void DrawFastForward(Game& g, Surface& screen) {
   int ff = g.clock.FastForward;
   if (ff < 1) return;
-  const Surface& icons = g.view.surfaces.messageIcons;
+  const Surface& icons = g.view.Surfaces.messageIcons;
   int x = (ScreenWidth(g) - 225) / 2, y = (ScreenHeight(g) - 50) / 2;
   screen.Draw(x, y, Rect{47, 0, 100, 20}, icons, true);
   if (ff == 2) screen.Draw(x, y + 20, Rect{47, 0, 100, 20}, icons, true);
@@ -126,7 +126,7 @@ void DrawFastForward(Game& g, Surface& screen) {
 // points at a place on the map shows a pin. Drawn before the panel, a new icon comes
 // out from under it.
 void DrawMailIcons(Game& g, Surface& screen) {
-  const Surface& icons = g.view.surfaces.messageIcons;
+  const Surface& icons = g.view.Surfaces.messageIcons;
   for (const Mail& m : g.sim.Mails)
     if (MailIconShown(m))
       screen.Draw(m.IconLeft, m.IconTop, Rect{0, m.X >= 0 ? kMailIconH : 0, kMailIconW, kMailIconH}, icons, true);
@@ -141,7 +141,7 @@ void DrawPanel(FrameTarget& t) {
   DrawFastForward(g, screen);
   DrawMailIcons(g, screen);
   int left = ScreenWidth(g) - kToolbarWidth;
-  screen.Draw(left, 0, Rect{0, 0, kToolbarWidth, ScreenHeight(g)}, v.surfaces.toolbar2, true);
+  screen.Draw(left, 0, Rect{0, 0, kToolbarWidth, ScreenHeight(g)}, v.Surfaces.toolbar2, true);
   DrawBars(g, screen);
   DrawResearchGauge(g, screen);
   for (int i = 0; i < kToolbarButtons && i < static_cast<int>(v.ToolHighlight.size()); ++i)
@@ -174,5 +174,5 @@ void DrawPointer(Game& game, Surface& screen) {
   const ViewState& v = game.view;
   // The arrow's tip, the hot spot, is one pixel into the frame.
   screen.Draw(v.MouseX - 1, v.MouseY - 1, Rect{0, (v.CursorKind - 1) * kCursorSize, kCursorSize, kCursorSize},
-              v.surfaces.cursors, true);
+              v.Surfaces.cursors, true);
 }

@@ -1,4 +1,4 @@
-#include "shell/game.h"
+#include "game/game.h"
 #include "view/geometry.h"
 #include "view/sprite_layout.h"
 #include "view/view_steps.h"

@@ -5,7 +5,7 @@
 #include "view/sprite_sheets.h"
 
 Rect PersonFrame(const Person& p) {
-  return {sheets::PersonColumn(p.Frame) * kPersonW, sheets::PersonRow(p.Activity, p.Dir) * kPersonH, kPersonW,
+  return {sheets::PersonColumn(p.Frame) * kPersonW, sheets::PersonRow(static_cast<int>(p.Activity), p.Dir) * kPersonH, kPersonW,
           kPersonH};
 }
 

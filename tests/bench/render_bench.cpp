@@ -27,7 +27,7 @@ std::unique_ptr<Game> BusyPark() {
     }
   Surface person(9 * 40, 6 * 45, Rgb565(200, 80, 60));
   person.SetColorKey(kKey);
-  for (auto& sheet : g->view.surfaces.personSheets) {
+  for (auto& sheet : g->view.Surfaces.personSheets) {
     sheet.surface = person;
     sheet.tried = true;
   }

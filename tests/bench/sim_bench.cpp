@@ -11,11 +11,12 @@
 #include <filesystem>
 #include <vector>
 
+#include "view/headless_presentation.h"
 #include "data/definitions.h"
-#include "data/surfaces.h"
-#include "shell/game.h"
-#include "shell/modes.h"
-#include "sim/demo_layout.h"
+#include "game/surface_set.h"
+#include "game/game.h"
+#include "shell/tick.h"
+#include "demo_layout.h"
 #include "sim/sim_steps.h"
 #include "sim/visitors.h"
 #include "sim/world_query.h"
@@ -32,15 +33,15 @@ fs::path ContentDir() {
 }
 
 std::unique_ptr<Game> FullZoo() {
-  auto owner = MakeGame();
+  auto owner = MakeHeadlessGame();
   Game& g = *owner;
   fs::path data = ContentDir() / "Data";
   if (!LoadInfo(g.catalogue, data).ok() || !LoadDefinitions(g.catalogue, data).ok()) return nullptr;
   ResetWorldTables(g.world);
   g.clock.GameMode = Mode::Playing;
   g.world.MapWidth = g.world.MapHeight = kGridSize;
-  for (auto& row : g.world.LandMap) row.fill(1);
-  g.world.LandMap[48][25] = g.world.LandMap[48][26] = 3;
+  for (auto& row : g.world.LandMap) row.fill(Land::Clear);
+  g.world.LandMap[48][25] = g.world.LandMap[48][26] = Land::Gate;
   g.sim.EntranceX = 26;
   g.sim.EntranceY = 48;
   g.zoo.BusStopX = 36 * 25;
@@ -59,11 +60,11 @@ std::unique_ptr<Game> FullZoo() {
     auto [x, y] = roads[g.random(static_cast<int>(roads.size()))];
     p.CellX = static_cast<int16_t>(x);
     p.CellY = static_cast<int16_t>(y);
-    p.Activity = 3;
+    p.Activity = Activity::Walking;
     // They stay for the whole run, so that the table is full in every tick measured.
     p.StayTicks = -1000000000;
   }
-  for (int kind = 2; HireWalkingStaff(g, kind); kind = kind == 4 ? 2 : kind + 1) {
+  for (int kind = 2; HireWalkingStaff(g, static_cast<PersonKind>(kind)); kind = kind == 4 ? 2 : kind + 1) {
   }
   // The pointer rests over the middle of the map view, so the hover search finds a cell.
   g.folders.GraphicsDir = ContentDir() / "Graphics";

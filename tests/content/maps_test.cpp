@@ -4,17 +4,18 @@
 #include <memory>
 #include <set>
 
+#include "view/headless_presentation.h"
 #include "content/content_folder.h"
 #include "data/map_file.h"
-#include "data/save_game.h"
+#include "sim/saved_games.h"
 #include "platform/file_names.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace {
 
 struct LoadedMap {
   std::string name;
-  std::unique_ptr<Game> game = MakeGame();
+  std::unique_ptr<Game> game = MakeHeadlessGame();
 };
 
 std::vector<std::unique_ptr<LoadedMap>> LoadAll(const std::string& containing) {
@@ -68,11 +69,11 @@ TEST(ContentMaps, EachMapHasOneGateAtTheBottomWithClearLandInFront) {
     int gateCells = 0;
     for (int x = 0; x < w.MapWidth; ++x)
       for (int y = 0; y < w.MapHeight; ++y)
-        if (w.LandMap[y][x] == 3) {
+        if (w.LandMap[y][x] == Land::Gate) {
           ++gateCells;
           EXPECT_EQ(y, gy);
           EXPECT_LE(x - gx, 1);
-          EXPECT_EQ(w.LandMap[y - 1][x], 1);  // the first road goes here
+          EXPECT_EQ(w.LandMap[y - 1][x], Land::Clear);  // the first road goes here
         }
     EXPECT_EQ(gateCells, 2);
     EXPECT_GT(gx, 2);
@@ -84,7 +85,7 @@ TEST(ContentMaps, ObstaclesAndTilesStayWithinTheirRanges) {
   for (const auto& m : LoadAll("")) {
     SCOPED_TRACE(m->name);
     const World& w = m->game->world;
-    std::set<int> lands;
+    std::set<Land> lands;
     int buildable = 0;
     for (int x = 0; x < w.MapWidth; ++x)
       for (int y = 0; y < w.MapHeight; ++y) {
@@ -94,12 +95,12 @@ TEST(ContentMaps, ObstaclesAndTilesStayWithinTheirRanges) {
         const bool simulated = x >= 1 && x <= w.MapWidth - 2 && y >= 1 && y <= w.MapHeight - 4;
         // Buildings are only simulated inside that area, so nothing may be built outside it.
         if (!simulated) {
-          EXPECT_NE(w.LandMap[y][x], 1) << x << "," << y;
+          EXPECT_NE(w.LandMap[y][x], Land::Clear) << x << "," << y;
         }
-        buildable += w.LandMap[y][x] == 1;
+        buildable += w.LandMap[y][x] == Land::Clear;
       }
-    EXPECT_TRUE(lands.count(2));
-    EXPECT_TRUE(lands.count(4));
+    EXPECT_TRUE(lands.count(Land::Timber));
+    EXPECT_TRUE(lands.count(Land::Stones));
     EXPECT_GT(buildable, (w.MapWidth - 2) * (w.MapHeight - 4) / 2);
   }
 }
@@ -217,7 +218,7 @@ TEST(ContentMaps, StartingSavesLoadOntoTheirMapsWithAConnectedZoo) {
         bool reachable = !visited;
         for (int a = x; a < x + size; ++a)
           for (int b = y; b < y + size; ++b) {
-            EXPECT_EQ(w.LandMap[b][a], 1) << a << "," << b;
+            EXPECT_EQ(w.LandMap[b][a], Land::Clear) << a << "," << b;
             reachable |= isRoad(a - 1, b) || isRoad(a + 1, b) || isRoad(a, b - 1) || isRoad(a, b + 1);
           }
         EXPECT_TRUE(reachable) << t << " at " << x << "," << y;

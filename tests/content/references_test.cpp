@@ -6,10 +6,11 @@
 #include <fstream>
 #include <optional>
 
+#include "view/headless_presentation.h"
 #include "content/content_folder.h"
 #include "data/map_file.h"
 #include "platform/file_names.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ TEST(ContentReferences, EveryMapsGroundSheetAndStartingSaveExist) {
   int withSave = 0;
   for (const auto& path : FilesEndingIn("Maps", ".mdt")) {
     SCOPED_TRACE(path.filename().string());
-    auto game = MakeGame();
+    auto game = MakeHeadlessGame();
     ASSERT_TRUE(LoadMap(path, game->world, game->zoo).ok());
     EXPECT_TRUE(BmpSize(game->zoo.MapPattern.str()));
     const std::string save = game->world.MapStartSave.str();

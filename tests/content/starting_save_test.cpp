@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "view/headless_presentation.h"
 #include "content/content_folder.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "shell/setup.h"
 #include "test_folder.h"
 
@@ -9,7 +10,7 @@
 // keeps the name the player gave and the map it was started from.
 TEST(StartingSave, KeepsThePlayersZooNameAndMap) {
   TestFolder writable;
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   ASSERT_FALSE(FindFolders(ContentFolder(), "", g->folders).has_value());
   g->folders.SaveDir = writable.path;
   ASSERT_EQ(StartMapDirectly(*g, "single_hill.mdt", "山丘動物園"), "");

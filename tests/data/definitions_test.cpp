@@ -1,3 +1,4 @@
+#include "view/headless_presentation.h"
 #include "data/definitions.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +7,7 @@
 
 #include "data/file_bytes.h"
 #include "platform/big5.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "test_folder.h"
 
 namespace {
@@ -56,7 +57,7 @@ class Definitions : public testing::Test {
     return LoadBuildType(g->catalogue, dir.path, n);
   }
   TestFolder dir;
-  std::unique_ptr<Game> g = MakeGame();
+  std::unique_ptr<Game> g = MakeHeadlessGame();
 };
 
 TEST_F(Definitions, BuildFileFillsEveryField) {

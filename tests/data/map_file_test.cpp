@@ -1,3 +1,4 @@
+#include "view/headless_presentation.h"
 #include "data/map_file.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +7,7 @@
 
 #include "data/file_bytes.h"
 #include "test_folder.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ void FillScenario(World& w, Zoo& z, int width, int height) {
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       w.TileMap[y][x] = x * 100 + y;
-      w.LandMap[y][x] = 1 + (x + 2 * y) % 4;
+      w.LandMap[y][x] = static_cast<Land>(1 + (x + 2 * y) % 4);
     }
   }
   z.HasGoalYears = 1;
@@ -48,10 +49,10 @@ void FillScenario(World& w, Zoo& z, int width, int height) {
 
 TEST(MapFile, OneByOneMapIs414BytesInFieldOrder) {
   TestFolder dir;
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   FillScenario(g->world, g->zoo, 1, 1);
   g->world.TileMap[0][0] = 17;
-  g->world.LandMap[0][0] = 3;
+  g->world.LandMap[0][0] = Land::Gate;
   ASSERT_TRUE(WriteMap(dir.path / "m.mdt", g->world, g->zoo).ok());
   std::string b = FileBytes(dir.path / "m.mdt");
   ASSERT_EQ(b.size(), 414u);
@@ -81,7 +82,7 @@ TEST(MapFile, OneByOneMapIs414BytesInFieldOrder) {
 
 TEST(MapFile, GridsAreWrittenColumnByColumn) {
   TestFolder dir;
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   FillScenario(g->world, g->zoo, 3, 2);
   ASSERT_TRUE(WriteMap(dir.path / "m.mdt", g->world, g->zoo).ok());
   std::string b = FileBytes(dir.path / "m.mdt");
@@ -90,15 +91,15 @@ TEST(MapFile, GridsAreWrittenColumnByColumn) {
   EXPECT_EQ(I32At(b, 130), 1);     // (0,1)
   EXPECT_EQ(I32At(b, 134), 100);   // (1,0)
   EXPECT_EQ(I32At(b, 146), 201);   // (2,1)
-  EXPECT_EQ(I32At(b, 150), g->world.LandMap[0][0]);
+  EXPECT_EQ(I32At(b, 150), static_cast<int>(g->world.LandMap[0][0]));
 }
 
 TEST(MapFile, RoundTripKeepsEveryField) {
   TestFolder dir;
-  auto src = MakeGame();
+  auto src = MakeHeadlessGame();
   FillScenario(src->world, src->zoo, 51, 51);
   ASSERT_TRUE(WriteMap(dir.path / "Big.mdt", src->world, src->zoo).ok());
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   ASSERT_TRUE(LoadMap(dir.path / "Big.mdt", g->world, g->zoo).ok());
   EXPECT_EQ(g->world.TileMap, src->world.TileMap);
   EXPECT_EQ(g->world.LandMap, src->world.LandMap);
@@ -128,10 +129,10 @@ TEST(MapFile, RoundTripKeepsEveryField) {
 
 TEST(MapFile, SmallMapLeavesCellsOutsideUntouched) {
   TestFolder dir;
-  auto src = MakeGame();
+  auto src = MakeHeadlessGame();
   FillScenario(src->world, src->zoo, 20, 30);
   ASSERT_TRUE(WriteMap(dir.path / "m.mdt", src->world, src->zoo).ok());
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   for (auto& row : g->world.TileMap) row.fill(-7);
   ASSERT_TRUE(LoadMap(dir.path / "m.mdt", g->world, g->zoo).ok());
   EXPECT_EQ(g->world.TileMap[29][19], 19 * 100 + 29);
@@ -142,10 +143,10 @@ TEST(MapFile, SmallMapLeavesCellsOutsideUntouched) {
 
 TEST(MapFile, DerivesPixelSizesAndOverviewFrame) {
   TestFolder dir;
-  auto src = MakeGame();
+  auto src = MakeHeadlessGame();
   FillScenario(src->world, src->zoo, 20, 30);
   ASSERT_TRUE(WriteMap(dir.path / "m.mdt", src->world, src->zoo).ok());
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   ASSERT_TRUE(LoadMap(dir.path / "m.mdt", g->world, g->zoo, {800, 600}).ok());
   // hw = 36, hh = 18 for 74 x 100 tiles with a 63-pixel base.
   EXPECT_EQ(g->zoo.MapPixelWidth, 20 * 72 + 2);
@@ -156,11 +157,11 @@ TEST(MapFile, DerivesPixelSizesAndOverviewFrame) {
 
 TEST(MapFile, OneLineMdsGivesEmptyText) {
   TestFolder dir;
-  auto src = MakeGame();
+  auto src = MakeHeadlessGame();
   FillScenario(src->world, src->zoo, 2, 2);
   ASSERT_TRUE(WriteMap(dir.path / "m.mdt", src->world, src->zoo).ok());
   PutFile(dir.path / "m.mds", "Caption only\r\n");
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   g->zoo.MapText = "old";
   ASSERT_TRUE(LoadMap(dir.path / "m.mdt", g->world, g->zoo).ok());
   EXPECT_EQ(g->zoo.MapCaption, "Caption only");
@@ -169,11 +170,11 @@ TEST(MapFile, OneLineMdsGivesEmptyText) {
 
 TEST(MapFile, FurtherMdsLinesAreJoinedWithoutSeparators) {
   TestFolder dir;
-  auto src = MakeGame();
+  auto src = MakeHeadlessGame();
   FillScenario(src->world, src->zoo, 2, 2);
   ASSERT_TRUE(WriteMap(dir.path / "m.mdt", src->world, src->zoo).ok());
   PutFile(dir.path / "m.mds", "Cap\r\nab\r\ncd\nef");
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   ASSERT_TRUE(LoadMap(dir.path / "m.mdt", g->world, g->zoo).ok());
   EXPECT_EQ(g->zoo.MapText, "abcdef");
 }
@@ -181,12 +182,12 @@ TEST(MapFile, FurtherMdsLinesAreJoinedWithoutSeparators) {
 TEST(MapFile, FoundInAnyLetterCaseAndBesideDottedFolder) {
   TestFolder dir;
   std::filesystem::create_directories(dir.path / "v1.2");
-  auto src = MakeGame();
+  auto src = MakeHeadlessGame();
   FillScenario(src->world, src->zoo, 2, 2);
   ASSERT_TRUE(WriteMap(dir.path / "v1.2/Camp1.mdt", src->world, src->zoo).ok());
   EXPECT_TRUE(std::filesystem::exists(dir.path / "v1.2/Camp1.mds"));
   std::filesystem::rename(dir.path / "v1.2/Camp1.mds", dir.path / "v1.2/CAMP1.MDS");
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   ASSERT_TRUE(LoadMap(dir.path / "v1.2/camp1.MDT", g->world, g->zoo).ok());
   EXPECT_EQ(g->zoo.MapCaption, "第一關");
 }
@@ -195,11 +196,11 @@ TEST(MapFile, FoundInAnyLetterCaseAndBesideDottedFolder) {
 class RefusedMap : public testing::Test {
  protected:
   void SetUp() override {
-    src = MakeGame();
+    src = MakeHeadlessGame();
     FillScenario(src->world, src->zoo, 4, 4);
     ASSERT_TRUE(WriteMap(dir.path / "m.mdt", src->world, src->zoo).ok());
     good = FileBytes(dir.path / "m.mdt");
-    g = MakeGame();
+    g = MakeHeadlessGame();
     g->world.TileMap[0][0] = -5;
     g->world.MapWidth = 9;
     g->zoo.Money = 77;
@@ -258,13 +259,13 @@ TEST(MapPatternMusic, ChoosesPairByPatternInAnyCase) {
 }
 
 TEST(FindGate, FirstGateColumnByColumn) {
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   g->world.MapWidth = 10;
   g->world.MapHeight = 10;
-  for (auto& row : g->world.LandMap) row.fill(1);
+  for (auto& row : g->world.LandMap) row.fill(Land::Clear);
   EXPECT_FALSE(FindGate(g->world).has_value());
-  g->world.LandMap[2][5] = 3;  // (5, 2)
-  g->world.LandMap[9][4] = 3;  // (4, 9): smaller x wins
+  g->world.LandMap[2][5] = Land::Gate;  // (5, 2)
+  g->world.LandMap[9][4] = Land::Gate;  // (4, 9): smaller x wins
   ASSERT_TRUE(FindGate(g->world).has_value());
   EXPECT_EQ(*FindGate(g->world), std::make_pair(4, 9));
 }

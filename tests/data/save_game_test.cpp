@@ -1,11 +1,12 @@
-#include "data/save_game.h"
+#include "view/headless_presentation.h"
+#include "sim/saved_games.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "data/file_bytes.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "test_folder.h"
 
 namespace {
@@ -33,7 +34,7 @@ class SaveGameTest : public testing::Test {
     g->world.MapWidth = w;
     g->world.MapHeight = h;
     for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) g->world.TileMap[y][x] = 1, g->world.LandMap[y][x] = 1;
+      for (int x = 0; x < w; ++x) g->world.TileMap[y][x] = 1, g->world.LandMap[y][x] = Land::Clear;
     g->zoo.MapPattern = "map_pat1.bmp";
     g->zoo.Economy = 3;
     g->zoo.Population = 3;
@@ -45,7 +46,7 @@ class SaveGameTest : public testing::Test {
   std::string Aps(const std::string& name = "S") { return FileBytes(g->folders.SaveDir / (name + ".aps")); }
 
   std::unique_ptr<Game> Reloaded(const std::string& name = "S") {
-    auto h = MakeGame();
+    auto h = MakeHeadlessGame();
     h->folders = g->folders;
     ResetWorldTables(h->world);
     IoResult r = LoadSavedGame(*h, name, false);
@@ -54,7 +55,7 @@ class SaveGameTest : public testing::Test {
   }
 
   TestFolder dir;
-  std::unique_ptr<Game> g = MakeGame();
+  std::unique_ptr<Game> g = MakeHeadlessGame();
 };
 
 Facility FullEnclosure() {
@@ -119,7 +120,7 @@ Person Visitor(int seed) {
   p.Name = "王小明" + std::to_string(seed % 10);
   p.Mood = 4;
   p.MoodPoints = -77;
-  p.Activity = 21;
+  p.Activity = Activity::Killed;
   p.TurnBias = 1;
   p.Used = 1;
   p.Look = static_cast<int16_t>(seed % 13);
@@ -127,7 +128,7 @@ Person Visitor(int seed) {
   p.FramePeriod = 8;
   p.StayTicks = 123456;
   p.TurnMemo = 11;
-  p.Kind = 1;
+  p.Kind = PersonKind::Visitor;
   return p;
 }
 
@@ -211,7 +212,7 @@ TEST_F(SaveGameTest, RoundTripKeepsEveryField) {
   w.Walkers[0] = Visitor(1);
   w.Walkers[149] = Visitor(2);
   w.Walkers[150] = Visitor(3);
-  w.Walkers[150].Kind = 2;
+  w.Walkers[150].Kind = PersonKind::Cleaner;
   w.Walkers[7].Name = "空位";
   w.Walkers[7].Comments[4] = "舊評語";
   for (int i = 0; i < 50; ++i) {
@@ -221,7 +222,7 @@ TEST_F(SaveGameTest, RoundTripKeepsEveryField) {
     e.Name = "逃脫" + std::to_string(i);
     e.Used = i % 2;
     e.Look = static_cast<int16_t>(i % 51);
-    e.Activity = 3;
+    e.Activity = Activity::Walking;
     e.FramePeriod = 4;
     e.EscWidth = 64;
     e.EscAge = static_cast<int16_t>(20 + i);
@@ -246,7 +247,7 @@ TEST_F(SaveGameTest, RoundTripKeepsEveryField) {
   z.CampaignMode = 1;
   z.CampaignMap = 3;
   w.TileMap[2][3] = 63;
-  w.LandMap[2][3] = 4;
+  w.LandMap[2][3] = Land::Stones;
   for (int t = 0; t < kBuildTypes; ++t) z.TypeAvailable[t] = t % 2;
   ASSERT_TRUE(SaveGame(*g, "S").ok());
 
@@ -331,7 +332,7 @@ TEST_F(SaveGameTest, RemarkLongerThanSixtyCutOnReading) {
 TEST_F(SaveGameTest, SmallMapLeavesOtherCellsUntouched) {
   UseMap(20, 30);
   ASSERT_TRUE(SaveGame(*g, "S").ok());
-  auto h = MakeGame();
+  auto h = MakeHeadlessGame();
   h->folders = g->folders;
   ResetWorldTables(h->world);
   h->world.Cells[30][5].Type = 7;
@@ -360,8 +361,8 @@ TEST_F(SaveGameTest, AvailableTypesAreNoLongerPendingResearch) {
 TEST_F(SaveGameTest, StartingSaveKeepsTheMapsPaletteFlags) {
   g->zoo.TypeAvailable.fill(1);
   g->zoo.Money = 42;
-  ASSERT_TRUE(WriteSavedGame(g->folders.MapSaveDir, "Start", g->world, g->zoo, g->clock).ok());
-  auto h = MakeGame();
+  ASSERT_TRUE(WriteSavedGame(g->folders.MapSaveDir, "Start", g->world, g->zoo, SaveClockOf(g->clock)).ok());
+  auto h = MakeHeadlessGame();
   h->folders = g->folders;
   h->zoo.TypeAvailable[5] = 0;
   ASSERT_TRUE(LoadMap(g->folders.MapsDir / "Test.mdt", h->world, h->zoo).ok());
@@ -416,7 +417,7 @@ class RefusedSave : public SaveGameTest {
     g->world.Walkers[0] = Visitor(1);
     ASSERT_TRUE(SaveGame(*g, "S").ok());
     aps = Aps();
-    h = MakeGame();
+    h = MakeHeadlessGame();
     h->folders = g->folders;
     h->zoo.Money = 31337;
     h->zoo.EntryFee = 12;
@@ -522,8 +523,8 @@ TEST_F(RefusedSave, MissingSave) {
 namespace {
 
 TEST_F(SaveGameTest, StartingSaveOfAnotherMapSizeIsRefused) {
-  ASSERT_TRUE(WriteSavedGame(g->folders.MapSaveDir, "Start", g->world, g->zoo, g->clock).ok());
-  auto h = MakeGame();
+  ASSERT_TRUE(WriteSavedGame(g->folders.MapSaveDir, "Start", g->world, g->zoo, SaveClockOf(g->clock)).ok());
+  auto h = MakeHeadlessGame();
   h->folders = g->folders;
   UseMap(5, 3);
   ASSERT_TRUE(LoadMap(g->folders.MapsDir / "Test.mdt", h->world, h->zoo).ok());
@@ -544,7 +545,7 @@ TEST_F(SaveGameTest, FieldsOutsideTheSaveKeepTheGamesValues) {
   g->zoo.Attraction = 500;
   ASSERT_TRUE(SaveGame(*g, "S").ok());
 
-  auto h = MakeGame();
+  auto h = MakeHeadlessGame();
   h->folders = g->folders;
   ResetWorldTables(h->world);
   h->zoo.Attraction = 3;

@@ -1,14 +1,15 @@
+#include "view/headless_presentation.h"
 #include "data/world.h"
 
 #include <gtest/gtest.h>
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace {
 
 // A game whose building type 7 is 3 x 3 and type 8 is 1 x 1, on a map of w x h.
 std::unique_ptr<Game> GameWithMap(int w, int h) {
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   g->catalogue.BuildType[7].Size = 3;
   g->catalogue.BuildType[8].Size = 1;
   g->world.MapWidth = w;
@@ -91,7 +92,7 @@ TEST(IsOnMap, ChecksBothSides) {
 }
 
 TEST(ResetWorldTables, ClearsEveryCellIncludingLastRowAndColumn) {
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   World& w = g->world;
   for (int i : {0, 49, 50}) {
     w.Cells[i][50].Type = 3;
@@ -130,7 +131,7 @@ TEST(ResetWorldTables, ClearsEveryCellIncludingLastRowAndColumn) {
 }
 
 TEST(World, StartsWithNoFacilityEffectCoinsOrLitter) {
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   EXPECT_EQ(g->world.Cells[50][50].Type, -1);
   EXPECT_EQ(g->world.CellEffect[50][50], -1.0);
   EXPECT_EQ(g->world.CellAnim[0][0], -1);

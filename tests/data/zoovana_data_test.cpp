@@ -4,10 +4,11 @@
 
 #include <cstdlib>
 
+#include "view/headless_presentation.h"
 #include "data/file_bytes.h"
 #include "data/map_file.h"
-#include "data/save_game.h"
-#include "shell/game.h"
+#include "sim/saved_games.h"
+#include "game/game.h"
 #include "test_folder.h"
 
 namespace {
@@ -30,7 +31,7 @@ std::string Quoted(const std::filesystem::path& p) { return "'" + p.string() + "
 
 TEST(ZoovanaData, MapInfoPrintsEveryKey) {
   TestFolder dir;
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   World& w = g->world;
   Zoo& z = g->zoo;
   z.MapPattern = "map_pat3.bmp";
@@ -38,9 +39,9 @@ TEST(ZoovanaData, MapInfoPrintsEveryKey) {
   z.Money = 80000, z.LevelCostPerCell = 40, z.Economy = 5, z.Population = 1;
   w.MapWidth = 3, w.MapHeight = 2;
   for (int y = 0; y < 2; ++y)
-    for (int x = 0; x < 3; ++x) w.TileMap[y][x] = x + 10 * y, w.LandMap[y][x] = 1;
-  w.LandMap[1][1] = 3;
-  w.LandMap[0][2] = 3;
+    for (int x = 0; x < 3; ++x) w.TileMap[y][x] = x + 10 * y, w.LandMap[y][x] = Land::Clear;
+  w.LandMap[1][1] = Land::Gate;
+  w.LandMap[0][2] = Land::Gate;
   z.HasGoalAssets = 1, z.HasGoalRank = 1, z.GoalYears = 4, z.GoalAssets = 900000, z.GoalAttraction = 7,
   z.GoalRank = 5;
   z.TypeAvailable[0] = z.TypeAvailable[129] = 1;
@@ -60,7 +61,7 @@ TEST(ZoovanaData, MapInfoPrintsEveryKey) {
 
 TEST(ZoovanaData, SaveInfoPrintsEveryKey) {
   TestFolder dir;
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   ResetWorldTables(g->world);
   World& w = g->world;
   Zoo& z = g->zoo;
@@ -75,7 +76,7 @@ TEST(ZoovanaData, SaveInfoPrintsEveryKey) {
   w.Cells[1][1].Type = 85, w.Cells[1][1].AnimalCount = 3, w.Cells[1][1].StaffCount = 1;
   w.Cells[4][3].Type = 44, w.Cells[4][3].StaffCount = 2;
   w.Cells[0][0].Type = 2;
-  ASSERT_TRUE(WriteSavedGame(dir.path, "Slot1", w, z, g->clock).ok());
+  ASSERT_TRUE(WriteSavedGame(dir.path, "Slot1", w, z, SaveClockOf(g->clock)).ok());
   ToolRun r = Tool(dir, "save-info " + Quoted(dir.path) + " Slot1");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out,

@@ -33,7 +33,7 @@ void Populate(SavedState& s, int w, int h) {
   s.world.MapWidth = w;
   s.world.MapHeight = h;
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) s.world.TileMap[y][x] = x + y, s.world.LandMap[y][x] = 1 + (x * y) % 4;
+    for (int x = 0; x < w; ++x) s.world.TileMap[y][x] = x + y, s.world.LandMap[y][x] = static_cast<Land>(1 + (x * y) % 4);
   Facility& f = s.world.Cells[0][0];
   f.Type = 85;
   f.AnimalCount = 2;

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/game.h"
-#include "shell/modes.h"
+#include "game/game.h"
+#include "shell/tick.h"
 
 TEST(Calendar, MonthLengthsAndLeapYears) {
   EXPECT_EQ(DaysInMonth(2, 1), 28);

@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "shell/game.h"
-#include "shell/modes.h"
+#include "view/headless_presentation.h"
+#include "game/game.h"
+#include "shell/tick.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ const PlaySteps kRecording{
     STEP(MonthEndBills), STEP(AgeAnimals), STEP(PayMonthEnd)};
 
 struct PlayStepsTest : ::testing::Test {
-  std::unique_ptr<Game> g = MakeGame();
+  std::unique_ptr<Game> g = MakeHeadlessGame();
   void SetUp() override {
     calls.clear();
     leaveAfter = -1;
@@ -46,9 +47,9 @@ struct PlayStepsTest : ::testing::Test {
 TEST_F(PlayStepsTest, OrdinaryTickRunsEveryTickStepsInOrder) {
   g->clock.TickOfDay = 3;  // next value 4: neither the tenth nor the fifth tick
   g->world.Walkers[7].Used = 1;
-  g->world.Walkers[7].Kind = 1;
+  g->world.Walkers[7].Kind = PersonKind::Visitor;
   g->world.Walkers[160].Used = 1;
-  g->world.Walkers[160].Kind = 2;
+  g->world.Walkers[160].Kind = PersonKind::Cleaner;
   g->world.Walkers[9].Used = 2;  // not in use
   PlayTick(*g, kRecording);
   std::vector<std::string> expected = {"ScrollStep", "CellPass", "UpdateWalker 7", "WalkerTallies 7",

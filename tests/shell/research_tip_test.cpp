@@ -49,7 +49,7 @@ TEST(ResearchTip, APressDoesNothingButShowTheTip) {
   EXPECT_EQ(g->view.HintText, "未完成的研發數：0");
   EXPECT_TRUE(ui.played.empty());
   EXPECT_TRUE(ui.opened.empty());
-  g->ui = &g->headless;
+  g->ui = g->ownUi.get();
 }
 
 TEST(ResearchTip, TheGaugeGrowsUpToTheMarkerAsResearchProceeds) {

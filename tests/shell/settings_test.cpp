@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "shell/settings.h"
+#include "game/settings.h"
 #include "test_folder.h"
 
 namespace {

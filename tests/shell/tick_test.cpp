@@ -3,14 +3,16 @@
 #include <string>
 #include <vector>
 
-#include "shell/game.h"
-#include "shell/modes.h"
+#include "view/headless_presentation.h"
+#include "game/game.h"
+#include "shell/tick.h"
+#include "sim/goals.h"
 #include "test_folder.h"
 
 namespace {
 
 // Records what the rules ask of the screen and speakers, with the date at the time.
-class Recorder : public Presentation {
+class Recorder : public HeadlessPresentation {
  public:
   std::vector<std::string> calls;
   int endAnswerForMode21 = 0;
@@ -18,7 +20,7 @@ class Recorder : public Presentation {
   void StopMusic() override { calls.push_back("stop music"); }
   void RunWindow(Game& g, int mode) override {
     calls.push_back("window " + std::to_string(mode) + " month " + std::to_string(g.clock.Month));
-    Presentation::RunWindow(g, mode);
+    HeadlessPresentation::RunWindow(g, mode);
   }
   void RenderFrame(Game& g, int kind) override {
     calls.push_back("frame " + std::to_string(kind));
@@ -29,7 +31,7 @@ class Recorder : public Presentation {
 };
 
 std::unique_ptr<Game> Playing(Recorder& ui) {
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   g->ui = &ui;
   g->clock.GameMode = Mode::Playing;
   g->clock.TimerEnabled = true;
@@ -169,7 +171,7 @@ TEST(GoalCheck, FailuresAndSuccess) {
 }
 
 TEST(GoalCheck, EndWindowAnswersBecomeModes) {
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   const int expected[] = {Mode::Playing, Mode::LeaveQuit, Mode::LeaveGameOver, Mode::LeaveGoal};
   for (int answer = 0; answer < 4; ++answer) {
     g->clock.EndWindowResult = answer;

@@ -208,7 +208,7 @@ TEST(Weather, RainAndWinterSnow) {
     if (g.view.Weather == 2) ++rain;
     if (g.view.Weather == 3) {
       ++snow;
-      for (const auto& p : g.view.particles) {
+      for (const auto& p : g.view.Particles) {
         EXPECT_GE(p.x, 0);
         EXPECT_LT(p.x, g.settings.ScreenResW);
         EXPECT_LE(p.y, 0);

@@ -102,7 +102,7 @@ TEST(Bench, NeverAt299AndOneInThreeAt300) {
       Person& p = Calm(g, 0, 5, 5);
       p.TiredTicks = tired;
       ThinkVisitor(g, 0);
-      if (p.Activity == 16) {
+      if (p.Activity == Activity::SteppingOntoBench) {
         ++sat;
         EXPECT_EQ(p.Dir, 9);
         EXPECT_EQ(p.TiredTicks, 0);
@@ -121,20 +121,20 @@ TEST(Bench, StepsOnSitsTurnsAboutAndGetsUp) {
   Person& p = Calm(g, 0, 5, 5);
   p.TiredTicks = 5000;
   int ticks = 0;
-  while (p.Activity != 16 && ticks++ < 1000) {
-    p.Activity = 3;
+  while (p.Activity != Activity::SteppingOntoBench && ticks++ < 1000) {
+    p.Activity = Activity::Walking;
     ThinkVisitor(g, 0);
   }
-  ASSERT_EQ(p.Activity, 16);
-  for (int i = 0; i < 40 && p.Activity == 16; ++i) BenchStep(g, 0);
-  EXPECT_EQ(p.Activity, 18);
+  ASSERT_EQ(p.Activity, Activity::SteppingOntoBench);
+  for (int i = 0; i < 40 && p.Activity == Activity::SteppingOntoBench; ++i) BenchStep(g, 0);
+  EXPECT_EQ(p.Activity, Activity::Seated);
   EXPECT_EQ(p.CellY, 4);
   EXPECT_EQ(p.OffsetX, -4);
   EXPECT_EQ(p.Dir, 1);
   // The bench is cleared: the visitor gets up on its next frame.
   g.world.Cells[4][5].Type = -1;
   BenchStep(g, 0);
-  EXPECT_EQ(p.Activity, 3);
+  EXPECT_EQ(p.Activity, Activity::Walking);
   EXPECT_EQ(p.TurnMemo, 12);
 }
 
@@ -145,17 +145,17 @@ TEST(Deprivation, StandingAt600LosesAPointEveryTick) {
   p.ToiletTicks = 600;
   p.MoodPoints = 5;
   for (int i = 0; i < 10; ++i) {
-    p.Activity = 4;
+    p.Activity = Activity::Standing;
     ThinkVisitor(g, 0);
   }
   EXPECT_EQ(p.MoodPoints, -5);
   EXPECT_EQ(p.Mood, 3);
   p.ToiletTicks = 601;
-  p.Activity = 4;
+  p.Activity = Activity::Standing;
   ThinkVisitor(g, 0);
   EXPECT_EQ(p.MoodPoints, -5);
   p.ToiletTicks = 0;  // zero is no multiple that counts
-  p.Activity = 4;
+  p.Activity = Activity::Standing;
   ThinkVisitor(g, 0);
   EXPECT_EQ(p.MoodPoints, -5);
 }
@@ -182,8 +182,8 @@ TEST(Looking, YoungAnimalIsAlwaysChosenWhenTheCellIsFree) {
     Person& p = Calm(g, 0, 5, 5);
     p.BoredTicks = 150;
     ThinkVisitor(g, 0);
-    ASSERT_GE(p.Activity, 8);
-    ASSERT_LE(p.Activity, 10);
+    ASSERT_GE(p.Activity, Activity::LookingA);
+    ASSERT_LE(p.Activity, Activity::LookingC);
     EXPECT_EQ(p.Dir, 1);
     EXPECT_EQ(p.MoodPoints, 11);
     EXPECT_EQ(p.Comments[4].str().rfind("獅子園", 0), 0u);
@@ -193,7 +193,7 @@ TEST(Looking, YoungAnimalIsAlwaysChosenWhenTheCellIsFree) {
   Person& p = Calm(g, 0, 5, 5);
   p.BoredTicks = 150;
   ThinkVisitor(g, 0);
-  EXPECT_TRUE(p.Activity == 3 || p.Activity == 4);
+  EXPECT_TRUE(p.Activity == Activity::Walking || p.Activity == Activity::Standing);
 }
 
 TEST(Looking, AttractionSumCountsYoungTwice) {
@@ -216,11 +216,11 @@ TEST(Toilet, GoesInAndComesOutAtRandom) {
   Person& p = Calm(g, 0, 5, 5);
   p.ToiletTicks = 100000;
   ThinkVisitor(g, 0);
-  ASSERT_EQ(p.Activity, 20);
+  ASSERT_EQ(p.Activity, Activity::InToilet);
   EXPECT_EQ(p.Visible, 0);
   EXPECT_EQ(p.ToiletTicks, 0);
   int ticks = 0;
-  while (p.Activity == 20 && ticks < 100000) {
+  while (p.Activity == Activity::InToilet && ticks < 100000) {
     UpdateWalker(g, 0);
     ++ticks;
   }
@@ -236,11 +236,11 @@ TEST(Sign, ReadsAndResetsLostTicks) {
   Person& p = Calm(g, 0, 5, 5);
   p.LostTicks = 41;
   ThinkVisitor(g, 0);
-  EXPECT_EQ(p.Activity, 23);
+  EXPECT_EQ(p.Activity, Activity::ReadingSign);
   EXPECT_EQ(p.Dir, 7);
   EXPECT_EQ(p.LostTicks, 0);
   for (int i = 0; i < 9; ++i) SignStep(g, 0);
-  EXPECT_EQ(p.Activity, 3);
+  EXPECT_EQ(p.Activity, Activity::Walking);
   EXPECT_EQ(p.Dir, 3);
 }
 

@@ -19,7 +19,7 @@ SimGame::SimGame(int width, int height) {
   g.clock.GameMode = Mode::Playing;
   g.world.MapWidth = width;
   g.world.MapHeight = height;
-  for (auto& row : g.world.LandMap) row.fill(1);
+  for (auto& row : g.world.LandMap) row.fill(Land::Clear);
   g.zoo.Economy = 3;
   g.zoo.Population = 3;
   g.settings.Difficulty = 1;
@@ -92,8 +92,8 @@ Person& PutWalker(Game& g, int slot, int kind, int x, int y, int dir) {
   Person& p = g.world.Walkers[slot];
   p = Person{};
   p.Used = 1;
-  p.Kind = static_cast<int16_t>(kind);
-  p.Activity = 3;
+  p.Kind = static_cast<PersonKind>(kind);
+  p.Activity = Activity::Walking;
   p.CellX = static_cast<int16_t>(x);
   p.CellY = static_cast<int16_t>(y);
   p.Dir = static_cast<int16_t>(dir);

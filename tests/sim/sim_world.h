@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "shell/game.h"
-#include "shell/modes.h"
+#include "view/headless_presentation.h"
+#include "game/game.h"
+#include "shell/tick.h"
 
 namespace simtest {
 
@@ -18,12 +19,12 @@ constexpr int kOffice = 130;  // management office for 10 staff
 constexpr int kSpecies = 0;
 
 // Records the windows the rules open and the effects they play.
-class Recorder : public Presentation {
+class Recorder : public HeadlessPresentation {
  public:
   void RunWindow(Game& game, int mode) override {
     windows.push_back(mode);
     if (mode == Mode::Event) events.push_back(game.sim.Event);
-    Presentation::RunWindow(game, mode);
+    HeadlessPresentation::RunWindow(game, mode);
   }
   void PlayEffect(const std::string& file, bool, bool, int, int) override { effects.push_back(file); }
   std::vector<int> windows;
@@ -32,7 +33,7 @@ class Recorder : public Presentation {
 };
 
 struct SimGame {
-  std::unique_ptr<Game> owner = MakeGame();
+  std::unique_ptr<Game> owner = MakeHeadlessGame();
   Game& g = *owner;
   Recorder recorder;
   SimGame(int width = 16, int height = 16);

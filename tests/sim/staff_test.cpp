@@ -15,19 +15,19 @@ TEST(Repair, NinetySevenBecomesNinetyNineThenAHundred) {
   Person& p = PutWalker(g, 150, 3, 5, 5, 3);
   g.sim.SalaryLevel = 1;
   int ticks = 0;
-  while (p.Activity != 14 && ticks++ < 10000) {
-    p.Activity = 3;
+  while (p.Activity != Activity::Repairing && ticks++ < 10000) {
+    p.Activity = Activity::Walking;
     ThinkStaff(g, 150);
   }
-  ASSERT_EQ(p.Activity, 14);
+  ASSERT_EQ(p.Activity, Activity::Repairing);
   EXPECT_EQ(p.Dir, 9);
   EXPECT_EQ(p.PrevDir, 3);
   for (int i = 0; i < 9; ++i) RepairStep(g, 150);
   EXPECT_EQ(statue.Durability, 99);
-  EXPECT_EQ(p.Activity, 14);
+  EXPECT_EQ(p.Activity, Activity::Repairing);
   for (int i = 0; i < 9; ++i) RepairStep(g, 150);
   EXPECT_EQ(statue.Durability, 100);
-  EXPECT_EQ(p.Activity, 3);
+  EXPECT_EQ(p.Activity, Activity::Walking);
   EXPECT_EQ(p.Dir, 3);
   EXPECT_EQ(p.StayTicks, 1);
 }
@@ -42,9 +42,9 @@ TEST(Repair, RoadsAndSoundBuildingsAreLeftAlone) {
   statue.Durability = 98;
   Person& p = PutWalker(g, 150, 3, 5, 5, 3);
   for (int i = 0; i < 200; ++i) {
-    p.Activity = 3;
+    p.Activity = Activity::Walking;
     ThinkStaff(g, 150);
-    EXPECT_NE(p.Activity, 14);
+    EXPECT_NE(p.Activity, Activity::Repairing);
   }
 }
 
@@ -52,16 +52,16 @@ TEST(Sweep, ACleanerWalksOnWhereAColleagueSweeps) {
   SimGame s;
   Game& g = s.g;
   g.world.Litter[5][5][2] = 2;
-  PutWalker(g, 150, 2, 5, 5, 3).Activity = 6;
+  PutWalker(g, 150, 2, 5, 5, 3).Activity = Activity::Sweeping;
   Person& second = PutWalker(g, 151, 2, 5, 5, 9);
   FindLitter(g, 151);
-  EXPECT_EQ(second.Activity, 3);
+  EXPECT_EQ(second.Activity, Activity::Walking);
   g.world.Walkers[150].Used = 0;
   FindLitter(g, 151);
-  EXPECT_EQ(second.Activity, 6);
+  EXPECT_EQ(second.Activity, Activity::Sweeping);
   int ticks = 0;
-  while (second.Activity == 6 && ticks++ < 10000) SweepStep(g, 151);
-  EXPECT_EQ(second.Activity, 3);
+  while (second.Activity == Activity::Sweeping && ticks++ < 10000) SweepStep(g, 151);
+  EXPECT_EQ(second.Activity, Activity::Walking);
   EXPECT_EQ(second.StayTicks, 1);
   for (int8_t mark : g.world.Litter[5][5]) EXPECT_EQ(mark, -1);
 }
@@ -72,21 +72,21 @@ TEST(Sulking, UnderpaidStaffSulkUntilTheSalaryIsFair) {
   Person& p = PutWalker(g, 150, 4, 5, 5, 3);
   g.sim.SalaryLevel = -3;
   int ticks = 0;
-  while (p.Activity != 22 && ticks++ < 100000) {
-    if (p.Activity != 3) p.Activity = 3;
+  while (p.Activity != Activity::Sulking && ticks++ < 100000) {
+    if (p.Activity != Activity::Walking) p.Activity = Activity::Walking;
     ThinkStaff(g, 150);
   }
-  ASSERT_EQ(p.Activity, 22);
+  ASSERT_EQ(p.Activity, Activity::Sulking);
   EXPECT_LT(ticks, 2000);
   for (int i = 0; i < 200; ++i) SulkStep(g, 150);
-  EXPECT_EQ(p.Activity, 22);
+  EXPECT_EQ(p.Activity, Activity::Sulking);
   g.sim.SalaryLevel = 1;
   for (int i = 0; i < 18; ++i) SulkStep(g, 150);
-  EXPECT_EQ(p.Activity, 3);
+  EXPECT_EQ(p.Activity, Activity::Walking);
   // At a fair salary nobody starts.
   for (int i = 0; i < 20000; ++i) {
     ThinkStaff(g, 150);
-    EXPECT_NE(p.Activity, 22);
+    EXPECT_NE(p.Activity, Activity::Sulking);
   }
 }
 
@@ -101,10 +101,10 @@ TEST(Research, ResearchersAddPointsUnlessSulkingAndStopAtTheCap) {
   EXPECT_EQ(g.zoo.ResearchPoints, 1);
   EXPECT_EQ(g.sim.TickStaff, 2);
   EXPECT_EQ(p.StayTicks, 1);  // the tick began at 0, a multiple of 100
-  p.Activity = 22;
+  p.Activity = Activity::Sulking;
   WalkerTallies(g, 150);
   EXPECT_EQ(g.zoo.ResearchPoints, 1);
-  p.Activity = 3;
+  p.Activity = Activity::Walking;
   g.zoo.ResearchPoints = 500 * 130 + 1;
   WalkerTallies(g, 150);
   EXPECT_EQ(g.zoo.ResearchPoints, 500 * 130 + 1);
@@ -140,18 +140,18 @@ TEST(Hiring, WalkingStaffStartAboveTheGate) {
   g.sim.EntranceX = 6;
   g.sim.EntranceY = 12;
   Place(g, kOffice, 2, 2);
-  ASSERT_TRUE(HireWalkingStaff(g, 3));
+  ASSERT_TRUE(HireWalkingStaff(g, PersonKind::Maintenance));
   const Person& p = g.world.Walkers[150];
-  EXPECT_EQ(p.Kind, 3);
+  EXPECT_EQ(p.Kind, PersonKind::Maintenance);
   EXPECT_EQ(p.CellY, 11);
   EXPECT_TRUE(p.CellX == 5 || p.CellX == 6);
   EXPECT_EQ(g.zoo.StaffTotal, 1);
   EXPECT_EQ(g.zoo.StaffCapacity, 10);
-  for (int i = 1; i < 50; ++i) ASSERT_TRUE(HireWalkingStaff(g, 2));
-  EXPECT_FALSE(HireWalkingStaff(g, 2));
+  for (int i = 1; i < 50; ++i) ASSERT_TRUE(HireWalkingStaff(g, PersonKind::Cleaner));
+  EXPECT_FALSE(HireWalkingStaff(g, PersonKind::Cleaner));
   g.sim.EntranceY = 0;  // a gate on the top row keeps them on the map
   g.world.Walkers[199].Used = 0;
-  ASSERT_TRUE(HireWalkingStaff(g, 2));
+  ASSERT_TRUE(HireWalkingStaff(g, PersonKind::Cleaner));
   EXPECT_EQ(g.world.Walkers[199].CellY, 0);
 }
 

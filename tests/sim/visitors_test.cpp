@@ -70,7 +70,7 @@ TEST(Bus, DrivesToTheStopExactlyLetsVisitorsOffAndLeaves) {
     const Person& p = g.world.Walkers[i];
     if (p.Used != 1) continue;
     ++used;
-    EXPECT_EQ(p.Activity, 1);
+    EXPECT_EQ(p.Activity, Activity::Alighting);
     EXPECT_EQ(p.CellY, 17);
     EXPECT_TRUE(p.CellX == 7 || p.CellX == 8);
     EXPECT_GE(p.Purse, 100);
@@ -121,9 +121,9 @@ TEST(Walking, CrossCellNeedsNineFramesEachWay) {
 TEST(Walking, StraightRoadNeverTurnsAndDeadEndsTurnBack) {
   SimGame s;
   Game& g = s.g;
-  for (auto& row : g.world.LandMap) row.fill(2);  // everything off the road is blocked
+  for (auto& row : g.world.LandMap) row.fill(Land::Timber);  // everything off the road is blocked
   for (int x = 2; x <= 10; ++x) {
-    g.world.LandMap[5][x] = 1;
+    g.world.LandMap[5][x] = Land::Clear;
     Road(g, x, 5);
   }
   Person& p = PutWalker(g, 0, 1, 2, 5, 3);
@@ -175,38 +175,38 @@ TEST(Walking, ForcedTurnOnACurve) {
 TEST(Leaving, NeverBefore1500TicksAndOnlyAboveTheGate) {
   SimGame s;
   Game& g = s.g;
-  g.world.LandMap[13][5] = 3;
+  g.world.LandMap[13][5] = Land::Gate;
   Person& p = PutWalker(g, 0, 1, 5, 12, 3);
   p.StayTicks = 1499;
   for (int i = 0; i < 500; ++i) {
     UpdateWalker(g, 0);
-    p.Activity = p.Activity == 2 ? 2 : 3;
+    if (p.Activity != Activity::Leaving) p.Activity = Activity::Walking;
     p.OffsetX = 0;
     p.OffsetY = 0;
     p.CellX = 5;
     p.CellY = 12;
     p.Dir = 3;
     p.StayTicks = 1499;
-    ASSERT_NE(p.Activity, 2);
+    ASSERT_NE(p.Activity, Activity::Leaving);
   }
   p.StayTicks = 2000;
   UpdateWalker(g, 0);
-  EXPECT_EQ(p.Activity, 2);
+  EXPECT_EQ(p.Activity, Activity::Leaving);
   EXPECT_EQ(p.Dir, 1);
   // Heading 9, away from the gate, a visitor never leaves.
   Person& q = PutWalker(g, 1, 1, 5, 12, 9);
   q.StayTicks = 5000;
   g.world.Walkers[0].Used = 0;
   UpdateWalker(g, 1);
-  EXPECT_NE(q.Activity, 2);
+  EXPECT_NE(q.Activity, Activity::Leaving);
 }
 
 TEST(Leaving, WalksOffTheMapAndFreesTheSlot) {
   SimGame s(10, 10);
   Game& g = s.g;
-  g.world.LandMap[7][5] = 3;
+  g.world.LandMap[7][5] = Land::Gate;
   Person& p = PutWalker(g, 0, 1, 5, 6, 1);
-  p.Activity = 2;
+  p.Activity = Activity::Leaving;
   g.view.TrackedVisitor = 0;
   for (int t = 0; t < 400 && p.Used == 1; ++t) UpdateWalker(g, 0);
   EXPECT_NE(p.Used, 1);
@@ -223,7 +223,7 @@ TEST(Alighting, StepsUpIntoTheRoadAndStartsWalking) {
   ASSERT_TRUE(SpawnVisitor(g));
   Person& p = g.world.Walkers[0];
   for (int t = 0; t < 9; ++t) UpdateWalker(g, 0);
-  EXPECT_EQ(p.Activity, 3);
+  EXPECT_EQ(p.Activity, Activity::Walking);
   EXPECT_EQ(p.CellY, 11);
   EXPECT_EQ(g.world.CellAnim[12][6], 0);
 }
@@ -237,6 +237,6 @@ TEST(Counting, CellFreeOfVisitorsIgnoresSelfStaffAndTheDying) {
   EXPECT_TRUE(CellFreeOfVisitors(g, 0, 3, 3));
   Person& other = PutWalker(g, 1, 1, 3, 3, 9);
   EXPECT_FALSE(CellFreeOfVisitors(g, 0, 3, 3));
-  other.Activity = 21;
+  other.Activity = Activity::Killed;
   EXPECT_TRUE(CellFreeOfVisitors(g, 0, 3, 3));
 }

@@ -2,8 +2,9 @@
 
 #include <set>
 
-#include "shell/game.h"
-#include "shell/random.h"
+#include "view/headless_presentation.h"
+#include "game/game.h"
+#include "game/random.h"
 #include "shell/sound.h"
 #include "sound/fake_audio.h"
 
@@ -109,13 +110,13 @@ TEST(MapMusic, OtherPatternKeepsTheTrackAndDrawsNothing) {
 }
 
 // Records the tracks the rules ask for.
-struct MusicRecorder : Presentation {
+struct MusicRecorder : HeadlessPresentation {
   void PlayMusic(const std::string& file) override { started.push_back(file); }
   std::vector<std::string> started;
 };
 
 TEST(MapMusic, ChooseMapMusicStartsTheTrackOnlyWhenMusicIsOn) {
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   MusicRecorder ui;
   g->ui = &ui;
   g->zoo.MapPattern.Assign("Map_Pat3.BMP");

@@ -1,4 +1,6 @@
-#include "view/construction.h"
+#include "sim/construction.h"
+#include "sim/commands.h"
+#include "view/placement_preview.h"
 
 #include <gtest/gtest.h>
 
@@ -44,18 +46,18 @@ TEST(Preview, FootprintPastTheMapEdgeCannotBeBuilt) {
   Aim(*g, 4, 0, 5, kPen);  // origin x = -1
   EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
   EXPECT_EQ(g->view.CostText, "No!");
-  EXPECT_TRUE(g->view.outline.refused);
+  EXPECT_TRUE(g->view.PreviewOutline.refused);
   Aim(*g, 4, 19, 19, kPen);  // reaches x = 20
   EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
   Aim(*g, 4, 18, 18, kPen);
   EXPECT_EQ(Preview(*g), BuildText::BuildOk);
   EXPECT_EQ(g->view.CostText, "1000");
-  EXPECT_FALSE(g->view.outline.refused);
+  EXPECT_FALSE(g->view.PreviewOutline.refused);
 }
 
 TEST(Preview, ObstaclesAndBuildingsBlockTheSite) {
   auto g = MakePark();
-  g->world.LandMap[5][5] = 2;
+  g->world.LandMap[5][5] = Land::Timber;
   Aim(*g, 2, 5, 5, kRoad);
   EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
   PlaceFacility(*g, kPen, 10, 10);
@@ -114,7 +116,7 @@ TEST(Preview, NothingWithoutToolCursorOrOverThePanel) {
   g->view.MouseX = 800 - 120;
   PlacementPreview(*g);
   EXPECT_EQ(g->view.HintText, "keep");
-  EXPECT_FALSE(g->view.outline.shown);
+  EXPECT_FALSE(g->view.PreviewOutline.shown);
   g->view.MouseX = 100;
   g->view.CursorCellX = -1;
   PlacementPreview(*g);
@@ -126,7 +128,7 @@ TEST(Preview, NothingWithoutToolCursorOrOverThePanel) {
 
 TEST(Level, StoneCostsOneCellAndBuildingsTheirWholeFootprint) {
   auto g = MakePark();
-  g->world.LandMap[3][3] = 4;
+  g->world.LandMap[3][3] = Land::Stones;
   Aim(*g, 1, 3, 3);
   EXPECT_EQ(Preview(*g), BuildText::LevelOk);
   EXPECT_EQ(g->view.CostText, "30");
@@ -134,15 +136,15 @@ TEST(Level, StoneCostsOneCellAndBuildingsTheirWholeFootprint) {
   Aim(*g, 1, 12, 13);
   EXPECT_EQ(Preview(*g), BuildText::LevelOk);
   EXPECT_EQ(g->view.CostText, "480");
-  EXPECT_EQ(g->view.outline.x0, 10);
-  EXPECT_EQ(g->view.outline.y0, 10);
-  EXPECT_EQ(g->view.outline.size, 4);
-  LevelOrClear(*g);
+  EXPECT_EQ(g->view.PreviewOutline.x0, 10);
+  EXPECT_EQ(g->view.PreviewOutline.y0, 10);
+  EXPECT_EQ(g->view.PreviewOutline.size, 4);
+  LevelAt(*g, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->zoo.Money, 100000 - 480);
   EXPECT_EQ(g->zoo.MonthLevelSpend, 480);
   EXPECT_EQ(g->world.Cells[10][10].Type, -1);
   EXPECT_EQ(g->world.TileMap[13][13], 0);
-  EXPECT_EQ(g->world.LandMap[13][13], 1);
+  EXPECT_EQ(g->world.LandMap[13][13], Land::Clear);
 }
 
 TEST(Level, BareLandCannotBeLevelled) {
@@ -150,18 +152,18 @@ TEST(Level, BareLandCannotBeLevelled) {
   Aim(*g, 1, 6, 6);
   EXPECT_EQ(Preview(*g), BuildText::CannotLevel);
   EXPECT_EQ(g->view.CostText, "No!");
-  LevelOrClear(*g);
+  LevelAt(*g, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->zoo.Money, 100000);
 }
 
 TEST(Level, ClearingAStoneMakesClearLand) {
   auto g = MakePark();
-  g->world.LandMap[3][3] = 2;
+  g->world.LandMap[3][3] = Land::Timber;
   g->world.TileMap[3][3] = 17;
   g->world.Litter[3][3][2] = 1;
   Aim(*g, 1, 3, 3);
-  LevelOrClear(*g);
-  EXPECT_EQ(g->world.LandMap[3][3], 1);
+  LevelAt(*g, g->view.CursorCellX, g->view.CursorCellY);
+  EXPECT_EQ(g->world.LandMap[3][3], Land::Clear);
   EXPECT_EQ(g->world.TileMap[3][3], 0);
   EXPECT_EQ(g->world.CellEffect[3][3], 0.0);
   EXPECT_EQ(g->world.Litter[3][3][2], -1);
@@ -171,17 +173,17 @@ TEST(Level, ClearingAStoneMakesClearLand) {
 
 TEST(Level, MoneyNeverGoesBelowZero) {
   auto g = MakePark();
-  g->world.LandMap[3][3] = 2;
+  g->world.LandMap[3][3] = Land::Timber;
   g->zoo.Money = 29;
   Aim(*g, 1, 3, 3);
   EXPECT_EQ(Preview(*g), BuildText::LevelNoFunds);
-  LevelOrClear(*g);
-  EXPECT_EQ(g->world.LandMap[3][3], 2);
+  LevelAt(*g, g->view.CursorCellX, g->view.CursorCellY);
+  EXPECT_EQ(g->world.LandMap[3][3], Land::Timber);
   EXPECT_EQ(g->zoo.Money, 29);
   g->zoo.Money = 30;
-  LevelOrClear(*g);
+  LevelAt(*g, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->zoo.Money, 0);
-  EXPECT_EQ(g->world.LandMap[3][3], 1);
+  EXPECT_EQ(g->world.LandMap[3][3], Land::Clear);
 }
 
 TEST(Level, HugeLevellingCostDoesNotWrap) {
@@ -191,7 +193,7 @@ TEST(Level, HugeLevellingCostDoesNotWrap) {
   g->zoo.Money = 99999999;
   Aim(*g, 1, 2, 2);
   EXPECT_EQ(Preview(*g), BuildText::LevelNoFunds);
-  LevelOrClear(*g);
+  LevelAt(*g, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->world.Cells[2][2].Type, kBigPen);
 }
 
@@ -202,13 +204,12 @@ TEST(Level, LastManagementOfficeStaysWhileStaffNeedIt) {
   g->zoo.StaffTotal = 1;
   Aim(*g, 1, 5, 5);
   EXPECT_EQ(Preview(*g), BuildText::LevelOfficeNeeded);
-  LevelOrClear(*g);
-  EXPECT_EQ(g->view.HintText, BuildText::OfficesShort);
+  EXPECT_EQ(LevelAt(*g, 5, 5).refusal, BuildText::OfficesShort);
   EXPECT_EQ(g->world.Cells[4][4].Type, kOffice);
   // With a second office's capacity the first may go.
   g->zoo.StaffCapacity = 10;
   EXPECT_EQ(Preview(*g), BuildText::LevelOk);
-  LevelOrClear(*g);
+  LevelAt(*g, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->world.Cells[4][4].Type, -1);
 }
 
@@ -227,7 +228,7 @@ TEST(Build, PaysAndSetsUpTheRecord) {
   g->world.Litter[9][10][0] = 3;
   g->world.DayStats1[9][9][5][5] = 7;
   Aim(*g, 3, 10, 10, kShop);
-  Build(*g);
+  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->zoo.Money, 100000 - 300);
   EXPECT_EQ(g->zoo.MonthBuildSpend, 300);
   const Facility& f = g->world.Cells[9][9];
@@ -248,7 +249,7 @@ TEST(Build, PaysAndSetsUpTheRecord) {
 TEST(Build, RoadsAndPlantsAreFinishedAtOnce) {
   auto g = MakePark();
   Aim(*g, 2, 5, 5, kRoad);
-  Build(*g);
+  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->world.Cells[5][5].Type, kRoad);
   EXPECT_EQ(g->world.Cells[5][5].ConstructionLeft, 0);
 }
@@ -257,16 +258,16 @@ TEST(Build, RefusedBuildingChangesNothing) {
   auto g = MakePark();
   PlaceFacility(*g, kDirector, 2, 2);
   Aim(*g, 5, 10, 10, kDirector);
-  Build(*g);
+  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->world.Cells[9][9].Type, -1);
   EXPECT_EQ(g->zoo.Money, 100000);
   g->world.Cells[2][2].Type = -1;
   g->zoo.Money = 4999;
-  Build(*g);
+  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->world.Cells[9][9].Type, -1);
   EXPECT_EQ(g->zoo.Money, 4999);
   g->zoo.Money = 5000;
-  Build(*g);
+  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->world.Cells[9][9].Type, kDirector);
   EXPECT_EQ(g->zoo.Money, 0);
   EXPECT_TRUE(DirectorOfficeExists(g->world));
@@ -282,7 +283,7 @@ TEST(Clear, FindsTheOriginFromAnyCell) {
   for (int y = 5; y < 8; ++y)
     for (int x = 5; x < 8; ++x) {
       EXPECT_EQ(g->world.CellEffect[y][x], 0.0);
-      EXPECT_EQ(g->world.LandMap[y][x], 1);
+      EXPECT_EQ(g->world.LandMap[y][x], Land::Clear);
     }
 }
 
@@ -302,13 +303,13 @@ TEST(Clear, DisasterLeavesRubbleAndLetsEscapingAnimalsOut) {
   ClearCells(*g, 6, 6, true);
   for (int y = 5; y < 8; ++y)
     for (int x = 5; x < 8; ++x) {
-      EXPECT_EQ(g->world.LandMap[y][x], 4);
+      EXPECT_EQ(g->world.LandMap[y][x], Land::Stones);
       EXPECT_TRUE(g->world.TileMap[y][x] == 63 || g->world.TileMap[y][x] == 71);
     }
   const Person& a = g->world.Escapees[1];
   const Person& b = g->world.Escapees[2];
   EXPECT_EQ(a.Used, 1);
-  EXPECT_EQ(a.Activity, 3);
+  EXPECT_EQ(a.Activity, Activity::Walking);
   EXPECT_EQ(a.Look, 2);
   EXPECT_EQ(a.Name.str(), "花花");
   EXPECT_EQ(b.Name.str(), "abcdefghij");
@@ -360,14 +361,14 @@ TEST(Build, AutomaticHiringPostsAClerkButNotAtAVendingMachine) {
   g->catalogue.BuildType[kShop].StaffSlots = 2;
   g->catalogue.BuildType[kVending].StaffSlots = 2;
   Aim(*g, 3, 10, 10, kShop);
-  Build(*g);
+  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->world.Cells[9][9].StaffCount, 1);
   Aim(*g, 3, 4, 4, kVending);
-  Build(*g);
+  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->world.Cells[4][4].Type, kVending);
   EXPECT_EQ(g->world.Cells[4][4].StaffCount, 0);
   g->settings.AutoKoyou = false;
   Aim(*g, 3, 14, 14, kShop);
-  Build(*g);
+  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->world.Cells[13][13].StaffCount, 0);
 }

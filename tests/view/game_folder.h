@@ -5,7 +5,7 @@
 
 #include "content/content_folder.h"
 #include "data/map_file.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "test_folder.h"
 
 // A complete little game folder: every picture of the fixed set (tiny, one colour,
@@ -63,9 +63,9 @@ struct GameFolder {
     Zoo& z = scratch->zoo;
     w.MapWidth = 12;
     w.MapHeight = 10;
-    for (auto& row : w.LandMap) row.fill(1);
-    w.LandMap[9][4] = w.LandMap[9][5] = 3;
-    w.LandMap[2][2] = 2;
+    for (auto& row : w.LandMap) row.fill(Land::Clear);
+    w.LandMap[9][4] = w.LandMap[9][5] = Land::Gate;
+    w.LandMap[2][2] = Land::Timber;
     w.TileMap[2][2] = 33;
     z.MapPattern = "map_pat1.bmp";
     z.Money = money;

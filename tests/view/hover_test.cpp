@@ -24,7 +24,7 @@ std::unique_ptr<Game> MaskedPark(int width, int height) {
 // names the cell through its mask pixel.
 CellPick ScanEveryCell(const Game& g, int px, int py) {
   if (px < 0 || py < 0 || px >= ScreenWidth(g) || py >= ScreenHeight(g)) return {};
-  const TileMask& mask = g.view.surfaces.tileMask;
+  const TileMask& mask = g.view.Surfaces.tileMask;
   for (int y = 0; y < g.world.MapHeight; ++y)
     for (int x = 0; x < g.world.MapWidth; ++x) {
       ScreenPoint s = CellToScreen(g, x, y);
@@ -86,7 +86,7 @@ TEST(TileMask, OtherSizesAndColoursAreRefused) {
 
 TEST(TileMask, GeneratedMaskNamesTheCellWhoseGroundHoldsThePixel) {
   auto g = MaskedPark(9, 9);
-  const TileMask& mask = g->view.surfaces.tileMask;
+  const TileMask& mask = g->view.Surfaces.tileMask;
   // Ground diamond of the tile at (left, top): 37 rows, the middle one 74 pixels wide.
   auto onDiamond = [](int x, int y, int left, int top) {
     int k = y - top, d = k <= 18 ? k : 36 - k;
@@ -124,7 +124,7 @@ TEST(Hover, EveryMaskColourLeadsToItsNeighbour) {
                  {Rgb565(0, 255, 0), 0, 1},
                  {Rgb565(0, 0, 255), 1, 0}};
   for (const auto& c : colours) {
-    ASSERT_TRUE(DecodeTileMask(MaskPicture(c.colour), g->view.surfaces.tileMask));
+    ASSERT_TRUE(DecodeTileMask(MaskPicture(c.colour), g->view.Surfaces.tileMask));
     ScreenPoint s = BringToView(*g, 4, 4);
     // This point lies only in the boxes of (4, 4) and of (4, 5) below it; (4, 4) comes first.
     CellPick p = HoverCellAt(*g, s.x + 10, s.y + 93);

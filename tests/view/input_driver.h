@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "view/headless_presentation.h"
 #include "shell/input.h"
-#include "shell/modes.h"
+#include "shell/tick.h"
 #include "view/view_world.h"
 
 // Pointer and key events as the platform delivers them, and a presentation that
@@ -12,11 +13,11 @@
 namespace view_test {
 
 // Counts the windows the rules open and the sounds, and plays back the headless close.
-class CountingUi : public Presentation {
+class CountingUi : public HeadlessPresentation {
  public:
   void RunWindow(Game& game, int mode) override {
     opened.push_back(mode);
-    Presentation::RunWindow(game, mode);
+    HeadlessPresentation::RunWindow(game, mode);
   }
   void PlayEffect(const std::string& file, bool, bool, int, int) override { played.push_back(file); }
   void StopAllEffects() override { ++effectStops; }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "shell/input_toolbar.h"
-#include "view/construction.h"
+#include "view/toolbar_layout.h"
+#include "sim/construction.h"
 #include "view/geometry.h"
 #include "view/input_driver.h"
 #include "view/view_steps.h"
@@ -29,7 +29,7 @@ TEST(Input, ToolButtonSelectsTheToolAndItsFirstEntry) {
   EXPECT_EQ(g->view.SelectedType, 0);
   EXPECT_EQ(g->view.ToolHighlight[1], 1);
   EXPECT_EQ(ui.played, std::vector<std::string>{"Click.wav"});
-  g->ui = &g->headless;
+  g->ui = g->ownUi.get();
 }
 
 TEST(Input, PressThenMoveOverAButtonActsOnce) {
@@ -41,7 +41,7 @@ TEST(Input, PressThenMoveOverAButtonActsOnce) {
   MoveTo(*g, p.x + 1, p.y);
   EXPECT_EQ(ui.opened, std::vector<int>{Mode::Finance});
   EXPECT_EQ(g->view.HintText, "收支：顯示收支情報視窗");
-  g->ui = &g->headless;
+  g->ui = g->ownUi.get();
 }
 
 TEST(Input, RightPressCancelsTheToolEvenOnAButton) {
@@ -81,12 +81,12 @@ TEST(Input, PointerToolOpensTheBuildingOrTheGate) {
   EXPECT_EQ(ui.opened, std::vector<int>{Mode::InfoMain});
   EXPECT_EQ(g->view.SelectedX, 4);
   EXPECT_EQ(g->view.SelectedY, 4);
-  g->world.LandMap[20][12] = 3;
+  g->world.LandMap[20][12] = Land::Gate;
   g->view.CursorCellX = 10;
   g->view.CursorCellY = 20;
   Click(*g, 300, 300);
   EXPECT_EQ(ui.opened.back(), Mode::Ticket);
-  g->ui = &g->headless;
+  g->ui = g->ownUi.get();
 }
 
 TEST(Keys, ArrowsScrollAndAnyReleaseStops) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/input_toolbar.h"
+#include "view/toolbar_layout.h"
 #include "sim/sim_steps.h"
 #include "view/geometry.h"
 #include "view/input_driver.h"
@@ -57,7 +57,7 @@ TEST(MailIcons, HoverShowsTheTipWithoutOpening) {
   MoveTo(*g, p.x, p.y);
   EXPECT_EQ(g->view.HintText, "資訊：閱讀收到的資訊");
   EXPECT_TRUE(ui.opened.empty());
-  g->ui = &g->headless;
+  g->ui = g->ownUi.get();
 }
 
 TEST(MailIcons, PressOpensTheMailWindowForThatMail) {
@@ -88,7 +88,7 @@ TEST(MailIcons, PressOpensTheMailWindowForThatMail) {
   EXPECT_EQ(ui.opened.size(), 1u);
   // Marking it read is the window's work.
   EXPECT_EQ(g->sim.Mails[12].Read, 0);
-  g->ui = &g->headless;
+  g->ui = g->ownUi.get();
 }
 
 TEST(MailIcons, OnlyAnUnreadMailsIconIsAButton) {
@@ -108,13 +108,13 @@ TEST(MailIcons, OnlyAnUnreadMailsIconIsAButton) {
   EXPECT_EQ(MailIconAt(*g, m.IconLeft + m.IconWidth, m.IconTop + m.IconHeight), 13);
   EXPECT_EQ(MailIconAt(*g, m.IconLeft + m.IconWidth + 1, m.IconTop), -1);
   EXPECT_EQ(MailIconAt(*g, m.IconLeft - 1, m.IconTop), -1);
-  g->ui = &g->headless;
+  g->ui = g->ownUi.get();
 }
 
 TEST(MailIcons, DrawnForUnreadMailsOnlyWithAPinForAPlace) {
   auto g = Playing();
   ArmSurfaces(*g);
-  Surface& icons = g->view.surfaces.messageIcons;
+  Surface& icons = g->view.Surfaces.messageIcons;
   icons = Surface(147, 40, kKey);
   icons.SetColorKey(kKey);
   icons.FillRect(Rect{1, 1, 28, 18}, kEnvelope);

@@ -5,7 +5,8 @@
 
 #include <vector>
 
-#include "shell/presentation.h"
+#include "view/headless_presentation.h"
+#include "game/presentation.h"
 #include "shell/sound.h"
 #include "view/geometry.h"
 #include "view/palette.h"
@@ -25,7 +26,7 @@ struct Played {
   int y, x;
 };
 
-class Speakers : public Presentation {
+class Speakers : public HeadlessPresentation {
  public:
   void PlayEffect(const std::string& file, bool loop, bool positional, int screenY, int screenX) override {
     played.push_back({file, loop, positional, screenY, screenX});
@@ -163,7 +164,7 @@ TEST(MapHooks, SoundsArePlacedOnTheScreenAndPlayedPositionally) {
   EXPECT_TRUE(speakers.played[1].positional);
   EXPECT_EQ(speakers.played[1].x, 200);
   EXPECT_EQ(speakers.played[1].y, 150);
-  g->ui = &g->headless;
+  g->ui = g->ownUi.get();
 }
 
 TEST(MapHooks, HeadlessTheViewAndPaletteStillFollow) {

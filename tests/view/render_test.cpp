@@ -77,7 +77,7 @@ TEST(Render, ThreeByThreeBuildingShowsWholeAtEveryScroll) {
       ASSERT_TRUE(RenderFrame(*g, 1, screen));
       Surface whole(800, 600);
       ScreenPoint o = CellToScreen(*g, 8, 8);
-      const Surface& pic = g->view.surfaces.buildings[kPen].surface;
+      const Surface& pic = g->view.Surfaces.buildings[kPen].surface;
       whole.Draw(o.x - kHalfW * 2, o.y, pic, true);
       Rect view = MapViewRect(*g);
       int compared = 0;
@@ -155,7 +155,7 @@ TEST(Render, RainThatFallsOffTheBottomComesBackAboveTheTop) {
   g->view.Weather = 2;
   Surface screen(800, 600);
   RenderFrame(*g, 1, screen);
-  auto& p = g->view.particles[0];
+  auto& p = g->view.Particles[0];
   p.y = 590;
   RenderFrame(*g, 1, screen);
   EXPECT_LE(p.y, 0);

@@ -1,13 +1,14 @@
+#include "sim/commands.h"
 #include "shell/setup.h"
 
 #include <gtest/gtest.h>
 
-#include "data/save_game.h"
+#include "sim/saved_games.h"
 #include "shell/input.h"
-#include "shell/modes.h"
+#include "shell/tick.h"
 #include "sim/sim_steps.h"
 #include "sim/visitors.h"
-#include "view/construction.h"
+#include "sim/construction.h"
 #include "view/game_folder.h"
 #include "view/view_world.h"
 
@@ -39,9 +40,9 @@ TEST(Setup, NewGameStartsOnTheMapWithTheViewOnTheGate) {
   EXPECT_EQ(g->view.GateCells, 2);
   EXPECT_EQ(g->zoo.BusStopX, 36 * 4);
   EXPECT_EQ(g->zoo.CampaignMode, 0);
-  EXPECT_TRUE(g->view.surfaces.loaded);
-  EXPECT_TRUE(g->view.surfaces.tileMask.loaded);
-  EXPECT_EQ(g->view.surfaces.mapCache.Width(), 800);
+  EXPECT_TRUE(g->view.Surfaces.loaded);
+  EXPECT_TRUE(g->view.Surfaces.tileMask.loaded);
+  EXPECT_EQ(g->view.Surfaces.mapCache.Width(), 800);
   EXPECT_EQ(g->zoo.TypeAvailable[133], 1);
   EXPECT_EQ(g->zoo.TypeAvailable[134], 0);
   EXPECT_EQ(g->view.CursorKind, 1);
@@ -71,8 +72,8 @@ TEST(Setup, AMissingOrDamagedPointerMaskIsReportedNotCrashed) {
       WriteBmp(mask, 74, 100);  // all blue-ish, not one of the mask's colours
     }
     EXPECT_EQ(StartMapDirectly(*g, "Test.mdt", "園"), kSurfaceErrorMessage) << fault;
-    EXPECT_FALSE(g->view.surfaces.loaded) << fault;
-    EXPECT_FALSE(g->view.surfaces.tileMask.loaded) << fault;
+    EXPECT_FALSE(g->view.Surfaces.loaded) << fault;
+    EXPECT_FALSE(g->view.Surfaces.tileMask.loaded) << fault;
     EXPECT_FALSE(g->clock.TimerEnabled) << fault;
   }
 }
@@ -123,11 +124,11 @@ TEST(QuickSave, SaveThenLoadGivesBackTheSameWorld) {
   g->view.SelectedType = kRoad;
   g->view.CursorCellX = 5;
   g->view.CursorCellY = 5;
-  Build(*g);
+  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
   g->view.ToolMode = 1;
   g->view.CursorCellX = 2;
   g->view.CursorCellY = 2;
-  LevelOrClear(*g);
+  LevelAt(*g, g->view.CursorCellX, g->view.CursorCellY);
   g->world.Walkers[3].Used = 1;
   g->world.Walkers[3].CellX = 6;
   g->world.Walkers[3].Name = "小明";
@@ -145,7 +146,7 @@ TEST(QuickSave, SaveThenLoadGivesBackTheSameWorld) {
   g->view.SelectedType = kBench;
   g->view.CursorCellX = 8;
   g->view.CursorCellY = 3;
-  Build(*g);
+  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
   g->world.Walkers[3].Used = 0;
   g->clock.Day = 20;
 
@@ -254,14 +255,14 @@ TEST(Setup, WithoutAGateNobodyArrivesOrIsHired) {
   // The same map with its gate cells turned to clear land.
   World& w = g->world;
   ASSERT_TRUE(LoadMap(g->folders.MapsDir / "Test.mdt", w, g->zoo).ok());
-  w.LandMap[9][4] = w.LandMap[9][5] = 1;
+  w.LandMap[9][4] = w.LandMap[9][5] = Land::Clear;
   ASSERT_TRUE(::WriteMap(g->folders.MapsDir / "Gateless.mdt", w, g->zoo).ok());
   ASSERT_EQ(StartMapDirectly(*g, "Gateless.mdt", "園"), "");
   EXPECT_EQ(g->sim.EntranceX, -1);
   EXPECT_EQ(g->sim.EntranceY, -1);
   EXPECT_EQ(g->view.GateX, -1);
   EXPECT_FALSE(SpawnVisitor(*g));
-  EXPECT_FALSE(HireWalkingStaff(*g, 2));
+  EXPECT_FALSE(HireWalkingStaff(*g, PersonKind::Cleaner));
   for (const Person& p : g->world.Walkers) EXPECT_NE(p.Used, 1);
 }
 

@@ -7,13 +7,13 @@
 
 TEST(PersonFrame, RowByPoseAndDirectionColumnByFrame) {
   Person p;
-  p.Activity = 3;
+  p.Activity = Activity::Walking;
   p.Dir = 7;
   p.Frame = 5;
   Rect r = PersonFrame(p);
   EXPECT_EQ(r.x, 5 * 40);
   EXPECT_EQ(r.y, 0);
-  p.Activity = 18;  // seated
+  p.Activity = Activity::Seated;  // seated
   p.Dir = 3;
   p.Frame = 4;
   r = PersonFrame(p);

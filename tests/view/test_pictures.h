@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdlib>
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "view/geometry.h"
 
 // Pictures made in the tests, in place of the generated game folder.
@@ -46,7 +46,7 @@ inline Surface TileSheet() {
 
 // The fixed set as far as the map view needs it, at the game's screen size.
 inline void ArmSurfaces(Game& g) {
-  SurfaceSet& s = g.view.surfaces;
+  SurfaceSet& s = g.view.Surfaces;
   s.tiles = TileSheet();
   s.mapCache = Surface(g.settings.ScreenResW, g.settings.ScreenResH, 0);
   s.overviewBase = Surface(100, 100, 0);
@@ -54,7 +54,7 @@ inline void ArmSurfaces(Game& g) {
 }
 
 inline void GiveBuildingPicture(Game& g, int type) {
-  LazySurface& l = g.view.surfaces.buildings[type];
+  LazySurface& l = g.view.Surfaces.buildings[type];
   l.surface = BuildingPicture(g.catalogue.BuildType[type].Size);
   l.tried = true;
 }

@@ -1,9 +1,10 @@
 #pragma once
 #include <memory>
 
+#include "view/headless_presentation.h"
 #include "content/content_folder.h"
-#include "data/surfaces.h"
-#include "shell/game.h"
+#include "game/surface_set.h"
+#include "game/game.h"
 
 // A small park for the view and construction tests: a map of clear land with a few
 // building types of every kind defined.
@@ -26,10 +27,10 @@ inline void Define(Game& g, int type, int size, int price, int16_t kind) {
 }
 
 inline std::unique_ptr<Game> MakePark(int width = 20, int height = 20) {
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   g->world.MapWidth = width;
   g->world.MapHeight = height;
-  for (auto& row : g->world.LandMap) row.fill(1);
+  for (auto& row : g->world.LandMap) row.fill(Land::Clear);
   Define(*g, kRoad, 1, 10, BuildKind::Road);
   Define(*g, kBench, 1, 50, BuildKind::Object);
   Define(*g, kShop, 2, 300, BuildKind::Shop);
@@ -63,7 +64,7 @@ inline void PlaceFacility(Game& g, int type, int x0, int y0) {
 inline void PutWalker(Game& g, int slot, int x, int y) {
   Person& p = g.world.Walkers[slot];
   p.Used = 1;
-  p.Kind = 1;
+  p.Kind = PersonKind::Visitor;
   p.Visible = 1;
   p.CellX = static_cast<int16_t>(x);
   p.CellY = static_cast<int16_t>(y);

@@ -225,134 +225,116 @@ QuadOut Quad(Model& m, const Mats& k, const QuadSpec& q, const AnimalPose& p) {
 
 bool Motif(const SpeciesEntry& s, const char* m) { return std::strcmp(s.motif, m) == 0; }
 
-void BuildQuadFamily(Model& m, const Mats& k, const SpeciesEntry& s, const AnimalPose& p, bool young) {
-  QuadSpec q;
-  switch (s.silhouette) {
+// Each four-legged family's build, grown up; motifs vary it below.
+QuadSpec QuadShape(Silhouette family, const Mats& k) {
+  switch (family) {
     case S::Goat:
-      q = {7, 0.9, 1.6, 3.6, -3.4, 1, 3.0, 2.9, 0.85, 3.2, 0.9, 1.2};
-      q.head = {1.6, 1.6, 0.9, 0.5, Ears::kPointed, 0.7, -1, -1, -1, Horns::kGoat};
-      q.tailLen = 1.5;
-      q.tailAngle = 0.6;
-      break;
+      return {.legLen = 7, .legR = 0.9, .gap = 1.6, .frontX = 3.6, .backX = -3.4,
+              .chestR = 3.0, .rumpR = 2.9, .width = 0.85, .neckLen = 3.2, .neckAngle = 0.9, .neckR = 1.2,
+              .head = {.r = 1.6, .snout = 1.6, .snoutR = 0.9, .snoutDrop = 0.5, .ears = Ears::kPointed,
+                       .earSize = 0.7, .horns = Horns::kGoat},
+              .tailLen = 1.5, .tailAngle = 0.6};
     case S::Horse:
-      q = {11, 1.1, 1.8, 6, -5.5, 1, 3.8, 3.6, 0.8, 6, 0.95, 1.4};
-      q.head = {1.8, 3.4, 1.1, 0.9, Ears::kPointed, 0.8, -1, -1, k.dark};
-      q.tailLen = 6;
-      q.tailR = 0.45;
-      q.tailAngle = -1.2;
-      q.tuft = true;
-      break;
+      return {.legLen = 11, .legR = 1.1, .gap = 1.8, .frontX = 6, .backX = -5.5,
+              .chestR = 3.8, .rumpR = 3.6, .width = 0.8, .neckLen = 6, .neckAngle = 0.95, .neckR = 1.4,
+              .head = {.r = 1.8, .snout = 3.4, .snoutR = 1.1, .snoutDrop = 0.9, .ears = Ears::kPointed,
+                       .earSize = 0.8, .noseMat = k.dark},
+              .tailLen = 6, .tailR = 0.45, .tailAngle = -1.2, .tuft = true};
     case S::Camel:
-      q = {14, 1.1, 2.0, 6, -6, 1, 4.2, 4.0, 0.8, 7.5, 0.35, 1.4};
-      q.head = {1.8, 2.8, 1.1, 0.2, Ears::kSmall, 1.0};
-      q.tailLen = 4;
-      q.tailR = 0.4;
-      q.tailAngle = -1.3;
-      q.tuft = true;
-      break;
+      return {.legLen = 14, .legR = 1.1, .gap = 2.0, .frontX = 6, .backX = -6,
+              .chestR = 4.2, .rumpR = 4.0, .width = 0.8, .neckLen = 7.5, .neckAngle = 0.35, .neckR = 1.4,
+              .head = {.r = 1.8, .snout = 2.8, .snoutR = 1.1, .snoutDrop = 0.2, .ears = Ears::kSmall, .earSize = 1.0},
+              .tailLen = 4, .tailR = 0.4, .tailAngle = -1.3, .tuft = true};
     case S::Giraffe:
-      q = {17, 1.0, 1.8, 5.2, -4.8, 1.15, 4.2, 3.6, 0.8, 20, 1.05, 1.3};
-      q.head = {1.6, 2.6, 1.0, 1.2, Ears::kPointed, 0.7, -1, -1, -1, Horns::kOssicones};
-      q.tailLen = 8;
-      q.tailR = 0.35;
-      q.tailAngle = -1.35;
-      q.tuft = true;
-      break;
+      return {.legLen = 17, .legR = 1.0, .gap = 1.8, .frontX = 5.2, .backX = -4.8, .frontLeg = 1.15,
+              .chestR = 4.2, .rumpR = 3.6, .width = 0.8, .neckLen = 20, .neckAngle = 1.05, .neckR = 1.3,
+              .head = {.r = 1.6, .snout = 2.6, .snoutR = 1.0, .snoutDrop = 1.2, .ears = Ears::kPointed,
+                       .earSize = 0.7, .horns = Horns::kOssicones},
+              .tailLen = 8, .tailR = 0.35, .tailAngle = -1.35, .tuft = true};
     case S::BigCat:
-      q = {8, 1.25, 2.0, 5.5, -5.5, 1, 3.6, 3.4, 0.85, 2.6, 0.85, 1.8};
-      q.head = {2.5, 1.2, 1.2, 0.25, Ears::kRound, 0.9, -1, k.accent, k.dark};
-      q.tailLen = 9;
-      q.tailR = 0.55;
-      q.tailAngle = -0.5;
-      q.tuft = Motif(s, "lion");
-      if (Motif(s, "cheetah")) {
-        q.legLen = 9.5;
-        q.legR = 1.0;
-        q.chestR = 3.1;
-        q.rumpR = 2.8;
-        q.head.r = 2.0;
-      }
-      break;
+      return {.legLen = 8, .legR = 1.25, .gap = 2.0, .frontX = 5.5, .backX = -5.5,
+              .chestR = 3.6, .rumpR = 3.4, .width = 0.85, .neckLen = 2.6, .neckAngle = 0.85, .neckR = 1.8,
+              .head = {.r = 2.5, .snout = 1.2, .snoutR = 1.2, .snoutDrop = 0.25, .ears = Ears::kRound,
+                       .earSize = 0.9, .snoutMat = k.accent, .noseMat = k.dark},
+              .tailLen = 9, .tailR = 0.55, .tailAngle = -0.5};
     case S::Canine:
-      q = {8, 1.0, 1.6, 5, -5, 1, 3.2, 3.0, 0.8, 2.6, 0.6, 1.6};
-      q.head = {2.1, 2.4, 0.95, 0.2, Ears::kPointed, 1.0, -1, -1, k.dark};
-      q.tailLen = 6;
-      q.tailR = 1.0;
-      q.tailAngle = -0.7;
-      q.bushy = true;
-      break;
+      return {.legLen = 8, .legR = 1.0, .gap = 1.6, .frontX = 5, .backX = -5,
+              .chestR = 3.2, .rumpR = 3.0, .width = 0.8, .neckLen = 2.6, .neckAngle = 0.6, .neckR = 1.6,
+              .head = {.r = 2.1, .snout = 2.4, .snoutR = 0.95, .snoutDrop = 0.2, .ears = Ears::kPointed,
+                       .earSize = 1.0, .noseMat = k.dark},
+              .tailLen = 6, .tailR = 1.0, .tailAngle = -0.7, .bushy = true};
     case S::Bear:
-      q = {7, 2.0, 2.6, 6, -6, 1, 5.2, 5.0, 0.85, 2.4, 0.4, 2.6};
-      q.head = {3.2, 1.6, 1.4, 0.2, Ears::kRound, 1.3, -1, -1, k.dark};
-      q.tailLen = 1;
-      q.tailR = 0.9;
-      if (Motif(s, "panda")) {
-        q.legMat = k.accent;
-        q.head.earMat = k.accent;
-        q.head.snoutMat = k.body;
-      }
-      break;
+      return {.legLen = 7, .legR = 2.0, .gap = 2.6, .frontX = 6, .backX = -6,
+              .chestR = 5.2, .rumpR = 5.0, .width = 0.85, .neckLen = 2.4, .neckAngle = 0.4, .neckR = 2.6,
+              .head = {.r = 3.2, .snout = 1.6, .snoutR = 1.4, .snoutDrop = 0.2, .ears = Ears::kRound,
+                       .earSize = 1.3, .noseMat = k.dark},
+              .tailLen = 1, .tailR = 0.9};
     case S::Hippo:
-      q = {5, 2.4, 3.4, 7.5, -7.5, 1, 7.0, 6.8, 0.95, 1.5, 0.2, 3.8};
-      q.head = {4.3, 3.6, 3.2, 0.15, Ears::kSmall, 1.3, -1, k.accent, -1};
-      q.tailLen = 2;
-      q.tailR = 0.6;
-      break;
+      return {.legLen = 5, .legR = 2.4, .gap = 3.4, .frontX = 7.5, .backX = -7.5,
+              .chestR = 7.0, .rumpR = 6.8, .width = 0.95, .neckLen = 1.5, .neckAngle = 0.2, .neckR = 3.8,
+              .head = {.r = 4.3, .snout = 3.6, .snoutR = 3.2, .snoutDrop = 0.15, .ears = Ears::kSmall,
+                       .earSize = 1.3, .snoutMat = k.accent},
+              .tailLen = 2, .tailR = 0.6};
     case S::Rhino:
-      q = {6.5, 2.3, 3.0, 7.5, -7.5, 1, 6.4, 6.2, 0.9, 2.0, 0.1, 3.5};
-      q.head = {3.4, 4.2, 2.1, 0.5, Ears::kPointed, 1.0, -1, -1, -1, Horns::kRhino};
-      q.tailLen = 3;
-      q.tailR = 0.4;
-      q.tailAngle = -1.3;
-      q.tuft = true;
-      break;
+      return {.legLen = 6.5, .legR = 2.3, .gap = 3.0, .frontX = 7.5, .backX = -7.5,
+              .chestR = 6.4, .rumpR = 6.2, .width = 0.9, .neckLen = 2.0, .neckAngle = 0.1, .neckR = 3.5,
+              .head = {.r = 3.4, .snout = 4.2, .snoutR = 2.1, .snoutDrop = 0.5, .ears = Ears::kPointed,
+                       .earSize = 1.0, .horns = Horns::kRhino},
+              .tailLen = 3, .tailR = 0.4, .tailAngle = -1.3, .tuft = true};
     case S::Elephant:
-      q = {16, 3.0, 3.8, 6.8, -6.2, 1, 8.8, 8.2, 0.88, 1.5, 0.3, 5.0};
-      q.head = {5.8, 0, 1, 0, Ears::kFlap, 2.8};
-      q.tailLen = 6;
-      q.tailR = 0.5;
-      q.tailAngle = -1.35;
-      q.tuft = true;
-      q.stride = 0.3;
-      break;
+      return {.legLen = 16, .legR = 3.0, .gap = 3.8, .frontX = 6.8, .backX = -6.2,
+              .chestR = 8.8, .rumpR = 8.2, .width = 0.88, .neckLen = 1.5, .neckAngle = 0.3, .neckR = 5.0,
+              .head = {.r = 5.8, .snout = 0, .snoutR = 1, .snoutDrop = 0, .ears = Ears::kFlap, .earSize = 2.8},
+              .tailLen = 6, .tailR = 0.5, .tailAngle = -1.35, .tuft = true, .stride = 0.3};
     case S::Koala:
-      q = {3.5, 1.1, 1.6, 2.6, -2.6, 1, 3.2, 3.3, 0.95, 0.8, 0.7, 2.2};
-      q.head = {3.0, 0.4, 1.2, 0.4, Ears::kRound, 1.8, k.accent, -1, k.detail};
-      q.tailLen = 0;
-      break;
+      return {.legLen = 3.5, .legR = 1.1, .gap = 1.6, .frontX = 2.6, .backX = -2.6,
+              .chestR = 3.2, .rumpR = 3.3, .width = 0.95, .neckLen = 0.8, .neckAngle = 0.7, .neckR = 2.2,
+              .head = {.r = 3.0, .snout = 0.4, .snoutR = 1.2, .snoutDrop = 0.4, .ears = Ears::kRound,
+                       .earSize = 1.8, .earMat = k.accent, .noseMat = k.detail},
+              .tailLen = 0};
     case S::SmallCarnivore:
-      q = {4.5, 0.9, 1.5, 3.8, -3.8, 1, 2.8, 2.7, 0.85, 1.4, 0.5, 1.5};
-      q.head = {2.3, 1.0, 0.8, 0.3, Ears::kPointed, 0.8, -1, k.detail, k.dark};
-      q.tailLen = 6;
-      q.tailR = 1.0;
-      q.tailAngle = -0.3;
-      q.bushy = true;
-      q.legMat = k.accent;
-      break;
+      return {.legLen = 4.5, .legR = 0.9, .gap = 1.5, .frontX = 3.8, .backX = -3.8,
+              .chestR = 2.8, .rumpR = 2.7, .width = 0.85, .neckLen = 1.4, .neckAngle = 0.5, .neckR = 1.5,
+              .head = {.r = 2.3, .snout = 1.0, .snoutR = 0.8, .snoutDrop = 0.3, .ears = Ears::kPointed,
+                       .earSize = 0.8, .snoutMat = k.detail, .noseMat = k.dark},
+              .tailLen = 6, .tailR = 1.0, .tailAngle = -0.3, .bushy = true, .legMat = k.accent};
     case S::Monkey:
-      q = {4.8, 0.65, 1.5, 2.0, -2.0, 1.6, 2.9, 2.6, 0.85, 1.3, 1.3, 1.2};
-      q.head = {3.0, 0, 1, 0, Ears::kSmall, 1.2};  // the flat face is added below
-      q.tailLen = 3;
-      q.tailR = 0.5;
-      q.tailAngle = 0.6;
-      break;
+      // Long thin limbs apart under a small body, a short tail held up; the red face
+      // is added by the family details.
+      return {.legLen = 5.2, .legR = 0.6, .gap = 1.5, .frontX = 2.2, .backX = -2.2, .frontLeg = 1.5,
+              .chestR = 2.5, .rumpR = 2.2, .width = 0.8, .neckLen = 2.0, .neckAngle = 1.25, .neckR = 1.0,
+              .head = {.r = 2.3, .snout = 0, .snoutR = 1, .snoutDrop = 0, .ears = Ears::kSmall, .earSize = 0.9},
+              .tailLen = 3.2, .tailR = 0.55, .tailAngle = 1.1, .legMat = k.detail};
     case S::Ape:
-      q = {6.5, 1.8, 2.4, 4.2, -3.6, 1.55, 5.4, 4.2, 0.9, 0.8, 1.0, 2.4};
-      q.head = {3.0, 1.0, 1.7, 0.2, Ears::kSmall, 1.2, -1, k.accent, -1};
-      q.tailLen = 0;
-      q.stride = 0.35;
-      break;
+      return {.legLen = 6.5, .legR = 1.8, .gap = 2.4, .frontX = 4.2, .backX = -3.6, .frontLeg = 1.55,
+              .chestR = 5.4, .rumpR = 4.2, .width = 0.9, .neckLen = 0.8, .neckAngle = 1.0, .neckR = 2.4,
+              .head = {.r = 3.0, .snout = 1.0, .snoutR = 1.7, .snoutDrop = 0.2, .ears = Ears::kSmall,
+                       .earSize = 1.2, .snoutMat = k.accent},
+              .tailLen = 0, .stride = 0.35};
     case S::Crocodile:
-      q = {2.6, 1.1, 3.0, 4.5, -4.5, 1, 3.0, 3.0, 1.15, 1.0, 0.0, 2.4};
-      q.head = {2.2, 4.8, 1.2, 0.05, Ears::kNone, 1.0, -1, -1, -1};
-      q.tailLen = 11;
-      q.tailR = 1.8;
-      q.tailAngle = -0.12;
-      q.sprawl = true;
-      q.stride = 0.5;
-      break;
+      return {.legLen = 2.6, .legR = 1.1, .gap = 3.0, .frontX = 4.5, .backX = -4.5,
+              .chestR = 3.0, .rumpR = 3.0, .width = 1.15, .neckLen = 1.0, .neckAngle = 0.0, .neckR = 2.4,
+              .head = {.r = 2.2, .snout = 4.8, .snoutR = 1.2, .snoutDrop = 0.05, .ears = Ears::kNone, .earSize = 1.0},
+              .tailLen = 11, .tailR = 1.8, .tailAngle = -0.12, .stride = 0.5, .sprawl = true};
     default:
-      break;
+      return {};
+  }
+}
+
+void BuildQuadFamily(Model& m, const Mats& k, const SpeciesEntry& s, const AnimalPose& p, bool young) {
+  QuadSpec q = QuadShape(s.silhouette, k);
+  if (Motif(s, "lion")) q.tuft = true;
+  if (Motif(s, "cheetah")) {
+    q.legLen = 9.5;
+    q.legR = 1.0;
+    q.chestR = 3.1;
+    q.rumpR = 2.8;
+    q.head.r = 2.0;
+  }
+  if (Motif(s, "panda")) {
+    q.legMat = k.accent;
+    q.head.earMat = k.accent;
+    q.head.snoutMat = k.body;
   }
   if (young) {
     q.head.r *= 1.3;
@@ -421,11 +403,12 @@ void BuildQuadFamily(Model& m, const Mats& k, const SpeciesEntry& s, const Anima
       }
       break;
     case S::Monkey: {
-      // A flat pink face with the eyes on it.
-      V3 f = Forward(hp), face = o.head + f * (q.head.r * 0.78);
-      m.Egg(face, face + f * 0.7, 1.8, k.accent, 1.7);
-      for (double side : {1.0, -1.0}) m.Ball(face + f * 0.55 + V3{0, side * 0.65, 0.45}, 0.45, k.eye);
-      m.Ball(face + f * 0.6 + V3{0, 0, -0.7}, 0.35, k.dark);
+      // Pale cheeks ringing a flat red face with the eyes on it.
+      V3 f = Forward(hp), face = o.head + f * (q.head.r * 0.72);
+      m.Egg(face - f * 0.3, face + f * 0.2, 2.1, k.pale, 2.2);
+      m.Egg(face, face + f * 0.8, 1.7, k.accent, 1.6);
+      for (double side : {1.0, -1.0}) m.Ball(face + f * 0.75 + V3{0, side * 0.6, 0.45}, 0.42, k.eye);
+      m.Ball(face + f * 0.8 + V3{0, 0, -0.6}, 0.35, k.dark);
       break;
     }
     case S::Ape:
@@ -541,7 +524,8 @@ void BuildKangaroo(Model& m, const Mats& k, const AnimalPose& p) {
     m.Ball(hand, 0.6, k.detail);
   }
   V3 head = chest + up * 1.6 + V3{1.0, 0, 2.0};
-  HeadSpec h{2.0, 2.0, 0.9, 0.35, Ears::kLong, 0.8, -1, -1, k.dark};
+  HeadSpec h{.r = 2.0, .snout = 2.0, .snoutR = 0.9, .snoutDrop = 0.35, .ears = Ears::kLong, .earSize = 0.8,
+             .noseMat = k.dark};
   Head(m, k, head, -0.1 + p.call * 0.6 - p.graze * 0.9, h, p.call * 0.5);
   m.shadow = 4.5;
   m.shadowLength = 1.4;
@@ -565,28 +549,42 @@ void BuildSeaLion(Model& m, const Mats& k, const AnimalPose& p) {
   }
   V3 neck = chest + Forward(0.6 + rise * 0.9) * 3.6;
   m.Taper(chest, neck, 2.4, 1.8, k.body, 2);
-  HeadSpec h{1.9, 1.5, 0.9, 0.2, Ears::kNone, 1, -1, -1, k.dark};
+  HeadSpec h{.r = 1.9, .snout = 1.5, .snoutR = 0.9, .snoutDrop = 0.2, .ears = Ears::kNone, .earSize = 1,
+             .noseMat = k.dark};
   Head(m, k, neck + V3{0.6, 0, 0.9}, -0.1 + p.call * 0.7 + 0.3 * p.swing, h, p.call);
   m.shadow = 5;
   m.shadowLength = 1.3;
 }
 
+// A crouching rabbit: heavy haunches, a round head held high and long upright ears,
+// drawn larger than life so that the ears and the white scut read at the game's size.
 void BuildRabbit(Model& m, const Mats& k, const AnimalPose& p) {
   double hop = (p.stride > 0 ? std::max(0.0, Wave(p.walk)) * 1.6 : 0) + p.jump * 3;
   double up = p.rear;  // sitting up on the haunches, ears high
   V3 body{-0.3, 0, 2.6 + hop + up * 1.2};
-  m.Egg(body, body + V3{2.2 - up * 1.2, 0, 0.6 + up * 2.2}, 2.5, k.body, 2.1);
+  m.Egg(body, body + V3{2.2 - up * 1.2, 0, 0.9 + up * 2.2}, 2.5, k.body, 2.0);
   for (double side : {1.0, -1.0}) {
-    m.Egg(V3{-0.8, side * 1.3, 1.2 + hop}, V3{1.4, side * 1.3, 0.5 + hop * 0.6}, 1.1, k.body, 0.8);
+    // Big hind feet flat on the ground, thin front legs.
+    m.Egg(V3{-1.0, side * 1.3, 1.5 + hop}, V3{1.6, side * 1.3, 0.4 + hop * 0.6}, 1.2, k.body, 0.7);
     double reach = p.stride * 0.5 * Wave(p.walk);
-    m.Rod(V3{1.7, side * 0.9, 2.4 + hop + up * 1.5}, V3{2.0 + reach + up * 0.3, side * 0.9, 0.5 + hop + up * 2.5}, 0.5,
+    m.Rod(V3{1.7, side * 0.9, 2.4 + hop + up * 1.5}, V3{2.1 + reach + up * 0.3, side * 0.9, 0.4 + hop + up * 2.5}, 0.45,
           k.body);
   }
-  m.Ball(body + V3{-2.3, 0, 0.8}, 0.9, k.accent);
-  V3 head = body + V3{2.4 - up * 1.0, 0, 2.0 + up * 2.8 - p.graze * 2.0};
-  HeadSpec h{1.55, 0.6, 0.8, 0.3, Ears::kLong, 0.75 + up * 0.1, -1, -1, k.accent};
-  Head(m, k, head, -0.1 - p.graze * 0.5, h, p.chew * 0.3);
+  m.Ball(body + V3{-2.5, 0, 1.0}, 1.1, k.pale);
+  V3 head = body + V3{2.5 - up * 1.0, 0, 2.4 + up * 2.8 - p.graze * 2.2};
+  HeadSpec h{.r = 1.5, .snout = 0.7, .snoutR = 0.8, .snoutDrop = 0.4, .ears = Ears::kNone, .noseMat = k.accent};
+  const double hp = -0.1 - p.graze * 0.5;
+  Head(m, k, head, hp, h, p.chew * 0.3);
+  // The ears stand up from the crown, tipped back, pink inside.
+  V3 f = Forward(hp), upv{-std::sin(hp), 0, std::cos(hp)};
+  for (double side : {1.0, -1.0}) {
+    V3 root = head + upv * 1.0 - f * 0.5 + V3{0, side * 0.5, 0};
+    V3 tip = root + upv * (4.4 + up * 0.4) - f * (1.0 + p.graze * 0.8) + V3{0, side * 0.45, 0};
+    m.Egg(root, tip, 0.7, k.body, 0.32);
+    m.Egg(root + f * 0.2 + upv * 0.8, tip - upv * 0.9 + f * 0.2, 0.34, k.accent, 0.15);
+  }
   m.shadow = 2.6;
+  m.Scale(1.5);
 }
 
 }  // namespace

@@ -26,13 +26,13 @@ std::vector<SpeciesEntry> MakeSpecies() {
   using S = Silhouette;
   using G = Ground;
   const Row rows[] = {
-      {"兔子", "rabbit", S::Rabbit, 24, 20, 2, 12, 300, 15, 25, true, false, 0xF0EEE8, 0xD8A8B0, 0x303030, G::Grass, false, false, false, 2, 4, 3, 5, false,
+      {"兔子", "rabbit", S::Rabbit, 32, 28, 2, 12, 300, 15, 25, true, false, 0xC0A07A, 0xE0A0A8, 0x3A2A20, G::Grass, false, false, false, 2, 4, 3, 5, false,
        "溫馴又受小朋友歡迎的兔子。便宜好養，很適合剛開幕的動物園。"},
       {"山羊", "goat", S::Goat, 36, 36, 3, 35, 800, 30, 28, true, false, 0xE8E2D4, 0x8A7A60, 0x505050, G::Rock, false, true, false, 2, 3, 3, 5, true,
        "喜歡爬上高處的山羊。飼料費低，是熱鬧園區的好幫手。"},
       {"企鵝", "penguin", S::Penguin, 24, 32, 4, 20, 1500, 60, 45, false, false, 0x1E2430, 0xF4F4F4, 0xF0A020, G::Snow, true, false, false, 2, 3, 3, 5, true,
        "搖搖擺擺走路的企鵝。喜歡寒冷的地方和水池。"},
-      {"日本獼猴", "macaque", S::Monkey, 32, 32, 3, 25, 2500, 60, 42, true, false, 0xA08060, 0xE07070, 0x604030, G::Rock, false, true, true, 3, 4, 4, 5, true,
+      {"日本獼猴", "macaque", S::Monkey, 32, 32, 3, 25, 2500, 60, 42, true, false, 0x9C8A74, 0xE06060, 0x5A4A3A, G::Rock, false, true, true, 3, 4, 4, 5, true,
        "紅臉的獼猴。在猴山上跑跳嬉戲，百看不厭。"},
       {"紅鶴", "flamingo", S::WadingBird, 32, 48, 4, 30, 2500, 70, 40, false, false, 0xF08CA0, 0xC05070, 0x202020, G::Swamp, true, false, false, 3, 4, 4, 5, false,
        "單腳站立的粉紅色紅鶴。淺水池邊的優雅身影。"},

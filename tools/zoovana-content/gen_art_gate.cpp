@@ -117,7 +117,7 @@ Canvas Sign() {
   c.Rect(8, 28, 58, 26, [](int x, int y) { return Dithered(Hue::kGrass, 1.6 + 0.3 * Hash01(x, y, 2), x, y); });
   c.Rect(6, 26, 62, 1, Shade(Hue::kWood, 3));
   DrawTextCentred(c, 8, 29, 58, 14, "動物園", TextStyle{12, kWhite, Face::kSharp, false});
-  DrawTextCentred(c, 8, 42, 58, 11, "WELCOME", TextStyle{11, Shade(Hue::kYellow, 4), Face::kSharp, false});
+  DrawTextCentred(c, 8, 41, 58, 13, "WELCOME", TextStyle{12, Shade(Hue::kYellow, 4), Face::kSharp, false});
   DrawIcon(c, 14, 22, Icon::kPaw, 0.45);
   DrawIcon(c, 60, 22, Icon::kPaw, 0.45);
   c.Set(0, 0, kKey);

@@ -2,12 +2,13 @@
 // plans in map_plans.cpp. The ground is varied with smooth noise; timber and stones
 // lie in clusters to be cleared; the bottom three rows hold the park gate, the
 // pavement and the bus road.
+#include "view/headless_presentation.h"
 #include "content.h"
 #include "data/map_file.h"
 #include "map_grounds.h"
 #include "map_plans.h"
 #include "scratch_output.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ void ApplyScenario(const MapPlan& plan, Zoo& zoo) {
 
 void GenerateMaps(Output& out) {
   for (const MapPlan& plan : MapPlans()) {
-    auto game = MakeGame();
+    auto game = MakeHeadlessGame();
     LayGround(plan, game->world);
     game->world.MapStartSave = plan.startSave;
     ApplyScenario(plan, game->zoo);

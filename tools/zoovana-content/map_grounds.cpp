@@ -16,7 +16,8 @@ constexpr int kTimberFirst = 32, kTimberCount = 8;      // trees, logs, stumps
 constexpr int kStonesFirst = 40, kStonesCount = 8;
 constexpr int kAsphaltAlongX = 48, kPaving = 51, kPavingPattern = 52, kPavingLamp = 54;
 
-constexpr int kClear = 1, kTimber = 2, kGate = 3, kStones = 4, kNeverBuilt = 0;
+constexpr Land kClear = Land::Clear, kTimber = Land::Timber, kGate = Land::Gate, kStones = Land::Stones,
+               kNeverBuilt = Land::None;
 
 // A small deterministic generator for the map recipe (not the game's Random).
 class Dice {
@@ -67,7 +68,7 @@ struct Area {
 };
 
 // Clusters of one obstacle kind, kept clear of the cells in front of the gate.
-void Scatter(World& w, Dice& dice, int clusters, int land, int firstTile, int tileCount, const Area& area, int gx, int gy) {
+void Scatter(World& w, Dice& dice, int clusters, Land land, int firstTile, int tileCount, const Area& area, int gx, int gy) {
   for (int i = 0; i < clusters; ++i) {
     const int cx = area.x0 + dice.Below(area.x1 - area.x0 + 1);
     const int cy = area.y0 + dice.Below(area.y1 - area.y0 + 1);

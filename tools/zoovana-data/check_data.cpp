@@ -2,10 +2,11 @@
 #include <filesystem>
 #include <iostream>
 
+#include "view/headless_presentation.h"
 #include "commands.h"
 #include "data/definitions.h"
 #include "platform/file_names.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace fs = std::filesystem;
 
@@ -64,7 +65,7 @@ int CheckData(const std::vector<std::string>& args) {
     std::fprintf(stderr, "%s is not a folder\n", dataDir.c_str());
     return 1;
   }
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   Catalogue& cat = g->catalogue;
   Problems problems;
   problems.Add(LoadInfo(cat, dataDir));

@@ -1,16 +1,17 @@
 #include <cstdio>
 #include <iostream>
 
+#include "view/headless_presentation.h"
 #include "commands.h"
 #include "data/map_file.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 int MapInfo(const std::vector<std::string>& args) {
   if (args.size() != 1) {
     std::fprintf(stderr, "usage: zoovana-data map-info FILE.mdt\n");
     return 2;
   }
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   if (IoResult r = LoadMap(args[0], g->world, g->zoo); !r.ok()) {
     std::fprintf(stderr, "%s\n", r.error.c_str());
     return 1;
@@ -26,7 +27,7 @@ int MapInfo(const std::vector<std::string>& args) {
   for (int y = 0; y < w.MapHeight; ++y) {
     for (int x = 0; x < w.MapWidth; ++x) {
       tileSum += w.TileMap[y][x];
-      landSum += w.LandMap[y][x];
+      landSum += static_cast<int>(w.LandMap[y][x]);
     }
   }
   auto gate = FindGate(w);

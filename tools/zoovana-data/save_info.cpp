@@ -1,9 +1,10 @@
 #include <cstdio>
 #include <iostream>
 
+#include "view/headless_presentation.h"
 #include "commands.h"
-#include "data/save_game.h"
-#include "shell/game.h"
+#include "sim/saved_games.h"
+#include "game/game.h"
 
 // Reads the three files of a save without its map: the .aps names the map's size,
 // which is all the .app needs.
@@ -12,7 +13,7 @@ int SaveInfo(const std::vector<std::string>& args) {
     std::fprintf(stderr, "usage: zoovana-data save-info DIR NAME\n");
     return 2;
   }
-  auto g = MakeGame();
+  auto g = MakeHeadlessGame();
   auto state = ScratchOf(*g);
   IoResult r = LoadGame(*state, args[0], args[1]);
   if (r.ok()) r = LoadGameApp(*state, args[0], args[1], false);

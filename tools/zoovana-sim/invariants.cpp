@@ -1,6 +1,6 @@
 #include "invariants.h"
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace {
 
@@ -38,7 +38,8 @@ std::optional<std::string> BrokenInvariant(Game& game, bool daily) {
     std::string who = "walker " + std::to_string(slot);
     if (!IsOnMap(game.world, p.CellX, p.CellY)) return who + " off the map";
     bool visitorSlot = slot < kVisitorSlots;
-    if (visitorSlot != (p.Kind == 1)) return who + " of kind " + std::to_string(p.Kind) + " in the wrong slot";
+    if (visitorSlot != (p.Kind == PersonKind::Visitor))
+      return who + " of kind " + std::to_string(static_cast<int>(p.Kind)) + " in the wrong slot";
   }
   if (!daily) return std::nullopt;
   if (game.zoo.StaffTotal < 0 || game.zoo.Rank < 0 || game.zoo.Rank > 5) return "zoo counts out of range";

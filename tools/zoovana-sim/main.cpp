@@ -17,14 +17,15 @@
 #include <filesystem>
 #include <string>
 
+#include "view/headless_presentation.h"
 #include "data/definitions.h"
-#include "data/save_game.h"
-#include "data/surfaces.h"
+#include "sim/saved_games.h"
+#include "game/surface_set.h"
 #include "invariants.h"
-#include "shell/game.h"
-#include "shell/modes.h"
+#include "game/game.h"
+#include "shell/tick.h"
 #include "shell/setup.h"
-#include "sim/demo_layout.h"
+#include "demo_layout.h"
 #include "sim/state_hash.h"
 
 namespace fs = std::filesystem;
@@ -114,7 +115,7 @@ int main(int argc, char** argv) {
   if (o.map.empty() && o.load.empty()) return Usage("--map or --load is needed");
   if (!o.layout.empty() && o.layout != "demo") return Usage("the only layout is demo");
 
-  auto owner = MakeGame();
+  auto owner = MakeHeadlessGame();
   Game& game = *owner;
   if (auto error = FindFolders(ProgramDir(), "", game.folders)) {
     std::fprintf(stderr, "zoovana-sim: %s\n", error->c_str());

@@ -1,0 +1,248 @@
+#include "shell/app.h"
+
+#include <cstdlib>
+
+#include "platform/cursor_file.h"
+#include "platform/file_names.h"
+#include "platform/backend/keys_sdl.h"
+#include "game/game.h"
+#include "shell/input.h"
+#include "shell/tick.h"
+#include "shell/setup.h"
+#include "platform/message_box.h"
+#include "view/render.h"
+
+namespace {
+
+uint64_t NowMs() { return SDL_GetTicks64(); }
+
+MouseButton ButtonOf(uint8_t b) {
+  switch (b) {
+    case SDL_BUTTON_LEFT: return MouseButton::Left;
+    case SDL_BUTTON_RIGHT: return MouseButton::Right;
+    case SDL_BUTTON_MIDDLE: return MouseButton::Middle;
+    default: return MouseButton::None;
+  }
+}
+
+}  // namespace
+
+App::App(Game& game)
+    : game_(game), audio_(OpenSdlAudio()), sound_(*audio_, game.settings, game.folders) {
+  game_.ui = this;
+}
+
+App::~App() {
+  game_.ui = game_.ownUi.get();
+  for (auto& [number, cursor] : pointers_) SDL_FreeCursor(cursor);
+  display_.Close();
+}
+
+bool App::Open() {
+  if (!display_.Open(640, 480)) return false;
+  displayReady_ = true;
+  LoadPointers();
+  SetPointer(1);
+  return true;
+}
+
+// The three pointer files; a missing or damaged one leaves the system arrow.
+void App::LoadPointers() {
+  const std::pair<int, const char*> files[] = {{1, "NormalCu.cur"}, {6, "WaitCu.cur"}, {7, "NonCu.cur"}};
+  for (auto [number, name] : files) {
+    CursorImage image;
+    auto path = ResolveFile(game_.folders.GraphicsDir, name);
+    if (!path || !LoadCursorFile(*path, image)) continue;
+    int w = image.picture.Width(), h = image.picture.Height();
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!s) continue;
+    for (int y = 0; y < h; ++y) {
+      auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(s->pixels) + y * s->pitch);
+      for (int x = 0; x < w; ++x) {
+        uint8_t r, g, b;
+        Rgb565ToRgb(image.picture.Pixel(x, y), r, g, b);
+        uint32_t a = image.visible[static_cast<size_t>(y) * w + x] ? 0xFFu : 0u;
+        row[x] = (a << 24) | (uint32_t{r} << 16) | (uint32_t{g} << 8) | b;
+      }
+    }
+    if (SDL_Cursor* c = SDL_CreateColorCursor(s, image.hotX, image.hotY)) pointers_[number] = c;
+    SDL_FreeSurface(s);
+  }
+}
+
+void App::SetPointer(int cursorNumber) {
+  if (cursorNumber == pointer_) return;
+  pointer_ = cursorNumber;
+  auto it = pointers_.find(cursorNumber);
+  if (it != pointers_.end()) SDL_SetCursor(it->second);
+  else SDL_SetCursor(SDL_GetDefaultCursor());
+}
+
+void App::SetDisplayMode(bool inGame) {
+  int w = inGame ? game_.settings.ScreenResW : 640;
+  int h = inGame ? game_.settings.ScreenResH : 480;
+  display_.SetMode(w, h);
+  sound_.SetScreenSize(w, h);
+  game_.clock.RedrawAll = 1;
+}
+
+void App::HandleEvent(const SDL_Event& e) {
+  switch (e.type) {
+    case SDL_QUIT:
+      // Closing: stop the frame timer first so no tick runs while we wind down.
+      game_.clock.TimerEnabled = false;
+      quit_ = true;
+      break;
+    case SDL_WINDOWEVENT:
+      if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_RESTORED)
+        game_.clock.RedrawAll = 1;
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+    case SDL_MOUSEMOTION: {
+      MouseEvent m;
+      uint32_t held = SDL_GetMouseState(nullptr, nullptr);
+      m.leftHeld = held & SDL_BUTTON_LMASK;
+      m.rightHeld = held & SDL_BUTTON_RMASK;
+      m.mods = CurrentModifiers();
+      if (e.type == SDL_MOUSEMOTION) {
+        m.action = MouseAction::Move;
+        m.x = e.motion.x;
+        m.y = e.motion.y;
+        Main_DXScreenMouseMove(game_, m);
+      } else {
+        m.action = e.type == SDL_MOUSEBUTTONDOWN ? MouseAction::Down : MouseAction::Up;
+        m.button = ButtonOf(e.button.button);
+        m.x = e.button.x;
+        m.y = e.button.y;
+        if (m.action == MouseAction::Down) Main_DXScreenMouseDown(game_, m);
+        else Main_DXScreenMouseUp(game_, m);
+      }
+      break;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+      KeyEvent k;
+      k.down = e.type == SDL_KEYDOWN;
+      k.vk = VirtualKey(e.key.keysym.sym);
+      k.mods = CurrentModifiers();
+      if (k.down && k.vk == VK::Return && k.mods.alt) {
+        display_.ToggleFullScreen();
+        break;
+      }
+      if (k.vk == 0) break;
+      if (k.down) FormKeyDown(game_, k);
+      else FormKeyUp(game_, k);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void App::Pump() {
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) HandleEvent(e);
+}
+
+void App::PumpMessages(int count) {
+  for (int i = 0; i < count; ++i) Pump();
+}
+
+void App::Wait(int milliseconds) { SDL_Delay(static_cast<uint32_t>(milliseconds)); }
+
+// The frame timer: interval 0 ticks on every pass of the loop (the flip inside the
+// tick paces it to the display), otherwise once per interval.
+void App::RunFrameTimer() {
+  Clock& c = game_.clock;
+  if (!c.TimerEnabled) return;
+  uint64_t now = NowMs();
+  if (c.TimerInterval > 0) {
+    if (now < nextTick_) return;
+    nextTick_ = (now - nextTick_ > 1000 ? now : nextTick_) + static_cast<uint64_t>(c.TimerInterval);
+  }
+  GameTick(game_);
+}
+
+// Once a second until the display is ready, then hands over to the opening screens.
+void App::RunStartTimer() {
+  if (!startTimerOn_) return;
+  uint64_t now = NowMs();
+  if (now < nextStartTimer_) return;
+  nextStartTimer_ = now + 1000;
+  if (!displayReady_) return;
+  displayReady_ = false;
+  startTimerOn_ = false;
+  DrawFrontScreen();
+  StartRequestedMap();
+}
+
+// ZOOVANA_START_MAP names a map of the maps folder to play at once.
+void App::StartRequestedMap() {
+  const char* map = std::getenv("ZOOVANA_START_MAP");
+  if (!map || !*map) return;
+  const char* name = std::getenv("ZOOVANA_ZOO_NAME");
+  std::string problem = StartMapDirectly(game_, map, name && *name ? name : kDefaultZooName);
+  if (!problem.empty()) {
+    ShowMessageBox("Zoovana", problem);
+    SetDisplayMode(false);
+    DrawFrontScreen();
+  }
+}
+
+void App::DrawFrontScreen() {
+  Surface& back = display_.Back();
+  back.Fill(Rgb565(34, 78, 52));
+  TextStyle title{"新細明體", 40, Rgb565(250, 236, 180), true};
+  std::string name = "Zoovana";
+  text_.Draw(back, (back.Width() - text_.Width(name, title)) / 2, 180, name, title);
+  TextStyle small{"新細明體", 14, Rgb565(220, 230, 210), false};
+  std::string version = "Ver 1.01";
+  text_.Draw(back, (back.Width() - text_.Width(version, small)) / 2, 240, version, small);
+  display_.Flip();
+}
+
+void App::PlayEffect(const std::string& file, bool loop, bool positional, int screenY, int screenX) {
+  sound_.PlayEffect(file, loop, positional, screenY, screenX);
+}
+void App::StopEffect(const std::string& file) { sound_.StopEffect(file); }
+void App::StopAllEffects() { sound_.StopAllEffects(); }
+bool App::EffectPlaying(const std::string& file) { return sound_.EffectPlaying(file); }
+void App::LoadEffect(const std::string& file, int slot) { sound_.LoadEffect(file, slot); }
+void App::PlayMusic(const std::string& file) { sound_.PlayMusic(file, true); }
+void App::StopMusic() { sound_.StopMusic(); }
+
+void App::RenderFrame(Game& game, int kind) {
+  // Window redraws compose the map without showing it; the window shows itself.
+  if (::RenderFrame(game, kind, display_.Back()) && kind == kFrameTick) display_.Flip();
+}
+
+const Surface* App::BackBuffer() { return &display_.Back(); }
+
+void App::EnterGameScreen(Game&) { SetDisplayMode(true); }
+
+void App::Present(const Surface& picture) {
+  display_.Back().Draw(0, 0, picture, false);
+  display_.Flip();
+}
+
+void App::LeaveGameScreen(Game&) { SetDisplayMode(false); }
+
+int App::Run() {
+  while (!quit_) {
+    Pump();
+    RunStartTimer();
+    if (game_.clock.TimerEnabled) {
+      RunFrameTimer();
+      if (game_.clock.TimerInterval > 0) SDL_Delay(1);
+    } else {
+      SDL_Event e;
+      if (SDL_WaitEventTimeout(&e, 50)) HandleEvent(e);
+      if (game_.clock.RedrawAll && !game_.clock.GameRunning) {
+        game_.clock.RedrawAll = 0;
+        DrawFrontScreen();
+      }
+    }
+  }
+  return 0;
+}

@@ -1,0 +1,67 @@
+#pragma once
+#include <SDL.h>
+
+#include <cstdint>
+#include <map>
+
+#include "platform/audio.h"
+#include "platform/backend/display_sdl.h"
+#include "platform/backend/text_sdl.h"
+#include "view/headless_presentation.h"
+#include "shell/sound.h"
+
+struct Game;
+
+// The program's window, event loop and timers, and the real Presentation the rules
+// talk to. One thread: the frame timer, form timers and input all come through Pump.
+class App : public HeadlessPresentation {
+ public:
+  explicit App(Game& game);
+  ~App() override;
+
+  bool Open();
+  // Runs until the window is closed; returns the exit status.
+  int Run();
+
+  // Switches between the front end's 640 x 480 and the chosen in-game size.
+  void SetDisplayMode(bool inGame);
+
+  void PlayEffect(const std::string& file, bool loop, bool positional, int screenY, int screenX) override;
+  void StopEffect(const std::string& file) override;
+  void StopAllEffects() override;
+  bool EffectPlaying(const std::string& file) override;
+  void LoadEffect(const std::string& file, int slot) override;
+  void PlayMusic(const std::string& file) override;
+  void StopMusic() override;
+  void RenderFrame(Game& game, int kind) override;
+  const Surface* BackBuffer() override;
+  void PumpMessages(int count) override;
+  void Wait(int milliseconds) override;
+  void EnterGameScreen(Game& game) override;
+  void Present(const Surface& picture) override;
+  void LeaveGameScreen(Game& game) override;
+  void SetPointer(int cursorNumber) override;
+  TextRenderer& Text() override { return text_; }
+
+ private:
+  void Pump();
+  void HandleEvent(const SDL_Event& e);
+  void RunFrameTimer();
+  void RunStartTimer();
+  void DrawFrontScreen();
+  void StartRequestedMap();
+  void LoadPointers();
+
+  Game& game_;
+  Display display_;
+  SdlText text_;
+  std::unique_ptr<AudioDevice> audio_;
+  SoundSystem sound_;
+  bool quit_ = false;
+  uint64_t nextTick_ = 0;
+  uint64_t nextStartTimer_ = 0;
+  bool startTimerOn_ = true;
+  bool displayReady_ = false;
+  std::map<int, SDL_Cursor*> pointers_;
+  int pointer_ = 0;
+};
