@@ -5,11 +5,7 @@
 #include <cmath>
 
 #include "paint.h"
-
-namespace sheets {
-inline constexpr int kBlastFrames = 8;
-inline constexpr int kBlastWidth = 96, kBlastHeight = 96;
-}  // namespace sheets
+#include "view/sprite_sheets.h"
 
 namespace {
 constexpr double kPi = 3.14159265358979323846;
