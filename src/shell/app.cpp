@@ -131,10 +131,17 @@ void App::HandleEvent(const SDL_Event& e) {
         break;
       }
       if (k.vk == 0) break;
-      if (k.down) FormKeyDown(game_, k);
+      if (windows_.IsOpen()) windows_.Key(k);
+      else if (k.down) FormKeyDown(game_, k);
       else FormKeyUp(game_, k);
       break;
     }
+    case SDL_TEXTINPUT:
+      windows_.Typed(e.text.text);
+      break;
+    case SDL_TEXTEDITING:
+      windows_.Composing(e.edit.text);
+      break;
     default:
       break;
   }

@@ -9,6 +9,7 @@
 #include "platform/backend/text_sdl.h"
 #include "view/headless_presentation.h"
 #include "shell/sound.h"
+#include "windows/windows.h"
 
 struct Game;
 
@@ -43,6 +44,8 @@ class App : public HeadlessPresentation {
   void LeaveGameScreen(Game& game) override;
   void SetPointer(int cursorNumber) override;
   TextRenderer& Text() override { return text_; }
+  void RunWindow(Game& game, int mode) override;
+  void WindowPress(Game& game, int x, int y, int button) override;
 
  private:
   void Pump();
@@ -52,6 +55,8 @@ class App : public HeadlessPresentation {
   void DrawFrontScreen();
   void StartRequestedMap();
   void LoadPointers();
+  void ShowWindow();
+  void FollowTextInput();
 
   Game& game_;
   Display display_;
@@ -65,4 +70,5 @@ class App : public HeadlessPresentation {
   bool displayReady_ = false;
   std::map<int, SDL_Cursor*> pointers_;
   int pointer_ = 0;
+  Windows windows_{game_};
 };
