@@ -11,6 +11,7 @@ extern "C" {
 
 #include <algorithm>
 
+#include "platform/backend/ffmpeg_owners.h"
 #include "platform/film.h"
 
 namespace {
@@ -20,18 +21,6 @@ struct OutputFormat {
     if (f->pb) avio_closep(&f->pb);
     avformat_free_context(f);
   }
-};
-struct CodecFree {
-  void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
-};
-struct FrameFree {
-  void operator()(AVFrame* f) const { av_frame_free(&f); }
-};
-struct PacketFree {
-  void operator()(AVPacket* p) const { av_packet_free(&p); }
-};
-struct ScaleFree {
-  void operator()(SwsContext* s) const { sws_freeContext(s); }
 };
 using CodecPtr = std::unique_ptr<AVCodecContext, CodecFree>;
 
