@@ -18,6 +18,7 @@ extern "C" {
 
 #include "platform/backend/ffmpeg_owners.h"
 #include "platform/film.h"
+#include "platform/wav.h"
 
 namespace {
 
@@ -85,29 +86,6 @@ struct Decoding {
   AVRational TimeBase() const { return format->streams[stream]->time_base; }
 };
 
-void PutLe(std::vector<uint8_t>& out, uint32_t v, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-
-std::vector<uint8_t> WavImage(const std::vector<int16_t>& samples, int rate, int channels) {
-  std::vector<uint8_t> out;
-  const uint32_t data = static_cast<uint32_t>(samples.size() * 2);
-  out.insert(out.end(), {'R', 'I', 'F', 'F'});
-  PutLe(out, 36 + data, 4);
-  out.insert(out.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-  PutLe(out, 16, 4);
-  PutLe(out, 1, 2);
-  PutLe(out, static_cast<uint32_t>(channels), 2);
-  PutLe(out, static_cast<uint32_t>(rate), 4);
-  PutLe(out, static_cast<uint32_t>(rate * channels * 2), 4);
-  PutLe(out, static_cast<uint32_t>(channels * 2), 2);
-  PutLe(out, 16, 2);
-  out.insert(out.end(), {'d', 'a', 't', 'a'});
-  PutLe(out, data, 4);
-  for (int16_t s : samples) PutLe(out, static_cast<uint16_t>(s), 2);
-  return out;
-}
-
 class FfmpegFilmReader : public FilmReader {
  public:
   FfmpegFilmReader(std::filesystem::path file, Decoding video, int w, int h)
@@ -170,7 +148,7 @@ class FfmpegFilmReader : public FilmReader {
       av_frame_unref(frame.get());
     }
     convert(nullptr, 0);
-    return pcm.empty() ? std::vector<uint8_t>{} : WavImage(pcm, rate, 2);
+    return pcm.empty() ? std::vector<uint8_t>{} : PcmWav(pcm, rate, 2);
   }
 
  private:
