@@ -20,7 +20,8 @@ std::string BusRateText(int ticksPerDay, int busInterval) {
   const int64_t hundredths = int64_t{ticksPerDay} * 100 / busInterval;
   std::string text = std::to_string(hundredths / 100);
   if (int64_t cents = hundredths % 100; cents != 0) {
-    text += "." + std::to_string(cents / 10);
+    text += '.';  // appended: "." + string draws a GCC 12 -Wrestrict false alarm
+    text += std::to_string(cents / 10);
     if (cents % 10 != 0) text += std::to_string(cents % 10);
   }
   return busInterval <= kMinBusInterval ? text + ":MAX" : text;

@@ -67,7 +67,9 @@ void FinanceReport::DrawGraph(Windows& windows) {
     for (int k = 1; k <= kMonths; ++k) {
       if (!EntryMonth(game.clock, k).InPlay()) continue;
       int64_t v = History(game.zoo, all[i])[static_cast<size_t>(k)];
-      std::string s = (all[i] == Series::Expenses ? "-" : "") + std::to_string(v);
+      // Built by appending: a literal + string draws a GCC 12 -Wrestrict false alarm.
+      std::string s(all[i] == Series::Expenses ? 1 : 0, '-');
+      s += std::to_string(v);
       int w = WindowTextWidth(text, s, TextCell::Graph);
       int x = k == 1 ? X(k) : k == kMonths ? X(k) - w : X(k) - w / 2;
       WindowText(text, work, x, pointY(all[i], k) + 3, s, TextCell::Graph, colour[i]);
