@@ -18,12 +18,12 @@ using namespace view_test;
 std::unique_ptr<Game> BusyPark() {
   auto g = MakePark(51, 51);
   ArmSurfaces(*g);
-  for (int type : {kRoad, kBench, kShop, kPen}) GiveBuildingPicture(*g, type);
+  for (int type : {kRoad, kBench, kBigShop, kMidPen}) GiveBuildingPicture(*g, type);
   // Rows of 3 x 3 enclosures and 2 x 2 shops, separated by roads and benches.
   for (int y = 0; y + 4 <= 51; y += 4)
     for (int x = 0; x < 51; ++x) {
-      if (x % 4 == 0 && x + 3 <= 51) PlaceFacility(*g, (x / 4) % 2 ? kShop : kPen, x, y);
-      PlaceFacility(*g, x % 2 ? kRoad : kBench, x, y + 3);
+      if (x % 4 == 0 && x + 3 <= 51) Place(*g, (x / 4) % 2 ? kBigShop : kMidPen, x, y);
+      Place(*g, x % 2 ? kRoad : kBench, x, y + 3);
     }
   Surface person(9 * 40, 6 * 45, Rgb565(200, 80, 60));
   person.SetColorKey(kKey);
@@ -32,7 +32,7 @@ std::unique_ptr<Game> BusyPark() {
     sheet.tried = true;
   }
   for (int i = 0; i < kWalkerSlots; ++i) {
-    PutWalker(*g, i, (i * 7) % 51, 3 + 4 * ((i / 7) % 12));
+    PutWalker(*g, i, 1, (i * 7) % 51, 3 + 4 * ((i / 7) % 12));
     g->world.Walkers[i].Look = static_cast<int16_t>(i % 13);
     g->world.Walkers[i].OffsetX = static_cast<int16_t>(2 * (i % 9));
     g->world.Walkers[i].OffsetY = static_cast<int16_t>(-(i % 9));

@@ -40,14 +40,23 @@ TEST(DeveloperKeys, BMakesBirthsLikely) {
   EXPECT_EQ(g->sim.BirthOdds, 5);
 }
 
+TEST(DeveloperKeys, MoneyAndShortDays) {
+  auto g = Playing();
+  DeveloperKey(*g, 'M');
+  EXPECT_EQ(g->zoo.Money, 110000);
+  DeveloperKey(*g, 'D');
+  EXPECT_EQ(g->clock.TicksPerDay, 60);
+}
+
 TEST(DeveloperKeys, NeedShiftAndAltAndPlay) {
   auto g = Playing();
-  for (int vk : {'U', 'E', 'B'}) FormKeyDown(*g, Key(vk));
+  for (int vk : {'U', 'E', 'B', 'M'}) FormKeyDown(*g, Key(vk));
   g->clock.GameMode = Mode::Mail;
-  for (int vk : {'U', 'E', 'B'}) DeveloperKey(*g, vk);
+  for (int vk : {'U', 'E', 'B', 'M'}) DeveloperKey(*g, vk);
   EXPECT_EQ(g->sim.QuakeOdds, 90000);
   EXPECT_EQ(g->sim.SkyOdds, 90000);
   EXPECT_EQ(g->sim.BirthOdds, 1000);
+  EXPECT_EQ(g->zoo.Money, 100000);
 }
 
 TEST(DeveloperKeys, ANewGameStartsWithTheUsualOdds) {

@@ -1,19 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "game/settings.h"
+#include "support/file_bytes.h"
 #include "test_folder.h"
 
 namespace {
-
-std::string ReadAll(const std::filesystem::path& p) {
-  std::ifstream in(p);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
 
 int CountLines(const std::string& s, char c = '=') {
   int n = 0;
@@ -41,7 +34,7 @@ TEST(Settings, MissingFileGetsDefaultsWrittenAtOnce) {
   EXPECT_TRUE(s.MusicOn);
   EXPECT_FALSE(s.HardMode);
   ASSERT_TRUE(std::filesystem::exists(file));
-  std::string text = ReadAll(file);
+  std::string text = FileBytes(file);
   EXPECT_EQ(CountLines(text), 11);  // eleven values; "CD Path" is never written
   EXPECT_EQ(text.find("CD Path"), std::string::npos);
 }
@@ -100,5 +93,5 @@ TEST(Settings, OutOfRangeValuesAreClampedAndCdPathIsKept) {
   EXPECT_EQ(s.EFXVolume, 100);
   // Writing keeps the medium's path the installer put there.
   ASSERT_TRUE(WriteSettings(file, s));
-  EXPECT_NE(ReadAll(file).find("CD Path=/media/cdrom"), std::string::npos);
+  EXPECT_NE(FileBytes(file).find("CD Path=/media/cdrom"), std::string::npos);
 }

@@ -171,16 +171,6 @@ TEST(GoalCheck, FailuresAndSuccess) {
   EXPECT_EQ(ui.calls.back(), "window 21 month 1");
 }
 
-TEST(GoalCheck, EndWindowAnswersBecomeModes) {
-  auto g = MakeHeadlessGame();
-  const int expected[] = {Mode::Playing, Mode::LeaveQuit, Mode::LeaveGameOver, Mode::LeaveGoal};
-  for (int answer = 0; answer < 4; ++answer) {
-    g->clock.EndWindowResult = answer;
-    ApplyEndWindowResult(*g);
-    EXPECT_EQ(g->clock.GameMode, expected[answer]);
-  }
-}
-
 TEST(EndRoutines, CampaignAdvancesAndFinishes) {
   TestFolder dir;
   Recorder ui;

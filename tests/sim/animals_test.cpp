@@ -3,11 +3,11 @@
 #include "sim/animals.h"
 #include "sim/figures.h"
 #include "sim/sim_steps.h"
-#include "sim/sim_world.h"
+#include "support/test_world.h"
 #include "sim/world_query.h"
 #include "view/geometry.h"
 
-using namespace simtest;
+using namespace test_world;
 
 namespace {
 

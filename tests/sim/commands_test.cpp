@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "sim/sim_steps.h"
-#include "sim/sim_world.h"
+#include "support/test_world.h"
 #include "sim/walkers.h"
 #include "sim/world_query.h"
 
-using namespace simtest;
+using namespace test_world;
 
 namespace {
 

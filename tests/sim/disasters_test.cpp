@@ -9,9 +9,9 @@
 
 #include "sim/disasters.h"
 #include "sim/sim_steps.h"
-#include "sim/sim_world.h"
+#include "support/test_world.h"
 
-using namespace simtest;
+using namespace test_world;
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "sim/sim_steps.h"
-#include "sim/sim_world.h"
+#include "support/test_world.h"
 
-using namespace simtest;
+using namespace test_world;
 
 TEST(Ranking, ClimbsOnePlacePerSuccessfulDay) {
   SimGame s;

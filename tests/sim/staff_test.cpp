@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "sim/sim_steps.h"
-#include "sim/sim_world.h"
+#include "support/test_world.h"
 #include "sim/walkers.h"
 
-using namespace simtest;
+using namespace test_world;
 
 TEST(Repair, NinetySevenBecomesNinetyNineThenAHundred) {
   SimGame s;

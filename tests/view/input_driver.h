@@ -8,23 +8,8 @@
 #include "shell/tick.h"
 #include "view/view_world.h"
 
-// Pointer and key events as the platform delivers them, and a presentation that
-// records what the rules ask of it, for the input tests.
+// Pointer and key events as the platform delivers them, for the input tests.
 namespace view_test {
-
-// Counts the windows the rules open and the sounds, and plays back the headless close.
-class CountingUi : public HeadlessPresentation {
- public:
-  void RunWindow(Game& game, int mode) override {
-    opened.push_back(mode);
-    HeadlessPresentation::RunWindow(game, mode);
-  }
-  void PlayEffect(const std::string& file, bool, bool, int, int) override { played.push_back(file); }
-  void StopAllEffects() override { ++effectStops; }
-  std::vector<int> opened;
-  std::vector<std::string> played;
-  int effectStops = 0;
-};
 
 inline MouseEvent Mouse(MouseAction a, MouseButton b, int x, int y) {
   MouseEvent e;
@@ -60,7 +45,6 @@ inline KeyEvent Key(int vk, bool down = true) {
 // A 30 x 30 park in play on an 800 x 600 screen, with the first two groups built.
 inline std::unique_ptr<Game> Playing() {
   auto g = MakePark(30, 30);
-  g->clock.GameMode = Mode::Playing;
   g->settings.Scroll = 20;
   for (int t = 0; t < 40; ++t) g->zoo.TypeAvailable[t] = 1;
   return g;

@@ -51,12 +51,12 @@ TEST(MailIcons, NewIconsComeFromThePanelAndStackAtTheMapViewsRightEdge) {
 TEST(MailIcons, HoverShowsTheTipWithoutOpening) {
   auto g = Playing();
   PostAndSettle(*g, {-1});
-  CountingUi ui;
+  Recorder ui;
   g->ui = &ui;
   ScreenPoint p = IconCentre(*g, 13);
   MoveTo(*g, p.x, p.y);
   EXPECT_EQ(g->view.HintText, "資訊：閱讀收到的資訊");
-  EXPECT_TRUE(ui.opened.empty());
+  EXPECT_TRUE(ui.windows.empty());
   g->ui = g->ownUi.get();
 }
 
@@ -68,11 +68,11 @@ TEST(MailIcons, PressOpensTheMailWindowForThatMail) {
   g->view.VisitorInfoOn = 1;
   g->view.ToolHighlight[kTrackButton] = 1;
   g->view.CursorKind = 4;
-  CountingUi ui;
+  Recorder ui;
   g->ui = &ui;
   ScreenPoint p = IconCentre(*g, 12);
   Press(*g, p.x, p.y);
-  EXPECT_EQ(ui.opened, std::vector<int>{Mode::Mail});
+  EXPECT_EQ(ui.windows, std::vector<int>{Mode::Mail});
   EXPECT_EQ(g->view.CurrentMail, 12);
   EXPECT_EQ(g->view.ToolMode, 0);
   EXPECT_EQ(g->view.CursorKind, 1);
@@ -80,12 +80,12 @@ TEST(MailIcons, PressOpensTheMailWindowForThatMail) {
   EXPECT_EQ(g->view.VisitorInfoOn, 0);
   for (uint8_t h : g->view.ToolHighlight) EXPECT_EQ(h, 0);
   EXPECT_EQ(ui.effectStops, 1);
-  EXPECT_EQ(ui.played, std::vector<std::string>{"Click.wav"});
+  EXPECT_EQ(ui.effects, std::vector<std::string>{"Click.wav"});
   EXPECT_EQ(g->view.ButtonHeld, 0);
   EXPECT_EQ(g->clock.GameMode, Mode::Playing);
   // Moving on with the button still down does not open it again.
   MoveTo(*g, p.x + 1, p.y);
-  EXPECT_EQ(ui.opened.size(), 1u);
+  EXPECT_EQ(ui.windows.size(), 1u);
   // Marking it read is the window's work.
   EXPECT_EQ(g->sim.Mails[12].Read, 0);
   g->ui = g->ownUi.get();
@@ -95,13 +95,13 @@ TEST(MailIcons, OnlyAnUnreadMailsIconIsAButton) {
   auto g = Playing();
   PostAndSettle(*g, {-1, -1});
   g->sim.Mails[12].Read = 1;  // its rectangle is still where the icon was
-  CountingUi ui;
+  Recorder ui;
   g->ui = &ui;
   ScreenPoint p = IconCentre(*g, 12);
   MoveTo(*g, p.x, p.y);
   EXPECT_EQ(g->view.HintText, "");
   Click(*g, p.x, p.y);
-  EXPECT_TRUE(ui.opened.empty());
+  EXPECT_TRUE(ui.windows.empty());
   EXPECT_EQ(g->view.CurrentMail, -1);
   // The inclusive edges of the unread one still count, one pixel beyond do not.
   const Mail& m = g->sim.Mails[13];

@@ -36,21 +36,6 @@ class Speakers : public HeadlessPresentation {
 
 }  // namespace
 
-TEST(MapView, CellCentreIsTheMiddleOfItsGround) {
-  auto g = MakePark();  // 20 x 20
-  ScreenPoint top = CellCentre(*g, 0, 0);
-  EXPECT_EQ(top.x, 19 * 36 + 37);
-  EXPECT_EQ(top.y, 63 + 18);
-  g->view.ScrollX = 100;
-  g->view.ScrollY = -30;
-  ScreenPoint c = CellCentre(*g, 3, 5);
-  EXPECT_EQ(c.x, (19 - 5 + 3) * 36 - 100 + 37);
-  EXPECT_EQ(c.y, (3 + 5) * 18 + 30 + 81);
-  ScreenPoint m = MapToScreen(*g, 300, 200);
-  EXPECT_EQ(m.x, 200);
-  EXPECT_EQ(m.y, 230);
-}
-
 TEST(MapView, BusIsInViewBetweenItsLimits) {
   auto g = MakePark();
   g->view.ScrollX = 40;
@@ -87,12 +72,12 @@ TEST(MapView, CentringPutsTheCellInTheMiddle) {
 
 TEST(MapView, CentringOnABuildingCentresItsFootprint) {
   auto g = MakePark();
-  PlaceFacility(*g, kPen, 8, 8);  // 3 x 3: its middle cell is (9, 9)
+  Place(*g, kMidPen, 8, 8);  // 3 x 3: its middle cell is (9, 9)
   CentreViewOn(*g, 8, 8);
   ScreenPoint middle = CellCentre(*g, 9, 9);
   EXPECT_EQ(middle.x, kMiddleX);
   EXPECT_EQ(middle.y, kMiddleY);
-  PlaceFacility(*g, kBigPen, 2, 12);  // 4 x 4: its middle is between cells
+  Place(*g, kBigPen, 2, 12);  // 4 x 4: its middle is between cells
   CentreViewOn(*g, 2, 12);
   ScreenPoint corner = CellCentre(*g, 2, 12);
   EXPECT_EQ(corner.x, kMiddleX);

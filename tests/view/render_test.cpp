@@ -23,8 +23,8 @@ int DrawnOf(int ticks, int fastForward, int gameSpeed) {
 std::unique_ptr<Game> ParkWithPen(int scrollX, int scrollY) {
   auto g = MakePark(20, 20);
   ArmSurfaces(*g);
-  PlaceFacility(*g, kPen, 8, 8);
-  GiveBuildingPicture(*g, kPen);
+  Place(*g, kMidPen, 8, 8);
+  GiveBuildingPicture(*g, kMidPen);
   g->view.ScrollX = scrollX;
   g->view.ScrollY = scrollY;
   return g;
@@ -87,7 +87,7 @@ TEST(Render, ThreeByThreeBuildingShowsWholeAtEveryScroll) {
       ASSERT_TRUE(RenderFrame(*g, 1, screen));
       Surface whole(800, 600);
       ScreenPoint o = CellToScreen(*g, 8, 8);
-      const Surface& pic = g->view.Surfaces.buildings[kPen].surface;
+      const Surface& pic = g->view.Surfaces.buildings[kMidPen].surface;
       whole.Draw(o.x - kHalfW * 2, o.y, pic, true);
       Rect view = MapViewRect(*g);
       int compared = 0;
@@ -101,6 +101,24 @@ TEST(Render, ThreeByThreeBuildingShowsWholeAtEveryScroll) {
       EXPECT_GT(compared, 5000);
     }
   }
+}
+
+// Two frames stacked in 201 rows are 100.5 rows each; the half rounds to even, so
+// the second frame starts at row 100.
+TEST(Render, AnimationFrameHeightRoundsHalvesToEven) {
+  auto g = MakePark(20, 20);
+  ArmSurfaces(*g);
+  g->catalogue.BuildType[kStatue].FrameCount = 2;
+  Place(*g, kStatue, 4, 8).AnimPhase = 1;
+  LazySurface& l = g->view.Surfaces.buildings[kStatue];
+  l.surface = Surface(kTileWidth, 201);
+  for (int y = 0; y < 201; ++y) l.surface.FillRect(Rect{0, y, kTileWidth, 1}, static_cast<Color16>(y + 1));
+  l.tried = true;
+  Surface screen(800, 600);
+  g->clock.RedrawAll = 1;
+  ASSERT_TRUE(RenderFrame(*g, 1, screen));
+  ScreenPoint o = CellToScreen(*g, 4, 8);
+  EXPECT_EQ(screen.Pixel(o.x + kHalfW, o.y + 50), 100 + 50 + 1);
 }
 
 TEST(Render, CachedFrameMatchesTheFullRedraw) {

@@ -21,25 +21,6 @@ TEST(SpriteSheets, EveryActivityAndDirectionHasItsOwnRowInsideThePersonSheet) {
   EXPECT_EQ(seen.size(), static_cast<size_t>(kPersonRows));
 }
 
-TEST(SpriteSheets, ActivitiesUseThePosesTheirRulesDescribe) {
-  for (int a : {1, 2, 3, 16}) EXPECT_EQ(PoseOf(a), Pose::kWalk) << a;
-  EXPECT_EQ(PoseOf(4), Pose::kStand);
-  EXPECT_EQ(PoseOf(20), Pose::kStand);
-  EXPECT_EQ(PoseOf(8), Pose::kLookA);
-  EXPECT_EQ(PoseOf(13), Pose::kBoughtC);
-  EXPECT_EQ(PoseOf(18), Pose::kSit);
-  EXPECT_EQ(PoseOf(6), Pose::kWork);
-  EXPECT_EQ(PoseOf(14), Pose::kWork);
-  EXPECT_EQ(PoseOf(22), Pose::kSulk);
-  EXPECT_EQ(PoseOf(23), Pose::kRead);
-}
-
-TEST(SpriteSheets, VisitorWindowFrameIsAWalkingFrameFacingTheViewer) {
-  // The visitor window cuts column 2, row 3.
-  EXPECT_EQ(PersonRow(3, 3), 3);
-  EXPECT_EQ(PersonColumn(2), 2);
-}
-
 TEST(SpriteSheets, FrameColumnsStayInsideTheSheet) {
   EXPECT_EQ(PersonColumn(-1), 0);
   EXPECT_EQ(PersonColumn(12), kPersonColumns - 1);

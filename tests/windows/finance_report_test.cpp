@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "shell/tick.h"
 #include "sim/accounts.h"
 #include "windows/finance_report.h"
 #include "windows/window_world.h"
@@ -63,8 +64,8 @@ TEST(FinanceReport, OnlyTheMonthEndReportHidesItself) {
 
 TEST(FinanceReport, ForecastCountsEveryBuildingOnce) {
   WindowWorld t;
-  simtest::Place(t.g, simtest::kPen, 4, 4).AnimalCount = 2;
-  simtest::Place(t.g, simtest::kShop, 9, 9).PurchaseQty = 10;
+  test_world::Place(t.g, test_world::kPen, 4, 4).AnimalCount = 2;
+  test_world::Place(t.g, test_world::kShop, 9, 9).PurchaseQty = 10;
   t.g.zoo.StaffTotal = 3;
   t.g.zoo.Salary = 200;
   Forecast f = ForecastOf(t.g);

@@ -9,14 +9,14 @@
 
 namespace {
 using namespace wintest;
-using simtest::kPen;
-using simtest::kShop;
+using test_world::kPen;
+using test_world::kShop;
 
 constexpr int kPrice = 1000;  // the test species' price
 
 struct InfoTest : WindowWorld {
   explicit InfoTest(int type = kPen) {
-    simtest::Place(g, type, 4, 4);
+    test_world::Place(g, type, 4, 4);
     g.view.SelectedX = 4;
     g.view.SelectedY = 4;
   }
@@ -38,36 +38,6 @@ TEST(InfoWindow, MoneyExactlyThePriceBuysAndLeavesNothing) {
   EXPECT_EQ(t.F().AnimalAge[0], 12);
   EXPECT_TRUE(t.Played("Gold.wav"));
   EXPECT_EQ(t.g.clock.GameMode, Mode::InfoAnimals);
-}
-
-TEST(InfoWindow, TheFundsAreToldBeforeTheLimit) {
-  InfoTest t;
-  t.g.zoo.Money = kPrice - 1;
-  t.OpenPage(Mode::InfoAnimals);
-  t.F().AnimalCount = 4;  // the pen's limit as well
-  t.Click(80, 270);
-  EXPECT_EQ(t.g.clock.GameMode, Mode::MessageBox);
-  t.Click(400, 30);
-  t.g.zoo.Money = 10 * kPrice;
-  t.Click(80, 270);
-  EXPECT_EQ(t.g.clock.GameMode, Mode::MessageBox);
-  EXPECT_EQ(t.F().AnimalCount, 4);
-  EXPECT_EQ(t.g.zoo.Money, 10 * kPrice);
-}
-
-TEST(InfoWindow, SellingPaysFullPriceAtSixMonthsAndHalfAtSeven) {
-  for (auto [age, paid] : {std::pair{6, 500}, std::pair{7, 250}}) {
-    InfoTest t;
-    t.F().AnimalCount = 1;
-    t.F().AnimalAge[0] = age;
-    t.F().AnimalHealth[0] = 50;
-    t.OpenPage(Mode::InfoAnimals);
-    // No species picture: one row at y = 40 + 110, its delete button at (20, 140).
-    t.Click(40, 160);
-    EXPECT_EQ(t.F().AnimalCount, 0) << age;
-    EXPECT_EQ(t.g.zoo.Money, paid) << age;
-    EXPECT_EQ(t.g.zoo.MonthAnimalSales, paid) << age;
-  }
 }
 
 TEST(InfoWindow, PriceStepsStopAtTheirBoundsAndShowOnePressedFrame) {
@@ -92,22 +62,12 @@ TEST(InfoWindow, PriceStepsStopAtTheirBoundsAndShowOnePressedFrame) {
 }
 
 TEST(InfoWindow, VendingMachineHasNoStaffButton) {
-  InfoTest t(simtest::kVending);
+  InfoTest t(test_world::kVending);
   t.windows.Open(Mode::InfoMain);
   t.Click(100, 180);  // where Staff would be
   EXPECT_EQ(t.g.clock.GameMode, Mode::InfoMain);
   t.Click(120, 240);  // Stock and price
   EXPECT_EQ(t.g.clock.GameMode, Mode::InfoPurchase);
-}
-
-TEST(InfoWindow, HiringTellsAFullBuildingBeforeShortOffices) {
-  InfoTest t;
-  t.F().StaffCount = 2;
-  t.g.zoo.StaffCapacity = 0;
-  t.OpenPage(Mode::InfoStaff);
-  t.Click(80, 270);
-  EXPECT_EQ(t.g.clock.GameMode, Mode::MessageBox);
-  EXPECT_EQ(t.F().StaffCount, 2);
 }
 
 TEST(NameBox, EnterStoresTheNameAndEscapeKeepsTheOld) {

@@ -13,7 +13,7 @@ struct StaffTest : WindowWorld {
     g.sim.EntranceX = 5;
     g.sim.EntranceY = 5;
     g.zoo.Salary = 50;
-    simtest::Place(g, simtest::kOffice, 8, 8);
+    test_world::Place(g, test_world::kOffice, 8, 8);
     RecountStaff(g);
     windows.Open(Mode::Hiring);
   }
@@ -46,17 +46,6 @@ TEST(StaffWindow, SalaryStepsStopAtTenAndTheUpperButtonOwnsTheSharedEdge) {
   t.Click(337, 84);
   EXPECT_EQ(t.g.zoo.Salary, 35);
   EXPECT_EQ(t.framesShown, 3);  // each step showed its pressed frame
-}
-
-TEST(StaffWindow, RefusalsComeInAMessageBoxOverTheWindow) {
-  StaffTest t;
-  t.g.zoo.StaffCapacity = 0;
-  t.Click(80, 260);
-  EXPECT_EQ(t.g.clock.GameMode, Mode::MessageBox);
-  EXPECT_TRUE(t.Played("Error.wav"));
-  EXPECT_EQ(t.g.zoo.StaffTotal, 0);
-  t.Click(385, 15);  // the box's close box: back to the window
-  EXPECT_EQ(t.g.clock.GameMode, Mode::Hiring);
 }
 
 TEST(StaffWindow, PickingFollowsTheMemberOnlyWhileOpen) {

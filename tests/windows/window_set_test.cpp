@@ -20,7 +20,7 @@ TEST(WindowFrame, RectanglesHoldAllFourEdges) {
 
 struct WindowSetTest : WindowWorld {
   WindowSetTest() {
-    simtest::Place(g, simtest::kPen, 4, 4);
+    test_world::Place(g, test_world::kPen, 4, 4);
     g.view.SelectedX = 4;
     g.view.SelectedY = 4;
     g.zoo.Money = 5000;

@@ -1,20 +1,18 @@
 #pragma once
 // A small world with the window set over it: the generated window pictures, a
 // 640 x 480 screen, and presses given in window coordinates.
-#include <cstdlib>
-#include <filesystem>
-
-#include "sim/sim_world.h"
+#include "content/content_folder.h"
+#include "support/test_world.h"
 #include "windows/windows.h"
 
 namespace wintest {
 
-struct WindowWorld : simtest::SimGame {
+struct WindowWorld : test_world::SimGame {
   Windows windows{g};
   int framesShown = 0;
 
   WindowWorld() {
-    g.folders.GraphicsDir = std::filesystem::path(std::getenv("ZOOVANA_CONTENT_DIR")) / "Graphics";
+    g.folders.GraphicsDir = ContentFolder() / "Graphics";
     g.settings.ScreenResW = 640;
     g.settings.ScreenResH = 480;
     windows.present = [this] { ++framesShown; };
