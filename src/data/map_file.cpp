@@ -1,6 +1,5 @@
 #include "data/map_file.h"
 
-#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -97,15 +96,6 @@ void DeriveMapGeometry(Zoo& zoo, const World& world, ScreenSize screen, TileGeom
   double h = double(screen.Height - 30) / zoo.MapPixelHeight * 2 * world.MapHeight;
   zoo.OverviewFrameWidth = static_cast<int32_t>(std::nearbyint(w));
   zoo.OverviewFrameHeight = static_cast<int32_t>(std::nearbyint(h));
-}
-
-std::string MapPatternMusic(const Zoo& zoo, int track) {
-  std::string pattern = zoo.MapPattern.str();
-  std::transform(pattern.begin(), pattern.end(), pattern.begin(), [](unsigned char c) { return std::tolower(c); });
-  for (char k : {'1', '2', '3'}) {
-    if (pattern == std::string("map_pat") + k + ".bmp") return std::string("bgm") + k + (track == 0 ? "A" : "B") + ".wav";
-  }
-  return "";
 }
 
 std::optional<std::pair<int, int>> FindGate(const World& world) {

@@ -41,9 +41,5 @@ std::filesystem::path MdsPathFor(const std::filesystem::path& mdtPath);
 // MapPixelWidth/Height and the overview frame size for the current map.
 void DeriveMapGeometry(Zoo& zoo, const World& world, ScreenSize screen, TileGeometry tiles);
 
-// The soundtrack of the map's ground pattern: "bgm<k>A.wav" for track 0, "bgm<k>B.wav"
-// for track 1, k from "map_pat<k>.bmp" (any letter case); empty for other patterns.
-std::string MapPatternMusic(const Zoo& zoo, int track);
-
 // The park gate: the first cell with LandMap 3, x outer and y inner.
 std::optional<std::pair<int, int>> FindGate(const World& world);

@@ -4,21 +4,9 @@
 // building, and animated frames are laid over the cached last full frame.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
-#include "data/catalogue.h"
-#include "data/definitions.h"
-#include "platform/file_names.h"
-#include "platform/surface.h"
+#include "content/content_folder.h"
 
 namespace {
-namespace fs = std::filesystem;
-
-fs::path ContentDir() {
-  const char* dir = std::getenv("ZOOVANA_CONTENT_DIR");
-  return dir ? fs::path(dir) : fs::current_path();
-}
-
 constexpr Color16 kMagenta = Rgb565(255, 0, 255);
 
 struct Picture {
@@ -26,17 +14,12 @@ struct Picture {
   Surface image;
 };
 
-Picture Load(int n, std::string prefix = "") {
+Picture Load(int n) {
   Catalogue catalogue;
-  IoResult read = LoadBuildType(catalogue, ContentDir() / "Data", n);
+  IoResult read = LoadBuildType(catalogue, ContentFolder() / "Data", n);
   EXPECT_TRUE(read.ok()) << read.error;
-  Picture p{catalogue.BuildType[static_cast<size_t>(n)], {}};
-  auto file = ResolveFile(ContentDir() / "Graphics", prefix + p.type.BitmapFile);
-  EXPECT_TRUE(file.has_value()) << prefix + p.type.BitmapFile << " missing";
-  if (file) {
-    EXPECT_TRUE(LoadBmp(*file, p.image)) << file->string();
-  }
-  return p;
+  const BuildTypeRecord& type = catalogue.BuildType[static_cast<size_t>(n)];
+  return Picture{type, ContentPicture(type.BitmapFile)};
 }
 
 // Whether pixel (x, y) of one frame lies in the piece some footprint cell draws.
@@ -82,18 +65,6 @@ TEST_P(BuildingPicture, FitsTheFootprintPiecesAndCoversItsGround) {
   EXPECT_EQ(changing, 0) << p.type.BitmapFile << ": frames differ in shape";
 }
 
-TEST_P(BuildingPicture, HasAPaletteIconWithTheKeyInItsCorner) {
-  Picture icon = Load(GetParam(), "T_");
-  ASSERT_FALSE(icon.image.Empty());
-  EXPECT_EQ(icon.image.Width(), 80);
-  EXPECT_EQ(icon.image.Height(), 60);
-  EXPECT_EQ(icon.image.Pixel(0, 0), kMagenta);
-  int drawn = 0;
-  for (int y = 0; y < 60; ++y)
-    for (int x = 0; x < 80; ++x) drawn += icon.image.Pixel(x, y) != kMagenta;
-  EXPECT_GT(drawn, 600) << "an icon should show its building";
-}
-
 std::vector<int> ShopsObjectsAndOffices() {
   std::vector<int> types;
   for (int group : {1, 3})
@@ -109,7 +80,7 @@ TEST(BenchPictures, TheTwoBenchShapesFaceDifferentWays) {
   Catalogue catalogue;
   int bench73 = -1, bench91 = -1;
   for (int n = kGroupStart[1]; n < kGroupEnd[1]; ++n) {
-    ASSERT_TRUE(LoadBuildType(catalogue, ContentDir() / "Data", n).ok());
+    ASSERT_TRUE(LoadBuildType(catalogue, ContentFolder() / "Data", n).ok());
     int16_t shape = catalogue.BuildType[static_cast<size_t>(n)].Shape;
     if (shape == Shape::Bench73 && bench73 < 0) bench73 = n;
     if (shape == Shape::Bench91 && bench91 < 0) bench91 = n;

@@ -5,11 +5,14 @@
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "data/catalogue.h"
 #include "data/definitions.h"
+#include "platform/file_names.h"
+#include "platform/surface.h"
 
 // The generated game folder the build made (ZOOVANA_CONTENT_DIR) and the catalogue
 // read from it by the game's own loaders, once for all content tests.
@@ -45,4 +48,26 @@ inline std::vector<std::filesystem::path> FilesEndingIn(const std::string& folde
   }
   std::sort(found.begin(), found.end());
   return found;
+}
+
+// A picture of the game folder's Graphics, read with the game's own loader.
+inline Surface ContentPicture(const std::string& name) {
+  Surface s;
+  std::string error;
+  EXPECT_TRUE(LoadBmp(ContentFolder() / "Graphics" / name, s, &error)) << name << ": " << error;
+  return s;
+}
+
+struct PictureSize {
+  int w = 0, h = 0;
+  friend bool operator==(PictureSize, PictureSize) = default;
+};
+
+// Width and height of a picture of a folder of the game folder, found as the game
+// finds files (letter case ignored); nothing when it is missing or no picture.
+inline std::optional<PictureSize> ContentPictureSize(const std::string& folder, const std::string& name) {
+  auto path = ResolveFile(ContentFolder() / folder, name);
+  Surface s;
+  if (!path || !LoadBmp(*path, s)) return std::nullopt;
+  return PictureSize{s.Width(), s.Height()};
 }

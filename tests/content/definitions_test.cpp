@@ -128,20 +128,4 @@ TEST(ContentDefinitions, EverySpeciesHasAnEnclosureAndSensibleSheets) {
   }
 }
 
-TEST(ContentDefinitions, BigCatsBearsAndCrocodilesAreDangerousWhenTheyEscape) {
-  const Catalogue& c = Loaded();
-  const std::set<std::string> dangerous = {"獅子", "老虎", "獵豹", "棕熊", "北極熊", "鱷魚", "狼"};
-  int found = 0;
-  for (int s = 0; s < c.AnimalTypeCount; ++s) {
-    const std::string name = c.AnimalType[s].Name.str();
-    SCOPED_TRACE(name);
-    EXPECT_EQ(c.AnimalDangerous[s], dangerous.count(name) ? 1 : 0);
-    if (c.AnimalDangerous[s]) {
-      EXPECT_EQ(c.AnimalEscapes[s], 1);  // a danger flag matters only for an animal that gets out
-      ++found;
-    }
-  }
-  EXPECT_EQ(found, static_cast<int>(dangerous.size()));
-}
-
 }  // namespace

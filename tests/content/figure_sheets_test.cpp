@@ -2,28 +2,16 @@
 // sheet layouts, the colour key, and figures that fit their frames.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "catalogue_table.h"
-#include "platform/surface.h"
+#include "content/content_folder.h"
 #include "view/sprite_sheets.h"
 
 namespace {
 constexpr Color16 kMagenta565 = 0xF81F;
 
-std::filesystem::path Graphics() {
-  const char* dir = std::getenv("ZOOVANA_CONTENT_DIR");
-  return std::filesystem::path(dir ? dir : ".") / "Graphics";
-}
-
-Surface Load(const std::string& name) {
-  Surface s;
-  std::string error;
-  EXPECT_TRUE(LoadBmp(Graphics() / name, s, &error)) << name << ": " << error;
-  return s;
-}
+Surface Load(const std::string& name) { return ContentPicture(name); }
 
 struct Box {
   int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;
@@ -127,28 +115,6 @@ TEST(FigureSheets, EverySpeciesHasAdultAndYoungSheetsAndAThumbnail) {
   }
 }
 
-TEST(FigureSheets, AnElephantStandsTallerThanAVisitorAndARabbitLower) {
-  // Heights from the top of the figure down to its feet.
-  auto standingHeight = [](const SpeciesEntry& sp) {
-    Surface s = Load(sp.file);
-    return sp.frameHeight - 3 -
-           Drawn(s, sheets::kFigureStand * sp.frameWidth, sheets::FigureRow(1) * sp.frameHeight, sp.frameWidth,
-                 sp.frameHeight)
-               .top;
-  };
-  Surface person = Load("parsons1.bmp");
-  int personHeight =
-      sheets::kPersonFeetY - Drawn(person, 0, 3 * sheets::kPersonHeight, sheets::kPersonWidth, sheets::kPersonHeight).top;
-  for (const SpeciesEntry& sp : Species()) {
-    if (std::string(sp.motif) == "elephant") {
-      EXPECT_GT(standingHeight(sp), personHeight * 1.3);
-    }
-    if (std::string(sp.motif) == "rabbit") {
-      EXPECT_LT(standingHeight(sp), personHeight * 0.6);
-    }
-  }
-}
-
 TEST(FigureSheets, VehiclesCoinsLitterAndSkyObjectsFollowTheirLayouts) {
   ExpectWholeFrames("Bus.bmp", sheets::kBusWidth, sheets::kBusHeight, 1, sheets::kBusFrames);
   ExpectWholeFrames("Money.bmp", sheets::kMoneyWidth, sheets::kMoneyHeight, 1, sheets::kMoneyRows);
@@ -160,15 +126,4 @@ TEST(FigureSheets, VehiclesCoinsLitterAndSkyObjectsFollowTheirLayouts) {
     ExpectWholeFrames(n, sheets::kFallingWidth, sheets::kFallingHeight, sheets::kSkyFrames, 1);
 }
 
-TEST(FigureSheets, WheelsTurnOnTheFirstThreeBusFrames) {
-  Surface s = Load("Bus.bmp");
-  auto frame = [&](int f) {
-    std::vector<Color16> v;
-    for (int y = 0; y < sheets::kBusHeight; ++y)
-      for (int x = 0; x < sheets::kBusWidth; ++x) v.push_back(s.Pixel(x, f * sheets::kBusHeight + y));
-    return v;
-  };
-  EXPECT_NE(frame(0), frame(1));
-  EXPECT_NE(frame(1), frame(2));
-}
 }  // namespace

@@ -13,13 +13,6 @@
 namespace {
 constexpr Color16 kMagenta = Rgb565(255, 0, 255);
 
-Surface Picture(const std::string& name) {
-  Surface s;
-  std::string error;
-  EXPECT_TRUE(LoadBmp(ContentFolder() / "Graphics" / name, s, &error)) << name << ": " << error;
-  return s;
-}
-
 // Is pixel (x, y) of the tile diamond whose box starts at (left, top)?
 bool OnDiamond(int x, int y, int left, int top) {
   int k = y - top;
@@ -51,7 +44,7 @@ TEST(GroundArt, FixedPicturesHaveTheirSizesAndKeyPixels) {
       {"loading8.bmp", 800, 600, -1, -1}, {"loading_p.bmp", 768, 256, -1, -1},
   };
   for (const Expect& e : all) {
-    Surface s = Picture(e.file);
+    Surface s = ContentPicture(e.file);
     EXPECT_EQ(s.Width(), e.width) << e.file;
     EXPECT_EQ(s.Height(), e.height) << e.file;
     if (e.keyX >= 0) {
@@ -59,7 +52,7 @@ TEST(GroundArt, FixedPicturesHaveTheirSizesAndKeyPixels) {
     }
   }
   for (int size = 1; size <= 6; ++size) {
-    Surface s = Picture("Sel_" + std::to_string(size) + ".bmp");
+    Surface s = ContentPicture("Sel_" + std::to_string(size) + ".bmp");
     EXPECT_EQ(s.Width(), 72 * size + 2);
     EXPECT_EQ(s.Height(), 36 * size + 2);
     EXPECT_EQ(s.Pixel(0, 0), kMagenta);
@@ -69,7 +62,7 @@ TEST(GroundArt, FixedPicturesHaveTheirSizesAndKeyPixels) {
 
 TEST(GroundArt, EveryTileCoversItsWholeDiamond) {
   for (const char* sheet : {"map_pat1.bmp", "map_pat2.bmp", "map_pat3.bmp"}) {
-    Surface s = Picture(sheet);
+    Surface s = ContentPicture(sheet);
     for (int t = 0; t < 72; ++t) {
       const int left = 74 * (t / 8), top = 100 * (t % 8);
       int holes = 0;
@@ -82,7 +75,7 @@ TEST(GroundArt, EveryTileCoversItsWholeDiamond) {
 }
 
 TEST(GroundArt, TileMaskNamesTheCellUnderEveryPixel) {
-  Surface mask = Picture("TileMask.bmp");
+  Surface mask = ContentPicture("TileMask.bmp");
   const Color16 self = Rgb565(0, 0, 0), upLeft = Rgb565(255, 255, 0), upRight = Rgb565(255, 0, 0),
                 downLeft = Rgb565(0, 255, 0), downRight = Rgb565(0, 0, 255);
   for (int y = 0; y < 100; ++y)
@@ -97,18 +90,15 @@ TEST(GroundArt, TileMaskNamesTheCellUnderEveryPixel) {
   EXPECT_EQ(mask.Pixel(63, 93), downRight);
 }
 
-TEST(GroundArt, GroundBuildingPicturesFitTheirFootprintsAndHaveIcons) {
+TEST(GroundArt, GroundBuildingPicturesCoverTheirWholeFootprint) {
   const Catalogue& cat = GeneratedCatalogue().catalogue;
   int checked = 0;
   for (int t = 0; t < kBuildTypes; ++t) {
     const bool groundLevel = t < 40 || (t >= 80 && t < 130);
     if (!groundLevel) continue;
     const BuildTypeRecord& b = cat.BuildType[static_cast<size_t>(t)];
-    Surface pic = Picture(b.BitmapFile);
+    Surface pic = ContentPicture(b.BitmapFile);
     const int s = b.Size;
-    EXPECT_EQ(pic.Width(), 72 * s + 2) << b.BitmapFile;
-    EXPECT_EQ(pic.Height(), b.PixelHeight) << b.BitmapFile;
-    EXPECT_EQ(pic.Pixel(0, 0), kMagenta) << b.BitmapFile;
     // The facility hides the ground tiles, so its own ground must be whole.
     int holes = 0;
     for (int y = 63; y <= 63 + 36 * s; ++y)
@@ -117,10 +107,6 @@ TEST(GroundArt, GroundBuildingPicturesFitTheirFootprintsAndHaveIcons) {
         if (x >= 36 * s - 2 * d && x <= 36 * s + 1 + 2 * d && pic.Pixel(x, y) == kMagenta) ++holes;
       }
     EXPECT_EQ(holes, 0) << b.BitmapFile;
-    Surface icon = Picture("T_" + b.BitmapFile);
-    EXPECT_EQ(icon.Width(), 80);
-    EXPECT_EQ(icon.Height(), 60);
-    EXPECT_EQ(icon.Pixel(0, 0), kMagenta);
     ++checked;
   }
   EXPECT_EQ(checked, 90);
@@ -132,7 +118,7 @@ TEST(GroundArt, EnclosureWaterLiesWhereOnlyAnimalsMayGo) {
   for (int t = 80; t < 130; ++t) {
     const BuildTypeRecord& b = cat.BuildType[static_cast<size_t>(t)];
     const WalkMask& mask = cat.PatternOf(t);
-    Surface pic = Picture(b.BitmapFile);
+    Surface pic = ContentPicture(b.BitmapFile);
     const int w = static_cast<int>(std::nearbyint(pic.Width() / 60.0)), h = static_cast<int>(std::nearbyint(b.PixelHeight / 50.0));
     int water = 0, waterWet = 0, floor = 0, floorWet = 0;
     for (int c = 0; c < kMaskColumns; ++c)

@@ -4,8 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
-#include "data/file_bytes.h"
+#include "support/file_bytes.h"
 #include "test_folder.h"
 #include "game/game.h"
 
@@ -80,27 +81,32 @@ TEST(MapFile, OneByOneMapIs414BytesInFieldOrder) {
   EXPECT_EQ(b[289], 1);
 }
 
-TEST(MapFile, GridsAreWrittenColumnByColumn) {
+// The scenario written as "m.mdt" (and "m.mds") in a fresh folder.
+class WrittenMap : public testing::Test {
+ protected:
+  void Write(int width, int height, const std::string& name = "m.mdt") {
+    FillScenario(src->world, src->zoo, width, height);
+    ASSERT_TRUE(WriteMap(dir.path / name, src->world, src->zoo).ok());
+  }
+  IoResult Load(ScreenSize screen = {640, 480}) { return LoadMap(dir.path / "m.mdt", g->world, g->zoo, screen); }
   TestFolder dir;
-  auto g = MakeHeadlessGame();
-  FillScenario(g->world, g->zoo, 3, 2);
-  ASSERT_TRUE(WriteMap(dir.path / "m.mdt", g->world, g->zoo).ok());
+  std::unique_ptr<Game> src = MakeHeadlessGame(), g = MakeHeadlessGame();
+};
+
+TEST_F(WrittenMap, GridsAreWrittenColumnByColumn) {
+  Write(3, 2);
   std::string b = FileBytes(dir.path / "m.mdt");
   ASSERT_EQ(b.size(), 406u + 8 * 6);
   EXPECT_EQ(I32At(b, 126), 0);     // (0,0)
   EXPECT_EQ(I32At(b, 130), 1);     // (0,1)
   EXPECT_EQ(I32At(b, 134), 8);     // (1,0)
   EXPECT_EQ(I32At(b, 146), 17);    // (2,1)
-  EXPECT_EQ(I32At(b, 150), static_cast<int>(g->world.LandMap[0][0]));
+  EXPECT_EQ(I32At(b, 150), static_cast<int>(src->world.LandMap[0][0]));
 }
 
-TEST(MapFile, RoundTripKeepsEveryField) {
-  TestFolder dir;
-  auto src = MakeHeadlessGame();
-  FillScenario(src->world, src->zoo, 51, 51);
-  ASSERT_TRUE(WriteMap(dir.path / "Big.mdt", src->world, src->zoo).ok());
-  auto g = MakeHeadlessGame();
-  ASSERT_TRUE(LoadMap(dir.path / "Big.mdt", g->world, g->zoo).ok());
+TEST_F(WrittenMap, RoundTripKeepsEveryField) {
+  Write(51, 51);
+  ASSERT_TRUE(Load().ok());
   EXPECT_EQ(g->world.TileMap, src->world.TileMap);
   EXPECT_EQ(g->world.LandMap, src->world.LandMap);
   EXPECT_EQ(g->world.MapWidth, 51);
@@ -109,45 +115,29 @@ TEST(MapFile, RoundTripKeepsEveryField) {
   const Zoo& a = src->zoo;
   const Zoo& b = g->zoo;
   EXPECT_EQ(b.MapPattern, a.MapPattern);
-  EXPECT_EQ(b.Money, a.Money);
-  EXPECT_EQ(b.LevelCostPerCell, a.LevelCostPerCell);
-  EXPECT_EQ(b.Economy, a.Economy);
-  EXPECT_EQ(b.Population, a.Population);
-  EXPECT_EQ(b.HasGoalYears, 1);
-  EXPECT_EQ(b.HasGoalAssets, 0);
-  EXPECT_EQ(b.HasGoalAttraction, 0);
-  EXPECT_EQ(b.HasGoalRank, 1);
-  EXPECT_EQ(b.GoalYears, 5);
-  EXPECT_EQ(b.GoalAssets, 7000000);
-  EXPECT_EQ(b.GoalAttraction, 900);
-  EXPECT_EQ(b.GoalRank, 3);
+  EXPECT_EQ(std::tie(b.Money, b.LevelCostPerCell, b.Economy, b.Population), std::make_tuple(123456, 75, 4, 2));
+  EXPECT_EQ(std::tie(b.HasGoalYears, b.HasGoalAssets, b.HasGoalAttraction, b.HasGoalRank),
+            std::tie(a.HasGoalYears, a.HasGoalAssets, a.HasGoalAttraction, a.HasGoalRank));
+  EXPECT_EQ(std::tie(b.GoalYears, b.GoalAssets, b.GoalAttraction, b.GoalRank), std::make_tuple(5, 7000000, 900, 3));
   EXPECT_EQ(b.TypeAvailable, a.TypeAvailable);
   EXPECT_EQ(b.TypeResearchPending, a.TypeResearchPending);
   EXPECT_EQ(b.MapCaption, "第一關");
   EXPECT_EQ(b.MapText, "在山邊建一座動物園。");
 }
 
-TEST(MapFile, SmallMapLeavesCellsOutsideUntouched) {
-  TestFolder dir;
-  auto src = MakeHeadlessGame();
-  FillScenario(src->world, src->zoo, 20, 30);
-  ASSERT_TRUE(WriteMap(dir.path / "m.mdt", src->world, src->zoo).ok());
-  auto g = MakeHeadlessGame();
+TEST_F(WrittenMap, SmallMapLeavesCellsOutsideUntouched) {
+  Write(20, 30);
   for (auto& row : g->world.TileMap) row.fill(-7);
-  ASSERT_TRUE(LoadMap(dir.path / "m.mdt", g->world, g->zoo).ok());
+  ASSERT_TRUE(Load().ok());
   EXPECT_EQ(g->world.TileMap[29][19], (19 * 8 + 29) % kGroundTiles);
   EXPECT_EQ(g->world.TileMap[29][20], -7);
   EXPECT_EQ(g->world.TileMap[30][0], -7);
   EXPECT_EQ(g->world.TileMap[50][50], -7);
 }
 
-TEST(MapFile, DerivesPixelSizesAndOverviewFrame) {
-  TestFolder dir;
-  auto src = MakeHeadlessGame();
-  FillScenario(src->world, src->zoo, 20, 30);
-  ASSERT_TRUE(WriteMap(dir.path / "m.mdt", src->world, src->zoo).ok());
-  auto g = MakeHeadlessGame();
-  ASSERT_TRUE(LoadMap(dir.path / "m.mdt", g->world, g->zoo, {800, 600}).ok());
+TEST_F(WrittenMap, DerivesPixelSizesAndOverviewFrame) {
+  Write(20, 30);
+  ASSERT_TRUE(Load({800, 600}).ok());
   // hw = 36, hh = 18 for 74 x 100 tiles with a 63-pixel base.
   EXPECT_EQ(g->zoo.MapPixelWidth, 20 * 72 + 2);
   EXPECT_EQ(g->zoo.MapPixelHeight, 30 * 36 + 63 + 2);
@@ -155,39 +145,24 @@ TEST(MapFile, DerivesPixelSizesAndOverviewFrame) {
   EXPECT_EQ(g->zoo.OverviewFrameHeight, 30);  // 570 / 1145 * 60 = 29.87
 }
 
-TEST(MapFile, OneLineMdsGivesEmptyText) {
-  TestFolder dir;
-  auto src = MakeHeadlessGame();
-  FillScenario(src->world, src->zoo, 2, 2);
-  ASSERT_TRUE(WriteMap(dir.path / "m.mdt", src->world, src->zoo).ok());
+// The text file: the caption, then the further lines joined without separators.
+TEST_F(WrittenMap, TheMdsHoldsTheCaptionThenTheText) {
+  Write(2, 2);
   PutFile(dir.path / "m.mds", "Caption only\r\n");
-  auto g = MakeHeadlessGame();
   g->zoo.MapText = "old";
-  ASSERT_TRUE(LoadMap(dir.path / "m.mdt", g->world, g->zoo).ok());
+  ASSERT_TRUE(Load().ok());
   EXPECT_EQ(g->zoo.MapCaption, "Caption only");
   EXPECT_EQ(g->zoo.MapText, "");
-}
-
-TEST(MapFile, FurtherMdsLinesAreJoinedWithoutSeparators) {
-  TestFolder dir;
-  auto src = MakeHeadlessGame();
-  FillScenario(src->world, src->zoo, 2, 2);
-  ASSERT_TRUE(WriteMap(dir.path / "m.mdt", src->world, src->zoo).ok());
   PutFile(dir.path / "m.mds", "Cap\r\nab\r\ncd\nef");
-  auto g = MakeHeadlessGame();
-  ASSERT_TRUE(LoadMap(dir.path / "m.mdt", g->world, g->zoo).ok());
+  ASSERT_TRUE(Load().ok());
   EXPECT_EQ(g->zoo.MapText, "abcdef");
 }
 
-TEST(MapFile, FoundInAnyLetterCaseAndBesideDottedFolder) {
-  TestFolder dir;
+TEST_F(WrittenMap, FoundInAnyLetterCaseAndBesideDottedFolder) {
   std::filesystem::create_directories(dir.path / "v1.2");
-  auto src = MakeHeadlessGame();
-  FillScenario(src->world, src->zoo, 2, 2);
-  ASSERT_TRUE(WriteMap(dir.path / "v1.2/Camp1.mdt", src->world, src->zoo).ok());
+  Write(2, 2, "v1.2/Camp1.mdt");
   EXPECT_TRUE(std::filesystem::exists(dir.path / "v1.2/Camp1.mds"));
   std::filesystem::rename(dir.path / "v1.2/Camp1.mds", dir.path / "v1.2/CAMP1.MDS");
-  auto g = MakeHeadlessGame();
   ASSERT_TRUE(LoadMap(dir.path / "v1.2/camp1.MDT", g->world, g->zoo).ok());
   EXPECT_EQ(g->zoo.MapCaption, "第一關");
 }
@@ -246,19 +221,6 @@ TEST_F(RefusedMap, MissingMdt) {
   std::filesystem::remove(dir.path / "m.mdt");
   EXPECT_FALSE(LoadMap(dir.path / "m.mdt", g->world, g->zoo).ok());
   EXPECT_EQ(g->zoo.Money, 77);
-}
-
-TEST(MapPatternMusic, ChoosesPairByPatternInAnyCase) {
-  Zoo z;
-  z.MapPattern = "MAP_PAT2.BMP";
-  EXPECT_EQ(MapPatternMusic(z, 0), "bgm2A.wav");
-  EXPECT_EQ(MapPatternMusic(z, 1), "bgm2B.wav");
-  z.MapPattern = "map_pat1.bmp";
-  EXPECT_EQ(MapPatternMusic(z, 0), "bgm1A.wav");
-  z.MapPattern = "Map_Pat3.bmp";
-  EXPECT_EQ(MapPatternMusic(z, 1), "bgm3B.wav");
-  z.MapPattern = "map_pat4.bmp";
-  EXPECT_EQ(MapPatternMusic(z, 0), "");
 }
 
 TEST(FindGate, FirstGateColumnByColumn) {

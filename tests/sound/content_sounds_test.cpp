@@ -2,26 +2,19 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "data/definitions.h"
-#include "platform/file_names.h"
+#include "content/content_folder.h"
 #include "sound/wav_reader.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-fs::path ContentDir() {
-  const char* dir = std::getenv("ZOOVANA_CONTENT_DIR");
-  return dir ? fs::path(dir) : fs::path();
-}
-fs::path SoundsDir() { return ContentDir() / "Sounds"; }
 
 WavData Load(const std::string& name) {
-  auto path = ResolveFile(SoundsDir(), name);
+  auto path = ResolveFile(ContentFolder() / "Sounds", name);
   if (!path) ADD_FAILURE() << name << " is missing";
   auto wav = path ? ReadWav(*path) : std::nullopt;
   if (path && !wav) ADD_FAILURE() << name << " is not a readable PCM WAV";
@@ -55,7 +48,7 @@ const std::vector<std::string> kTracks{"bgm1A.wav", "bgm1B.wav", "bgm2A.wav", "b
 std::vector<std::string> OneShots() {
   std::vector<std::string> names = kEffects;
   Catalogue catalogue;
-  fs::path data = ContentDir() / "Data";
+  fs::path data = ContentFolder() / "Data";
   if (!LoadInfo(catalogue, data).ok()) {
     ADD_FAILURE() << "info.dat unreadable";
     return names;
@@ -129,36 +122,6 @@ TEST(ContentSounds, MapTracksLoopForOverAMinute) {
     EXPECT_GT(LevelDb(w), -24) << name;
     ExpectSeamless(name, w);
   }
-}
-
-TEST(ContentSounds, TracksDifferFromEachOther) {
-  std::vector<double> lengths;
-  for (const std::string& name : kTracks) lengths.push_back(Load(name).Seconds());
-  std::sort(lengths.begin(), lengths.end());
-  EXPECT_EQ(std::adjacent_find(lengths.begin(), lengths.end()), lengths.end()) << "every track its own tempo or form";
-}
-
-TEST(ContentSounds, MenuThemeAccentsTheMascotsBeats) {
-  WavData w = Load("menu_bg.Wav");
-  ExpectFormat("menu_bg.Wav", w);
-  ExpectSeamless("menu_bg.Wav", w, false);
-  ASSERT_GT(w.Seconds(), 22.0);
-  for (int ms : {2101, 4090, 6078, 7093, 7276, 7596, 7931, 8832, 10049, 11049, 12049, 13049, 14049, 15049, 16049,
-                 17049, 18049, 19049, 20049, 21049}) {
-    double t = ms / 1000.0;
-    double before = Rms(w, t - 0.09, t - 0.01), after = Rms(w, t, t + 0.06);
-    EXPECT_GT(after, 1.3 * before) << "no accent at " << ms << " ms";
-  }
-}
-
-TEST(ContentSounds, EndingPlaysOnceAndDiesAway) {
-  WavData w = Load("end_BG.wav");
-  ExpectFormat("end_BG.wav", w);
-  EXPECT_GE(w.Seconds(), 60.0);
-  EXPECT_LE(w.Seconds(), 180.0);
-  EXPECT_LE(std::abs(w.samples.front()), 330);
-  EXPECT_LE(std::abs(w.samples.back()), 330);
-  EXPECT_LT(Rms(w, w.Seconds() - 0.5, w.Seconds()), 0.1 * Rms(w, 10, 40)) << "ends in a fade";
 }
 
 }  // namespace

@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include "platform/audio.h"
+#include "test_folder.h"
 
 // An audio device that records what the sound system asks of it. Buffers play
 // until a test stops them (or Stop is called), like a long or looping sound.
@@ -81,11 +80,10 @@ class FakeAudio : public AudioDevice {
   std::vector<std::string> once;
 };
 
-// A sounds folder holding empty files with the given names.
-inline std::filesystem::path MakeSoundsFolder(const std::string& tag, const std::vector<std::string>& names) {
-  auto dir = std::filesystem::temp_directory_path() / ("zoovana_sound_" + tag + "_" + std::to_string(::getpid()));
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  for (const auto& n : names) std::ofstream(dir / n) << "RIFF";
-  return dir;
-}
+// A sounds folder holding files with the given names (no sound in them: the fake
+// device never reads them).
+struct SoundsFolder : TestFolder {
+  explicit SoundsFolder(const std::vector<std::string>& names) {
+    for (const auto& n : names) std::ofstream(path / n) << "RIFF";
+  }
+};

@@ -4,73 +4,42 @@
 
 namespace {
 
-// 640 x 480: the map area is 515 wide (centre x 257) and the vertical centre is
-// y' = 225, that is screen y 255.
-constexpr int kW = 640, kH = 480, kCx = 257, kCy = 255;
-
-TEST(Position, CentreIsFullVolumeAndCentred) {
-  Placement p = PositionFor(kCx, kCy, kW, kH);
-  EXPECT_EQ(p.pan, 0);
-  EXPECT_EQ(p.volume, 0);
-}
-
-TEST(Position, LeftOfTheScreenIsFullLeftAtLowestHorizontalLevel) {
-  Placement p = PositionFor(-1, kCy, kW, kH);
-  EXPECT_EQ(p.pan, -10000);
-  EXPECT_EQ(p.volume, 750 - 1500);
-  p = PositionFor(-400, kCy, kW, kH);
-  EXPECT_EQ(p.pan, -10000);
-  EXPECT_EQ(p.volume, -750);
-}
-
-TEST(Position, EdgesOfTheMapArea) {
-  Placement p = PositionFor(0, kCy, kW, kH);
-  EXPECT_EQ(p.pan, -10000);
-  EXPECT_EQ(p.volume, -750);
-  // x = 515 is still inside: |257 - 515| / 257 passes 1 slightly; the horizontal
-  // level truncates to -2 and the pan is held at full right.
-  p = PositionFor(515, kCy, kW, kH);
-  EXPECT_EQ(p.pan, 10000);
-  EXPECT_EQ(p.volume, 748 - 1500);
-  p = PositionFor(516, kCy, kW, kH);
-  EXPECT_EQ(p.pan, 10000);
-  EXPECT_EQ(p.volume, -750);
-}
-
-TEST(Position, HalfwayLeft) {
-  // ratio 129/257: pan -5019.46 -> -5019, level trunc(373.54) = 373.
-  Placement p = PositionFor(128, kCy, kW, kH);
-  EXPECT_EQ(p.pan, -5019);
-  EXPECT_EQ(p.volume, 373 + 750 - 1500);
-  p = PositionFor(2 * kCx - 128, kCy, kW, kH);
-  EXPECT_EQ(p.pan, 5019);
-}
-
-TEST(Position, VerticalLimits) {
-  // y' below 30 counts as off screen; so does y' above the screen height.
-  EXPECT_EQ(PositionFor(kCx, 59, kW, kH).volume, 750 - 1500);
-  EXPECT_EQ(PositionFor(kCx, 30 + 481, kW, kH).volume, -750);
-  // y' = 450 is a whole half-height below the centre: no vertical level.
-  EXPECT_EQ(PositionFor(kCx, 30 + 450, kW, kH).volume, -750);
-  // y' = 460 is past it: the level drops by trunc(-33.3) = -33.
-  EXPECT_EQ(PositionFor(kCx, 30 + 460, kW, kH).volume, 717 - 1500);
-  EXPECT_EQ(PositionFor(kCx, 30 + 460, kW, kH).pan, 0);
-}
-
-TEST(Position, OffScreenEverywhereIsQuietest) {
-  Placement p = PositionFor(-50, -50, kW, kH);
-  EXPECT_EQ(p.pan, -10000);
-  EXPECT_EQ(p.volume, -1500);
-  p = PositionFor(2000, 2000, kW, kH);
-  EXPECT_EQ(p.pan, 10000);
-  EXPECT_EQ(p.volume, -1500);
-}
-
-TEST(Position, LargeScreen) {
-  // 800 x 600: map area 675 wide, centre x 337, vertical centre y' 285.
-  EXPECT_EQ(PositionFor(337, 315, 800, 600).volume, 0);
-  EXPECT_EQ(PositionFor(337, 315, 800, 600).pan, 0);
-  EXPECT_EQ(PositionFor(-1, 315, 800, 600).pan, -10000);
+// Where an effect at screen point (x, y) is heard: pan and volume in hundredths of
+// a decibel. On 640 x 480 the map area is 515 wide (centre x 257) and the vertical
+// centre is y' = y - 30 = 225.
+TEST(Position, PanAndVolumeAcrossTheScreen) {
+  const struct {
+    int x, y, w, h, pan, volume;
+  } cases[] = {
+      {257, 255, 640, 480, 0, 0},                // the centre: full volume, centred
+      {-1, 255, 640, 480, -10000, 750 - 1500},   // just left of the screen: full left, lowest level
+      {-400, 255, 640, 480, -10000, -750},
+      {0, 255, 640, 480, -10000, -750},
+      // x = 515 is still inside: |257 - 515| / 257 passes 1 slightly; the level
+      // truncates to -2 and the pan is held at full right.
+      {515, 255, 640, 480, 10000, 748 - 1500},
+      {516, 255, 640, 480, 10000, -750},
+      // Halfway: ratio 129/257, pan -5019.46 -> -5019, level trunc(373.54) = 373.
+      {128, 255, 640, 480, -5019, 373 + 750 - 1500},
+      {386, 255, 640, 480, 5019, 373 + 750 - 1500},
+      // y' below 30 and above the screen height count as off screen.
+      {257, 59, 640, 480, 0, 750 - 1500},
+      {257, 30 + 481, 640, 480, 0, -750},
+      // y' = 450 is a whole half-height below the centre: no vertical level; past
+      // it the level drops by trunc(-33.3).
+      {257, 30 + 450, 640, 480, 0, -750},
+      {257, 30 + 460, 640, 480, 0, 717 - 1500},
+      {-50, -50, 640, 480, -10000, -1500},       // off the screen every way: quietest
+      {2000, 2000, 640, 480, 10000, -1500},
+      // 800 x 600: map area 675 wide, centre x 337, vertical centre y' 285.
+      {337, 315, 800, 600, 0, 0},
+      {-1, 315, 800, 600, -10000, 750 - 1500},
+  };
+  for (const auto& c : cases) {
+    Placement p = PositionFor(c.x, c.y, c.w, c.h);
+    EXPECT_EQ(p.pan, c.pan) << c.x << "," << c.y << " on " << c.w;
+    EXPECT_EQ(p.volume, c.volume) << c.x << "," << c.y << " on " << c.w;
+  }
 }
 
 TEST(Volume, SettingToAttenuation) {
@@ -91,16 +60,14 @@ TEST(Volume, MixerScale) {
 }
 
 TEST(Volume, PanScale) {
-  PanGains c = MixerPan(0);
-  EXPECT_EQ(c.left, 255);
-  EXPECT_EQ(c.right, 255);
-  PanGains l = MixerPan(-10000);
-  EXPECT_EQ(l.left, 255);
-  EXPECT_EQ(l.right, 0);
-  PanGains r = MixerPan(600);
-  EXPECT_EQ(r.left, 128);
-  EXPECT_EQ(r.right, 255);
-  EXPECT_EQ(MixerPan(20000).left, 0);
+  const struct {
+    int pan, left, right;
+  } cases[] = {{0, 255, 255}, {-10000, 255, 0}, {600, 128, 255}, {20000, 0, 255}};
+  for (const auto& c : cases) {
+    PanGains g = MixerPan(c.pan);
+    EXPECT_EQ(g.left, c.left) << c.pan;
+    EXPECT_EQ(g.right, c.right) << c.pan;
+  }
 }
 
 }  // namespace
