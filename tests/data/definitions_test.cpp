@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "data/file_bytes.h"
+#include "support/file_bytes.h"
 #include "platform/big5.h"
 #include "game/game.h"
 #include "test_folder.h"
@@ -41,10 +41,10 @@ std::string AnimalFile(const std::string& name, const std::string& firstTextB = 
   pair("900");
   pair("25");
   out += "#texts A\r\n";
-  for (int i = 0; i < 10; ++i) out += "a" + std::to_string(i) + "\r\n";
+  for (int i = 0; i < 10; ++i) out.append("a").append(std::to_string(i)).append("\r\n");
   out += "#texts B\r\n";
   out += firstTextB + "\r\n";
-  for (int i = 1; i < 10; ++i) out += "b" + std::to_string(i) + "\r\n";
+  for (int i = 1; i < 10; ++i) out.append("b").append(std::to_string(i)).append("\r\n");
   pair("bear1.wav");
   pair("non");
   return out;
@@ -66,23 +66,13 @@ TEST_F(Definitions, BuildFileFillsEveryField) {
   ASSERT_TRUE(Build(85, v).ok());
   const BuildTypeRecord& t = g->catalogue.BuildType[85];
   EXPECT_EQ(t.Name.str(), "Bear house");
-  EXPECT_EQ(t.Price, 1200);
-  EXPECT_EQ(t.InitialPrice, 15);
-  EXPECT_EQ(t.Upkeep, 30);
-  EXPECT_EQ(t.InitialStock, 200);
-  EXPECT_EQ(t.ShopUnitCost, 3);
-  EXPECT_EQ(t.AttractionPoints, 40);
-  EXPECT_EQ(t.Size, 3);
-  EXPECT_EQ(t.PixelHeight, 150);
   EXPECT_EQ(t.BitmapFile, "Cage_Bear.bmp");
-  EXPECT_EQ(t.AnimalKind, 2);
-  EXPECT_EQ(t.Kind, BuildKind::Enclosure);
-  EXPECT_EQ(t.StaffSlots, 2);
-  EXPECT_EQ(t.MaxAnimals, 4);
-  EXPECT_EQ(t.FrameCount, 1);
-  EXPECT_EQ(t.Shape, Shape::None);
   EXPECT_EQ(t.Description.str(), "A bear's den");
-  EXPECT_EQ(t.Season, Season::Summer);
+  EXPECT_EQ(std::vector<int>({t.Price, t.InitialPrice, t.Upkeep, t.InitialStock, t.ShopUnitCost, t.AttractionPoints,
+                              t.Size, t.PixelHeight, t.AnimalKind, t.Kind, t.StaffSlots, t.MaxAnimals, t.FrameCount,
+                              t.Shape, t.Season}),
+            std::vector<int>({1200, 15, 30, 200, 3, 40, 3, 150, 2, BuildKind::Enclosure, 2, 4, 1, Shape::None,
+                              Season::Summer}));
 }
 
 TEST_F(Definitions, KindKeywordsInAnyCaseOtherTextKeepsKind) {
@@ -230,13 +220,9 @@ TEST_F(Definitions, AnimalFileFillsEveryField) {
   ASSERT_TRUE(LoadAnimalType(g->catalogue, dir.path, 3).ok());
   const AnimalTypeRecord& a = g->catalogue.AnimalType[3];
   EXPECT_EQ(a.Name.str(), "棕熊");
-  EXPECT_EQ(a.FrameWidth, 64);
-  EXPECT_EQ(a.FrameHeight, 48);
-  EXPECT_EQ(a.AnimalValue3, 3);
-  EXPECT_EQ(a.AnimalValue4, 7);
   EXPECT_EQ(a.BitmapFile, "Bear.bmp");
-  EXPECT_EQ(a.PricePerAnimal, 900);
-  EXPECT_EQ(a.FeedCost, 25);
+  EXPECT_EQ(std::vector<int>({a.FrameWidth, a.FrameHeight, a.AnimalValue3, a.AnimalValue4, a.PricePerAnimal, a.FeedCost}),
+            std::vector<int>({64, 48, 3, 7, 900, 25}));
   EXPECT_EQ(a.TextsA[0], "a0");
   EXPECT_EQ(a.TextsA[9], "a9");
   EXPECT_EQ(a.TextsB[0], "non");

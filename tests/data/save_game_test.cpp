@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-#include "data/file_bytes.h"
+#include "support/file_bytes.h"
 #include "game/game.h"
 #include "support/test_world.h"
 #include "test_folder.h"
@@ -446,32 +446,22 @@ class RefusedSave : public SaveGameTest {
   std::unique_ptr<Game> h;
 };
 
-TEST_F(RefusedSave, Truncated) {
+// One byte changed in the .aps file: counts beyond their arrays, a type beyond
+// the catalogue, a name longer than its field.
+TEST_F(RefusedSave, CountsAndNamesBeyondTheirFields) {
+  const std::pair<size_t, char> damages[] = {
+      {FirstCell() + 11, 6},                       // six animals
+      {FirstCell() + 13, 3},                       // three staff
+      {FirstCell() + 11 + 2 + 1 + 1 + 8, 16},      // sixteen items
+      {FirstCell() + 9, static_cast<char>(135)},   // type 135
+      {kHeaderBytes + 20, 11}};                    // the first escaped animal's name
+  for (auto [at, bad] : damages) {
+    std::string b = aps;
+    b[at] = bad;
+    PutAps(b);
+    ExpectRefused();
+  }
   PutAps(aps.substr(0, aps.size() - 1));
-  ExpectRefused();
-}
-
-TEST_F(RefusedSave, TooManyAnimals) {
-  aps[FirstCell() + 11] = 6;
-  PutAps(aps);
-  ExpectRefused();
-}
-
-TEST_F(RefusedSave, TooManyStaff) {
-  aps[FirstCell() + 13] = 3;
-  PutAps(aps);
-  ExpectRefused();
-}
-
-TEST_F(RefusedSave, TooManyItems) {
-  aps[FirstCell() + 11 + 2 + 1 + 1 + 8] = 16;
-  PutAps(aps);
-  ExpectRefused();
-}
-
-TEST_F(RefusedSave, TypeBeyondTheCatalogue) {
-  aps[FirstCell() + 9] = static_cast<char>(135);
-  PutAps(aps);
   ExpectRefused();
 }
 
@@ -522,33 +512,20 @@ TEST_F(RefusedSave, TileOutsideTheTileSheet) {
   ExpectRefused();
 }
 
-TEST_F(RefusedSave, NameLengthByteTooLarge) {
-  aps[kHeaderBytes + 20] = 11;  // the first escaped animal's name
-  PutAps(aps);
-  ExpectRefused();
-}
-
-TEST_F(RefusedSave, MissingMap) {
-  std::filesystem::remove(g->folders.MapsDir / "Test.mdt");
-  ExpectRefused();
-}
-
-TEST_F(RefusedSave, MapOfAnotherSize) {
-  UseMap(5, 3);
-  ExpectRefused();
-}
-
-TEST_F(RefusedSave, TruncatedNames) {
+TEST_F(RefusedSave, MissingOrOtherMapAndShortOrMissingFiles) {
   std::string apm = FileBytes(g->folders.SaveDir / "S.apm");
   PutFile(g->folders.SaveDir / "S.apm", apm.substr(0, apm.size() / 2));
   ExpectRefused();
-}
-
-TEST_F(RefusedSave, TruncatedOrMissingApp) {
+  PutFile(g->folders.SaveDir / "S.apm", apm);
   std::string app = FileBytes(g->folders.SaveDir / "S.app");
   PutFile(g->folders.SaveDir / "S.app", app.substr(0, app.size() - 1));
   ExpectRefused();
   std::filesystem::remove(g->folders.SaveDir / "S.app");
+  ExpectRefused();
+  PutFile(g->folders.SaveDir / "S.app", app);
+  UseMap(5, 3);
+  ExpectRefused();
+  std::filesystem::remove(g->folders.MapsDir / "Test.mdt");
   ExpectRefused();
 }
 
@@ -557,10 +534,6 @@ TEST_F(RefusedSave, MissingSave) {
   EXPECT_FALSE(r.ok());
   EXPECT_EQ(h->zoo.Money, 31337);
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(SaveGameTest, StartingSaveOfAnotherMapSizeIsRefused) {
   ASSERT_TRUE(WriteSavedGame(g->folders.MapSaveDir, "Start", g->world, g->zoo, SaveClockOf(g->clock)).ok());
@@ -573,10 +546,6 @@ TEST_F(SaveGameTest, StartingSaveOfAnotherMapSizeIsRefused) {
   EXPECT_EQ(h->world.MapWidth, 5);
   EXPECT_EQ(h->zoo.Money, 8);
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(SaveGameTest, FieldsOutsideTheSaveKeepTheGamesValues) {
   g->world.Cells[0][0] = FullEnclosure();

@@ -17,57 +17,27 @@ std::unique_ptr<Game> GameWithMap(int w, int h) {
   return g;
 }
 
-TEST(FindFacility, ReportsOffsetToOriginOfCoveringFacility) {
+// Each probe: the cell asked about, then the type found and the offset to its origin.
+TEST(FindFacility, ReportsTheOriginOfTheCoveringFacility) {
   auto g = GameWithMap(51, 51);
-  g->world.Cells[10][10].Type = 7;
-  EXPECT_EQ(FindFacility(g->world, g->catalogue, 12, 12), 7);
-  EXPECT_EQ(g->world.FoundDX, -2);
-  EXPECT_EQ(g->world.FoundDY, -2);
-  EXPECT_EQ(FindFacility(g->world, g->catalogue, 10, 10), 7);
-  EXPECT_EQ(g->world.FoundDX, 0);
-  EXPECT_EQ(g->world.FoundDY, 0);
-  EXPECT_EQ(FindFacility(g->world, g->catalogue, 11, 12), 7);
-  EXPECT_EQ(g->world.FoundDX, -1);
-  EXPECT_EQ(g->world.FoundDY, -2);
-}
-
-TEST(FindFacility, CellJustOutsideFootprintIsEmpty) {
-  auto g = GameWithMap(51, 51);
-  g->world.Cells[10][10].Type = 7;
-  EXPECT_EQ(FindFacility(g->world, g->catalogue, 13, 12), -1);
-  EXPECT_EQ(g->world.FoundDX, 0);
-  EXPECT_EQ(g->world.FoundDY, 0);
-  EXPECT_EQ(FindFacility(g->world, g->catalogue, 12, 13), -1);
-  EXPECT_EQ(FindFacility(g->world, g->catalogue, 9, 10), -1);
-}
-
-TEST(FindFacility, EmptyMapCornerLeavesOffsetsZero) {
-  auto g = GameWithMap(20, 30);
-  g->world.FoundDX = 5;
-  g->world.FoundDY = 5;
-  EXPECT_EQ(FindFacility(g->world, g->catalogue, 0, 0), -1);
-  EXPECT_EQ(g->world.FoundDX, 0);
-  EXPECT_EQ(g->world.FoundDY, 0);
-}
-
-TEST(FindFacility, FacilityInLastRowAndColumnFoundFromEveryCell) {
-  auto g = GameWithMap(51, 51);
-  g->world.Cells[48][48].Type = 7;
-  for (int y = 48; y <= 50; ++y) {
-    for (int x = 48; x <= 50; ++x) {
-      EXPECT_EQ(FindFacility(g->world, g->catalogue, x, y), 7) << x << "," << y;
-      EXPECT_EQ(x + g->world.FoundDX, 48);
-      EXPECT_EQ(y + g->world.FoundDY, 48);
-    }
+  g->world.Cells[10][10].Type = 7;  // covers (10..12, 10..12)
+  g->world.Cells[48][48].Type = 7;  // reaches the last row and column
+  const struct {
+    int x, y, type, dx, dy;
+  } probes[] = {{12, 12, 7, -2, -2}, {10, 10, 7, 0, 0},  {11, 12, 7, -1, -2}, {13, 12, -1, 0, 0},
+                {12, 13, -1, 0, 0},  {9, 10, -1, 0, 0},  {0, 0, -1, 0, 0},    {50, 50, 7, -2, -2},
+                {48, 50, 7, 0, -2},  {50, 48, 7, -2, 0}};
+  for (const auto& p : probes) {
+    g->world.FoundDX = g->world.FoundDY = 5;  // stale values from an earlier lookup
+    EXPECT_EQ(FindFacility(g->world, g->catalogue, p.x, p.y), p.type) << p.x << "," << p.y;
+    EXPECT_EQ(g->world.FoundDX, p.dx) << p.x << "," << p.y;
+    EXPECT_EQ(g->world.FoundDY, p.dy) << p.x << "," << p.y;
   }
-}
-
-TEST(FindFacility, IgnoresOriginsOutsideTheMap) {
   // A stale record beyond the map's width is never taken for a building.
-  auto g = GameWithMap(20, 20);
-  g->world.Cells[5][20].Type = 7;
-  EXPECT_EQ(FindFacility(g->world, g->catalogue, 21, 6), -1);
-  EXPECT_EQ(FindFacility(g->world, g->catalogue, 19, 5), -1);
+  auto narrow = GameWithMap(20, 20);
+  narrow->world.Cells[5][20].Type = 7;
+  EXPECT_EQ(FindFacility(narrow->world, narrow->catalogue, 21, 6), -1);
+  EXPECT_EQ(FindFacility(narrow->world, narrow->catalogue, 19, 5), -1);
 }
 
 TEST(FindFacility, ScanTakesFarthestRowFirstThenFarthestColumn) {
@@ -79,16 +49,6 @@ TEST(FindFacility, ScanTakesFarthestRowFirstThenFarthestColumn) {
   EXPECT_EQ(FindFacility(g->world, g->catalogue, 13, 12), 7);
   EXPECT_EQ(g->world.FoundDX, -1);
   EXPECT_EQ(g->world.FoundDY, -2);
-}
-
-TEST(IsOnMap, ChecksBothSides) {
-  auto g = GameWithMap(20, 30);
-  EXPECT_TRUE(IsOnMap(g->world, 0, 0));
-  EXPECT_TRUE(IsOnMap(g->world, 19, 29));
-  EXPECT_FALSE(IsOnMap(g->world, 20, 0));
-  EXPECT_FALSE(IsOnMap(g->world, 0, 30));
-  EXPECT_FALSE(IsOnMap(g->world, -1, 0));
-  EXPECT_FALSE(IsOnMap(g->world, 0, -1));
 }
 
 TEST(ResetWorldTables, ClearsEveryCellIncludingLastRowAndColumn) {
@@ -128,14 +88,6 @@ TEST(ResetWorldTables, ClearsEveryCellIncludingLastRowAndColumn) {
   }
   EXPECT_EQ(w.Escapees[49].Used, 0);
   EXPECT_EQ(w.Escapees[49].Look, 4);  // only the slot is freed
-}
-
-TEST(World, StartsWithNoFacilityEffectCoinsOrLitter) {
-  auto g = MakeHeadlessGame();
-  EXPECT_EQ(g->world.Cells[50][50].Type, -1);
-  EXPECT_EQ(g->world.CellEffect[50][50], -1.0);
-  EXPECT_EQ(g->world.CellAnim[0][0], -1);
-  EXPECT_EQ(g->world.Litter[25][25][7], -1);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "view/headless_presentation.h"
-#include "data/file_bytes.h"
+#include "support/file_bytes.h"
 #include "data/map_file.h"
 #include "game/game.h"
 #include "platform/picture_bytes.h"

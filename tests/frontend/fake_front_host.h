@@ -1,12 +1,12 @@
 #pragma once
 // A front-end host for tests: a 640 x 480 screen, the generated pictures, the
 // headless text renderer, and a clock and sounds the test reads and sets.
-#include <cstdlib>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "content/content_folder.h"
 #include "frontend/front_host.h"
 #include "platform/file_names.h"
 
@@ -18,8 +18,7 @@ class FakeFrontHost : public FrontHost {
     auto it = pictures.find(file);
     if (it != pictures.end()) return it->second;
     Surface s;
-    const char* dir = std::getenv("ZOOVANA_CONTENT_DIR");
-    auto path = ResolveFile(std::filesystem::path(dir ? dir : ".") / "Graphics", file);
+    auto path = ResolveFile(ContentFolder() / "Graphics", file);
     if (path && LoadBmp(*path, s)) s.SetColorKeyFromPixel(0, 0);
     return pictures.emplace(file, std::move(s)).first->second;
   }

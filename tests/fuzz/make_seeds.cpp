@@ -3,25 +3,17 @@
 // real layouts.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 #include "data/map_file.h"
 #include "data/save_game.h"
 #include "fuzz_save_input.h"
 #include "platform/picture_bytes.h"
+#include "support/file_bytes.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void Put(const fs::path& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
 
 std::string Lines(std::initializer_list<std::string> values) {
   std::string out;
@@ -71,11 +63,11 @@ int main(int argc, char** argv) {
     Populate(*s, w, h);
     fs::path mdt = root / "scratch" / "Seed.mdt";
     if (!WriteMap(mdt, s->world, s->zoo).ok()) return 1;
-    Put(root / "map" / ("map" + std::to_string(n)), Slurp(mdt));
+    PutFile(root / "map" / ("map" + std::to_string(n)), FileBytes(mdt));
     if (!WriteSavedGame(root / "scratch", "S", s->world, s->zoo, s->clock).ok()) return 1;
-    SaveParts parts{n % 2 == 1, Slurp(root / "scratch" / "S.aps"), Slurp(root / "scratch" / "S.apm"),
-                    Slurp(root / "scratch" / "S.app")};
-    Put(root / "save" / ("save" + std::to_string(n)), PackSave(parts));
+    SaveParts parts{n % 2 == 1, FileBytes(root / "scratch" / "S.aps"), FileBytes(root / "scratch" / "S.apm"),
+                    FileBytes(root / "scratch" / "S.app")};
+    PutFile(root / "save" / ("save" + std::to_string(n)), PackSave(parts));
     ++n;
   }
 
@@ -89,14 +81,14 @@ int main(int argc, char** argv) {
   for (int i = 1; i < 10; ++i) animal += "b\r\n";
   animal += Lines({"bear.wav", "non"});
   std::string info = Lines({"3", "5"}) + "#\r\n1\r\n0\r\n1 \r\n#\r\n0\r\n1\r\n0\r\n";
-  Put(root / "definitions" / "build", std::string(1, '\0') + build);
-  Put(root / "definitions" / "pattern", std::string(1, '\1') + mask);
-  Put(root / "definitions" / "animal", std::string(1, '\2') + animal);
-  Put(root / "definitions" / "info", std::string(1, '\3') + info);
+  PutFile(root / "definitions" / "build", std::string(1, '\0') + build);
+  PutFile(root / "definitions" / "pattern", std::string(1, '\1') + mask);
+  PutFile(root / "definitions" / "animal", std::string(1, '\2') + animal);
+  PutFile(root / "definitions" / "info", std::string(1, '\3') + info);
 
   // One picture of each depth the game reads, one top-down, and a cursor.
   auto put = [&](const char* name, const std::vector<uint8_t>& bytes) {
-    Put(root / "picture" / name, std::string(bytes.begin(), bytes.end()));
+    PutFile(root / "picture" / name, std::string(bytes.begin(), bytes.end()));
   };
   put("bmp1", MakeBmp(9, 2, 1, std::vector<uint8_t>(8, 0x5A)));
   put("bmp4", MakeBmp(3, 2, 4, std::vector<uint8_t>(8, 0x10)));

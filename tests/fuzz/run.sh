@@ -20,7 +20,7 @@ SOURCES=(src/data/definitions.cpp src/data/field_stream.cpp src/data/file_io.cpp
 OBJECTS=()
 for src in "${SOURCES[@]}"; do
   obj="$OUT/obj/$(basename "${src%.cpp}").o"
-  if [ ! -f "$obj" ] || [ "$src" -nt "$obj" ] || [ -n "$(find src/data src/platform tests/fuzz tests/platform -name '*.h' -newer "$obj" -print -quit)" ]; then
+  if [ ! -f "$obj" ] || [ "$src" -nt "$obj" ] || [ -n "$(find src/data src/platform tests/fuzz tests/platform tests/support -name '*.h' -newer "$obj" -print -quit)" ]; then
     $CXX $FLAGS $SANITIZE -fsanitize=fuzzer-no-link -c "$src" -o "$obj"
   fi
   OBJECTS+=("$obj")

@@ -1,18 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "content/content_folder.h"
 #include "frontend/fake_front_host.h"
 #include "frontend/front_end.h"
 #include "test_folder.h"
 
 namespace {
 
-std::filesystem::path Content() {
-  const char* dir = std::getenv("ZOOVANA_CONTENT_DIR");
-  return dir ? dir : ".";
-}
-
 struct FakeGame : FrontGame {
-  std::filesystem::path MapsDir() override { return Content() / "Maps"; }
+  std::filesystem::path MapsDir() override { return ContentFolder() / "Maps"; }
   std::filesystem::path SaveDir() override { return saves.path; }
   std::filesystem::path MovieDir() override { return movies; }
   int CampNo() override { return campNo; }
@@ -30,7 +26,7 @@ struct FakeGame : FrontGame {
   void Quit() override { quit = true; }
 
   TestFolder saves;
-  std::filesystem::path movies = Content() / "Movie";
+  std::filesystem::path movies = ContentFolder() / "Movie";
   int campNo = 3;
   std::string started, loaded, refuse;
   OptionValues options;

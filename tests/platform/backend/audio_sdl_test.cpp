@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <thread>
 
+#include "content/content_folder.h"
 #include "platform/audio.h"
 #include "shell/sound.h"
 
 namespace {
 
-std::filesystem::path Sounds() { return std::filesystem::path(std::getenv("ZOOVANA_CONTENT_DIR")) / "Sounds"; }
+std::filesystem::path Sounds() { return ContentFolder() / "Sounds"; }
 
 // Under the dummy driver the mixer runs in real time without a sound card.
 TEST(SdlAudio, BuffersPlayStopAndLoop) {
