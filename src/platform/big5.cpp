@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace {
@@ -73,6 +74,9 @@ std::string Big5ToUtf8(std::string_view big5) {
 }
 
 std::string CutToBig5Bytes(std::string_view utf8, int maxBytes) {
+  // A character's Big5 form (or its "?") is never longer than its UTF-8 form, so
+  // text that fits in UTF-8 fits in Big5 without asking the converter.
+  if (utf8.size() <= static_cast<size_t>(std::max(maxBytes, 0))) return std::string(utf8);
   std::string out;
   int used = 0;
   size_t i = 0;

@@ -10,13 +10,12 @@
 #include "view/toolbar_layout.h"
 #include "shell/tick.h"
 #include "shell/setup.h"
-#include "sim/sim_steps.h"
+#include "sim/commands.h"
 
 namespace {
 
 constexpr int kLetterboxStep = 80;
 constexpr int kLetterboxMax = 240;
-constexpr int kRareOdds = 90000, kOftenOdds = 5;
 
 // A hot key presses a toolbar button at its lower-left corner.
 void PressButton(Game& game, int i) {
@@ -36,15 +35,6 @@ void SetLetterbox(Game& game, int step) {
   game.clock.RedrawAll = 1;
 }
 
-void KillWalkers(Game& game) {
-  for (int i = 0; i < kVisitorSlots; ++i) {
-    Person& p = game.world.Walkers[i];
-    if (p.Used != 1 || p.Activity != Activity::Walking) continue;
-    p.Activity = Activity::Killed;
-    game.ui->PlayEffect("Dead2.wav", false, false, 0, 0);
-  }
-}
-
 void ReloadKeyedPicture(Game& game, const char* file, Surface& into) {
   auto path = ResolveFile(game.folders.GraphicsDir, file);
   Surface fresh;
@@ -53,18 +43,15 @@ void ReloadKeyedPicture(Game& game, const char* file, Surface& into) {
   into = std::move(fresh);
 }
 
-// The disasters' odds switch between their usual rarity and almost every tick.
-void ToggleOdds(int32_t& odds) { odds = odds == kRareOdds ? kOftenOdds : kRareOdds; }
-
 void DeveloperKey(Game& game, int vk) {
   switch (vk) {
-    case 'M': AddMoney(game, 10000); break;  // capped: held down it must not wrap
-    case 'D': game.clock.TicksPerDay = 60; break;
-    case 'U': ToggleOdds(game.sim.QuakeOdds); break;
-    case 'E': ToggleOdds(game.sim.SkyOdds); break;
-    case 'B': game.sim.BirthOdds = kOftenOdds; break;
+    case 'M': Develop(game, DeveloperAction::Money); break;
+    case 'D': Develop(game, DeveloperAction::ShortDays); break;
+    case 'U': Develop(game, DeveloperAction::QuakesOften); break;
+    case 'E': Develop(game, DeveloperAction::SkyObjectsOften); break;
+    case 'B': Develop(game, DeveloperAction::BirthsOften); break;
     case 'F': game.view.ShowFPS = 1; break;
-    case 'S': KillWalkers(game); break;
+    case 'S': Develop(game, DeveloperAction::KillWalkingVisitors); break;
     case 'O':
       ReloadKeyedPicture(game, "Shopman_K.bmp", game.view.Surfaces.clerk);
       ReloadKeyedPicture(game, "Dirt_K.bmp", game.view.Surfaces.litter);

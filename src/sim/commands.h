@@ -70,3 +70,7 @@ CommandResult SetBribe(Game& game, int amount);
 // Pays the standing bribe and shortens the bus interval by 10 ticks a thousand,
 // never below 400; accepted when anything was paid.
 CommandResult PayBribe(Game& game);
+
+// The developer keys.
+enum class DeveloperAction { Money, ShortDays, QuakesOften, SkyObjectsOften, BirthsOften, KillWalkingVisitors };
+CommandResult Develop(Game& game, DeveloperAction action);

@@ -4,57 +4,6 @@
 
 #include "game/game.h"
 
-FacilityRef FacilityWithOrigin(Game& game, int x, int y) {
-  FacilityRef ref;
-  if (!IsOnMap(game.world, x, y)) return ref;
-  Facility& f = game.world.Cells[y][x];
-  if (f.Type < 0 || f.Type >= kBuildTypes) return ref;
-  ref.record = &f;
-  ref.type = f.Type;
-  ref.def = &game.catalogue.BuildType[f.Type];
-  ref.x = x;
-  ref.y = y;
-  return ref;
-}
-
-FacilityRef FacilityAt(Game& game, int x, int y) {
-  if (!IsOnMap(game.world, x, y)) return {};
-  if (game.sim.CoverValid) {
-    int origin = game.sim.Cover[y][x];
-    return origin < 0 ? FacilityRef{} : FacilityWithOrigin(game, origin % kGridSize, origin / kGridSize);
-  }
-  if (FindFacility(game.world, game.catalogue, x, y) < 0) return {};
-  return FacilityWithOrigin(game, x + game.world.FoundDX, y + game.world.FoundDY);
-}
-
-bool IsRoad(const FacilityRef& f) { return f && f.def->Kind == BuildKind::Road; }
-
-bool IsOpenShop(const FacilityRef& f) {
-  return f && f.def->Kind == BuildKind::Shop && (f.record->StaffCount >= 1 || f.def->Shape == Shape::VendingMachine);
-}
-
-bool IsEnclosure(const FacilityRef& f) { return f && f.def->Kind == BuildKind::Enclosure; }
-
-CellStep CellDelta(int dir) {
-  switch (dir) {
-    case 9: return {0, -1};
-    case 1: return {0, 1};
-    case 3: return {1, 0};
-    case 7: return {-1, 0};
-    default: return {0, 0};
-  }
-}
-
-CellStep PixelDelta(int dir) {
-  switch (dir) {
-    case 9: return {2, -1};
-    case 1: return {-2, 1};
-    case 3: return {2, 1};
-    case 7: return {-2, -1};
-    default: return {0, 0};
-  }
-}
-
 bool HasYoung(const Facility& f) {
   for (int i = 0; i < f.AnimalCount && i < kMaxAnimals; ++i)
     if (f.AnimalAge[i] < 7) return true;

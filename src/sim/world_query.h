@@ -1,8 +1,7 @@
 #pragma once
 #include "data/catalogue.h"
 #include "data/world.h"
-
-struct Game;
+#include "game/game.h"
 
 // The building covering a cell, as the simulation looks at it: its origin record,
 // its type and its definition. Empty when no building covers the cell or the cell
@@ -14,19 +13,43 @@ struct FacilityRef {
   int x = 0, y = 0;  // origin cell
   explicit operator bool() const { return record != nullptr; }
 };
-FacilityRef FacilityAt(Game& game, int x, int y);
 // Notes which building covers every cell, for FacilityAt to use until the cover is
 // marked stale (SimState::CoverValid), and where the buildings' origins lie
 // (SimState::OriginRows).
 void MapCover(Game& game);
 // The building whose origin record is at (x, y); empty when none has its origin there.
-FacilityRef FacilityWithOrigin(Game& game, int x, int y);
+inline FacilityRef FacilityWithOrigin(Game& game, int x, int y) {
+  FacilityRef ref;
+  if (!IsOnMap(game.world, x, y)) return ref;
+  Facility& f = game.world.Cells[y][x];
+  if (f.Type < 0 || f.Type >= kBuildTypes) return ref;
+  ref.record = &f;
+  ref.type = f.Type;
+  ref.def = &game.catalogue.BuildType[f.Type];
+  ref.x = x;
+  ref.y = y;
+  return ref;
+}
 
-bool IsRoad(const FacilityRef& f);
+// The building covering (x, y). Inline with the lookups below: the walker pass asks
+// thousands of times a tick.
+inline FacilityRef FacilityAt(Game& game, int x, int y) {
+  if (!IsOnMap(game.world, x, y)) return {};
+  if (game.sim.CoverValid) {
+    int origin = game.sim.Cover[y][x];
+    return origin < 0 ? FacilityRef{} : FacilityWithOrigin(game, origin % kGridSize, origin / kGridSize);
+  }
+  if (FindFacility(game.world, game.catalogue, x, y) < 0) return {};
+  return FacilityWithOrigin(game, x + game.world.FoundDX, y + game.world.FoundDY);
+}
+
+inline bool IsRoad(const FacilityRef& f) { return f && f.def->Kind == BuildKind::Road; }
 // An enclosure or shop a visitor can be served at (a shop needs a clerk unless it
 // is a vending machine).
-bool IsOpenShop(const FacilityRef& f);
-bool IsEnclosure(const FacilityRef& f);
+inline bool IsOpenShop(const FacilityRef& f) {
+  return f && f.def->Kind == BuildKind::Shop && (f.record->StaffCount >= 1 || f.def->Shape == Shape::VendingMachine);
+}
+inline bool IsEnclosure(const FacilityRef& f) { return f && f.def->Kind == BuildKind::Enclosure; }
 
 // Whether the gate gives people somewhere to appear: both cells they may appear on,
 // (EntranceX - 1, EntranceY) and (EntranceX, EntranceY), lie on the map. A map
@@ -37,9 +60,25 @@ bool HasEntrance(const Game& game);
 struct CellStep {
   int dx, dy;
 };
-CellStep CellDelta(int dir);
+inline CellStep CellDelta(int dir) {
+  switch (dir) {
+    case 9: return {0, -1};
+    case 1: return {0, 1};
+    case 3: return {1, 0};
+    case 7: return {-1, 0};
+    default: return {0, 0};
+  }
+}
 // One animation frame's pixel step in a direction.
-CellStep PixelDelta(int dir);
+inline CellStep PixelDelta(int dir) {
+  switch (dir) {
+    case 9: return {2, -1};
+    case 1: return {-2, 1};
+    case 3: return {2, 1};
+    case 7: return {-2, -1};
+    default: return {0, 0};
+  }
+}
 
 // The attraction an enclosure's animals add: its points per animal, twice for a
 // young one (age below 7 months).

@@ -83,6 +83,7 @@ Facility& Place(Game& g, int type, int x, int y) {
   const BuildTypeRecord& t = g.catalogue.BuildType[type];
   f.SalePrice = t.InitialPrice;
   f.PurchaseQty = f.Stock = t.InitialStock;
+  g.sim.CoverValid = false;
   return f;
 }
 

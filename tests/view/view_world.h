@@ -59,6 +59,7 @@ inline bool LoadGeneratedTileMask(Game& g) {
 inline void PlaceFacility(Game& g, int type, int x0, int y0) {
   g.world.Cells[y0][x0] = Facility{};
   g.world.Cells[y0][x0].Type = static_cast<int16_t>(type);
+  g.sim.CoverValid = false;
 }
 
 inline void PutWalker(Game& g, int slot, int x, int y) {
