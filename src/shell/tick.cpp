@@ -1,6 +1,7 @@
 #include "game/game.h"
 #include "shell/tick.h"
 #include "sim/goals.h"
+#include "sim/accounts.h"
 #include "sim/sim_steps.h"
 #include "view/view_steps.h"
 
@@ -15,6 +16,8 @@ void MonthEnd(Game& game, const PlaySteps& steps) {
   Clock& c = game.clock;
   c.Day = 1;
   steps.MonthEndBills(game);
+  // The histories take the ended month here, whether or not a report is drawn.
+  RecordMonthInHistory(game.zoo);
   game.ui->StopEffect("Bus1.wav");
   c.GameMode = Mode::Finance;
   game.ui->RunWindow(game, Mode::Finance);

@@ -1,0 +1,31 @@
+#pragma once
+// The animal name box ("Name_W.bmp", 480 x 140, mode 8) over the animal list: text
+// typed through the system's input method, Enter stores it (cut to the name's 80
+// bytes of Big5), Escape leaves the name as it was.
+#include <string>
+
+#include "windows/window.h"
+
+class NameBox : public Window {
+ public:
+  // The animal whose name is edited: its enclosure's origin and its slot.
+  void Begin(int x, int y, int slot, std::string name);
+
+  bool Shows(int mode) const override;
+  int Width() const override { return 480; }
+  int Height() const override { return 140; }
+  void Layout(Windows& windows) override;
+  void Draw(Windows& windows, int pressed) override;
+  void Press(Windows&, int, int) override {}
+  void Key(Windows& windows, const KeyEvent& key) override;
+  void Typed(Windows& windows, std::string_view utf8) override;
+  void Composing(Windows& windows, std::string_view utf8) override;
+  bool HasCloseBox() const override { return false; }
+  bool TakesText() const override { return true; }
+
+  const std::string& Entered() const { return text_; }
+
+ private:
+  int x_ = -1, y_ = -1, slot_ = -1;
+  std::string text_, composing_;
+};
