@@ -186,7 +186,7 @@ void ExpireStatus(ViewState& v, int64_t nowMs) {
   if (nowMs - v.ShownHintSinceMs >= kStatusShowMs) v.HintText.clear();
 }
 
-void DrawFps(Game& game, Surface& screen, bool drawn) {
+void DrawFps(Game& game, Surface& screen) {
   ViewState& v = game.view;
   int64_t now = NowMs();
   ++v.FpsFrames;
@@ -198,7 +198,7 @@ void DrawFps(Game& game, Surface& screen, bool drawn) {
     if (++v.FpsSeconds >= 100000) v.FpsSeconds = v.FpsTotalFrames = 0;
     v.FpsAverage = v.FpsSeconds > 0 ? v.FpsTotalFrames / v.FpsSeconds : 0;
   }
-  if (!v.ShowFPS || !drawn) return;
+  if (!v.ShowFPS) return;
   TextStyle style{"新細明體", 14, Rgb565(255, 255, 0), false};
   game.ui->Text().Draw(screen, 0, 30, "FPS/" + std::to_string(v.Fps), style);
   game.ui->Text().Draw(screen, 0, 50, "FPS/" + std::to_string(v.FpsAverage), style);
