@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 // The sound device as the game uses it: short effects held in memory, one streamed
 // music track, and a fire-and-forget player for front-end clicks.
@@ -42,6 +43,12 @@ class AudioDevice {
   // nullptr when the file cannot be read.
   virtual std::unique_ptr<SoundBuffer> LoadBuffer(const std::filesystem::path& wav) = 0;
   virtual std::unique_ptr<MusicTrack> OpenMusic(const std::filesystem::path& wav) = 0;
+  // A track from a WAV image in memory (a film's sound); nullptr when it cannot be
+  // played. The silent device plays none.
+  virtual std::unique_ptr<MusicTrack> OpenMusicImage(std::vector<uint8_t> wav) {
+    (void)wav;
+    return nullptr;
+  }
   // Plays a file once at full volume without tying up an effect buffer.
   virtual void PlayOnce(const std::filesystem::path& wav) = 0;
 };

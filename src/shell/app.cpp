@@ -30,6 +30,17 @@ MouseButton ButtonOf(uint8_t b) {
 App::App(Game& game)
     : game_(game), audio_(OpenSdlAudio()), sound_(*audio_, game.settings, game.folders) {
   game_.ui = this;
+  FrontLinks links;
+  links.screen = [this]() -> Surface& { return display_.Back(); };
+  links.show = [this] { display_.Flip(); };
+  links.openFilm = [](const std::filesystem::path& f, int w, int h) { return FilmReader::Open(f, w, h); };
+  links.leaveGameScreen = [this] { SetDisplayMode(false); };
+  links.quit = [this] {
+    game_.clock.TimerEnabled = false;
+    quit_ = true;
+  };
+  links.now = [] { return static_cast<int64_t>(NowMs()); };
+  front_ = std::make_unique<FrontGlue>(game_, text_, sound_, *audio_, std::move(links));
 }
 
 App::~App() {
@@ -86,7 +97,29 @@ void App::SetDisplayMode(bool inGame) {
   game_.clock.RedrawAll = 1;
 }
 
+// Presses, pointer moves, keys and typed text go to a showing front-end screen.
+bool App::RouteToFront(const SDL_Event& e) {
+  FrontEnd& front = front_->Front();
+  if (!front.Active()) return false;
+  switch (e.type) {
+    case SDL_MOUSEBUTTONDOWN:
+      if (e.button.button == SDL_BUTTON_LEFT) front.Press(e.button.x, e.button.y);
+      else if (front.Showing() == FrontScreen::kMovie) front.Key(false);
+      return true;
+    case SDL_MOUSEBUTTONUP: front.Release(); return true;
+    case SDL_MOUSEMOTION: front.Move(e.motion.x, e.motion.y); return true;
+    case SDL_KEYDOWN:
+      if (e.key.keysym.sym == SDLK_RETURN && (e.key.keysym.mod & KMOD_ALT)) return false;
+      front.Key(e.key.keysym.sym == SDLK_BACKSPACE);
+      return true;
+    case SDL_KEYUP: return true;
+    case SDL_TEXTINPUT: front.Type(e.text.text); return true;
+    default: return false;
+  }
+}
+
 void App::HandleEvent(const SDL_Event& e) {
+  if (RouteToFront(e)) return;
   switch (e.type) {
     case SDL_QUIT:
       // Closing: stop the frame timer first so no tick runs while we wind down.
@@ -180,8 +213,9 @@ void App::RunStartTimer() {
   if (!displayReady_) return;
   displayReady_ = false;
   startTimerOn_ = false;
-  DrawFrontScreen();
-  StartRequestedMap();
+  const char* map = std::getenv("ZOOVANA_START_MAP");
+  if (map && *map) StartRequestedMap();
+  else front_->Front().ShowFilm(2);  // the opening film, then the menu
 }
 
 // ZOOVANA_START_MAP names a map of the maps folder to play at once.
@@ -193,20 +227,8 @@ void App::StartRequestedMap() {
   if (!problem.empty()) {
     ShowMessageBox("Zoovana", problem);
     SetDisplayMode(false);
-    DrawFrontScreen();
+    front_->Front().ShowMenu(true);
   }
-}
-
-void App::DrawFrontScreen() {
-  Surface& back = display_.Back();
-  back.Fill(Rgb565(34, 78, 52));
-  TextStyle title{"新細明體", 40, Rgb565(250, 236, 180), true};
-  std::string name = "Zoovana";
-  text_.Draw(back, (back.Width() - text_.Width(name, title)) / 2, 180, name, title);
-  TextStyle small{"新細明體", 14, Rgb565(220, 230, 210), false};
-  std::string version = "Ver 1.01";
-  text_.Draw(back, (back.Width() - text_.Width(version, small)) / 2, 240, version, small);
-  display_.Flip();
 }
 
 void App::PlayEffect(const std::string& file, bool loop, bool positional, int screenY, int screenX) {
@@ -243,13 +265,37 @@ int App::Run() {
       RunFrameTimer();
       if (game_.clock.TimerInterval > 0) SDL_Delay(1);
     } else {
+      FrontEnd& front = front_->Front();
+      if (front.Active()) {
+        if (!SDL_IsTextInputActive()) SDL_StartTextInput();  // the name fields take typed text
+        front.Tick();
+      }
       SDL_Event e;
-      if (SDL_WaitEventTimeout(&e, 50)) HandleEvent(e);
+      if (SDL_WaitEventTimeout(&e, front.Active() ? 5 : 50)) HandleEvent(e);
       if (game_.clock.RedrawAll && !game_.clock.GameRunning) {
         game_.clock.RedrawAll = 0;
-        DrawFrontScreen();
+        display_.Flip();  // the front end's picture again after the window was covered
       }
     }
   }
   return 0;
+}
+
+void App::ShowAfterGame(Game& game) { front_->Front().ShowFilm(game.clock.MovieNo); }
+
+void App::RunFrontModal() {
+  FrontEnd& front = front_->Front();
+  SDL_StartTextInput();  // the name fields take typed text
+  while (!quit_ && front.Active()) {
+    Pump();
+    front.Tick();
+    SDL_Delay(5);
+  }
+  game_.clock.RedrawAll = 1;
+}
+
+void App::ShowOptionsFromGame(Game& game) {
+  front_->Front().ShowOptionsFromGame(display_.Back().Width());
+  RunFrontModal();
+  (void)game;
 }

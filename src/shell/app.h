@@ -8,6 +8,7 @@
 #include "platform/backend/display_sdl.h"
 #include "platform/backend/text_sdl.h"
 #include "view/headless_presentation.h"
+#include "shell/front_glue.h"
 #include "shell/sound.h"
 #include "windows/windows.h"
 
@@ -43,6 +44,8 @@ class App : public HeadlessPresentation {
   void LeaveGameScreen(Game& game) override;
   void SetPointer(int cursorNumber) override;
   TextRenderer& Text() override { return text_; }
+  void ShowAfterGame(Game& game) override;
+  void ShowOptionsFromGame(Game& game) override;
   void RunWindow(Game& game, int mode) override;
   void WindowPress(Game& game, int x, int y, int button) override;
 
@@ -51,7 +54,10 @@ class App : public HeadlessPresentation {
   void HandleEvent(const SDL_Event& e);
   void RunFrameTimer();
   void RunStartTimer();
-  void DrawFrontScreen();
+  // Input for the front end's screens; false when none is showing.
+  bool RouteToFront(const SDL_Event& e);
+  // Runs a front-end screen opened over the game until it closes.
+  void RunFrontModal();
   void StartRequestedMap();
   void LoadPointers();
   void ShowWindow();
@@ -70,4 +76,5 @@ class App : public HeadlessPresentation {
   std::map<int, SDL_Cursor*> pointers_;
   int pointer_ = 0;
   Windows windows_{game_};
+  std::unique_ptr<FrontGlue> front_;
 };

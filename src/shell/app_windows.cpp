@@ -13,6 +13,11 @@ constexpr uint64_t kFormTimerMs = 100;  // the form timers' period (automatic cl
 }  // namespace
 
 void App::RunWindow(Game& game, int mode) {
+  if (mode == Mode::FileWindow) {  // the file window is the front end's file screen over the game
+    front_->Front().ShowFileFromGame(game.view.FileWindowSaves, display_.Back().Width());
+    RunFrontModal();
+    return;
+  }
   if (!windows_.Open(mode)) {
     HeadlessPresentation::RunWindow(game, mode);
     return;

@@ -2,6 +2,7 @@
 // iris opening on the title), "Title.bmp", "Menu.bmp" with its seven items at their
 // areas, and the mascot strips "Op_ani.bmp" and "menu_ani.bmp". The scenery is the
 // film zoo, so the title looks like the game it opens.
+#include <algorithm>
 #include <cmath>
 
 #include "content.h"
@@ -73,7 +74,8 @@ Canvas MenuPicture(const Canvas& backdrop) {
   Grade(c, 0.82, 0.86, 0.82);  // the scenery steps back behind the items
   Band(c);
   Logo(c, 540, 24, 40);
-  for (const Area& a : kAreas) c.Blit(MenuItemPicture(a.item, a.w, a.h), a.x, a.y);
+  // The settings area reaches into the status strip: its picture stops above it.
+  for (const Area& a : kAreas) c.Blit(MenuItemPicture(a.item, a.w, std::min(a.h, 448 - a.y)), a.x, a.y);
   return c;
 }
 

@@ -146,24 +146,37 @@ Canvas MenuItemPicture(MenuItem item, int w, int h) {
   return c;
 }
 
+namespace {
+AnimalPose MascotPose(int frame) {
+  AnimalPose pose;
+  pose.sit = frame == 0 ? 0.5 : 0;
+  pose.rear = frame == 1 ? 0.7 : 0.2;
+  pose.jump = frame == 1 ? 1 : 0;
+  return pose;
+}
+}  // namespace
+
 Canvas Mascot(int frame) {
   const SpeciesEntry* panda = nullptr;
   for (const SpeciesEntry& s : Species())
     if (std::string_view(s.motif) == "panda") panda = &s;
   Canvas c(80, 80);
   if (!panda) return c;
-  AnimalPose pose;
-  pose.sit = frame == 0 ? 0.5 : 0;
-  pose.rear = frame == 1 ? 0.7 : 0.2;
-  pose.jump = frame == 1 ? 1 : 0;
-  Model m = BuildAnimal(*panda, pose, false);
   RenderOptions opt;
-  opt.heading = HeadingOf(2);
-  const Extent e = Measure(m, opt.heading);
-  opt.scale = std::min(64 / (e.right - e.left), 60 / (e.bottom - e.top));
+  opt.heading = HeadingOf(1);  // three-quarter view, the face toward the player
   opt.shadow = false;
-  const int lift = frame == 1 ? 14 : 0;
-  Render(c, m, 40 - (e.left + e.right) * opt.scale / 2, 76 - lift, opt);
-  c.Ellipse(40, 77, frame == 1 ? 14 : 22, 3, Shade(Hue::kLeaf, 1));  // its shadow on the ground
+  // One scale for all three frames, so the panda does not grow as it jumps.
+  double w = 1, h = 1;
+  for (int f = 0; f < 3; ++f) {
+    const Extent e = Measure(BuildAnimal(*panda, MascotPose(f), false), opt.heading);
+    w = std::max(w, e.right - e.left);
+    h = std::max(h, e.bottom - e.top);
+  }
+  opt.scale = std::min(70 / w, 62 / h);
+  const Model m = BuildAnimal(*panda, MascotPose(frame), false);
+  const Extent e = Measure(m, opt.heading);
+  const int lift = frame == 1 ? 8 : 0;
+  c.Ellipse(40, 76, frame == 1 ? 14 : 22, 3, Shade(Hue::kLeaf, 1));  // its shadow on the ground
+  Render(c, m, 40 - (e.left + e.right) * opt.scale / 2, 75 - lift, opt);
   return c;
 }

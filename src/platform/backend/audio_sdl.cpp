@@ -37,7 +37,7 @@ class SdlBuffer : public SoundBuffer {
 
 class SdlMusic : public MusicTrack {
  public:
-  explicit SdlMusic(Mix_Music* music) : music_(music) {}
+  explicit SdlMusic(Mix_Music* music, std::vector<uint8_t> image = {}) : music_(music), image_(std::move(image)) {}
   ~SdlMusic() override {
     Stop();
     Mix_FreeMusic(music_);
@@ -64,6 +64,7 @@ class SdlMusic : public MusicTrack {
 
  private:
   Mix_Music* music_;
+  std::vector<uint8_t> image_;  // the bytes a track from memory reads, kept while it lives
   // The mixer plays one music stream at a time: the track that last started it.
   static inline SdlMusic* current_ = nullptr;
 };
@@ -93,6 +94,13 @@ class SdlAudio : public AudioDevice {
     Mix_Music* music = Mix_LoadMUS(wav.string().c_str());
     if (!music) return nullptr;
     return std::make_unique<SdlMusic>(music);
+  }
+
+  std::unique_ptr<MusicTrack> OpenMusicImage(std::vector<uint8_t> wav) override {
+    SDL_RWops* rw = SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size()));
+    Mix_Music* music = rw ? Mix_LoadMUS_RW(rw, 1) : nullptr;
+    if (!music) return nullptr;
+    return std::make_unique<SdlMusic>(music, std::move(wav));  // moving keeps the bytes where they are
   }
 
   void PlayOnce(const std::filesystem::path& wav) override {

@@ -6,6 +6,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/channel_layout.h>
 #include <libavutil/log.h>
+#include <libavutil/macros.h>
 #include <libavutil/imgutils.h>
 #include <libswresample/swresample.h>
 #include <libswscale/swscale.h>
@@ -13,6 +14,7 @@ extern "C" {
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "platform/film.h"
 
@@ -131,9 +133,15 @@ class FfmpegFilmReader : public FilmReader {
                                       width_, height_, AV_PIX_FMT_RGB565, SWS_BILINEAR, nullptr, nullptr, nullptr));
     if (!scale_) return false;
     if (into.Width() != width_ || into.Height() != height_) into = Surface(width_, height_);
-    uint8_t* planes[4] = {reinterpret_cast<uint8_t*>(into.Row(0))};
-    int strides[4] = {width_ * 2};
+    // The scaler writes whole vector words past a line's end: scale into padded
+    // rows, then copy the pictures' own pixels.
+    const int stride = FFALIGN(width_ * 2, 64);
+    scaled_.resize(static_cast<size_t>(stride) * (height_ + 1));
+    uint8_t* planes[4] = {scaled_.data()};
+    int strides[4] = {stride};
     sws_scale(scale_.get(), f->data, f->linesize, 0, f->height, planes, strides);
+    for (int y = 0; y < height_; ++y)
+      std::memcpy(into.Row(y), scaled_.data() + static_cast<size_t>(y) * stride, static_cast<size_t>(width_) * 2);
     int64_t pts = f->best_effort_timestamp;
     if (pts == AV_NOPTS_VALUE) {
       AVRational rate = video_.format->streams[video_.stream]->avg_frame_rate;
@@ -183,6 +191,7 @@ class FfmpegFilmReader : public FilmReader {
   int64_t pictures_ = 0;
   FramePtr frame_{av_frame_alloc()};
   std::unique_ptr<SwsContext, ScaleFree> scale_;
+  std::vector<uint8_t> scaled_;
 };
 
 }  // namespace

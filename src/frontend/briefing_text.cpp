@@ -1,0 +1,82 @@
+#include "frontend/briefing_text.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/big5.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+std::string Lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// UTF-8 text cut into its characters.
+std::vector<std::string> Characters(const std::string& utf8) {
+  std::vector<std::string> chars;
+  for (size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    size_t n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    n = std::min(n, utf8.size() - i);
+    chars.push_back(utf8.substr(i, n));
+    i += n;
+  }
+  return chars;
+}
+}  // namespace
+
+std::vector<std::string> FreeMapFiles(const fs::path& mapsDir) {
+  std::vector<std::string> files;
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(mapsDir, ec)) {
+    const std::string name = entry.path().filename().string();
+    const std::string lower = Lower(name);
+    if (lower.size() > 4 && lower.ends_with(".mdt") && lower.find("single") != std::string::npos) files.push_back(name);
+  }
+  std::sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) { return Lower(a) < Lower(b); });
+  if (files.size() > 51) files.resize(51);
+  return files;
+}
+
+std::string CampaignMapFile(int number) { return "Camp" + std::to_string(number) + ".mdt"; }
+
+std::string EconomyText(int economy) {
+  static const char* words[] = {"景氣　非常蕭條", "景氣　不太好", "景氣　平平", "景氣　佳", "景氣　非常好"};
+  return words[std::clamp(economy, 1, 5) - 1];
+}
+
+std::string PopulationText(int population) {
+  static const char* words[] = {"人口　非常稀少", "人口　稀少", "人口　一般", "人口　過密", "人口　很密集"};
+  return words[std::clamp(population, 1, 5) - 1];
+}
+
+std::vector<std::string> MapTextLines(const std::string& utf8) {
+  std::vector<std::string> chars = Characters(utf8);
+  if (chars.size() > 300) chars.resize(300);
+  std::vector<std::string> lines;
+  // Lines start at characters 1, 19, 37 ... while the start is below length + 18,
+  // so a text of a whole number of lines ends with an empty one.
+  for (size_t start = 0; start + 1 < chars.size() + 18; start += 18) {
+    std::string line;
+    for (size_t k = start; k < std::min(chars.size(), start + 18); ++k) line += chars[k];
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::vector<std::string> GoalLines(const Zoo& zoo) {
+  std::vector<std::string> lines;
+  if (zoo.HasGoalYears) lines.push_back(std::to_string(zoo.GoalYears) + "年之內");
+  if (zoo.HasGoalAssets) lines.push_back("資產增加至" + std::to_string(zoo.GoalAssets) + "以上");
+  if (zoo.HasGoalAttraction) lines.push_back("動物園的魅力至" + std::to_string(zoo.GoalAttraction) + "以上");
+  if (zoo.HasGoalRank) lines.push_back("動物園的排名增至" + std::to_string(6 - zoo.GoalRank) + "以上");
+  if (!zoo.HasGoalAssets && !zoo.HasGoalAttraction && !zoo.HasGoalRank) lines.push_back("無過關條件");
+  if (!zoo.HasGoalYears) lines.push_back("無限期限");
+  return lines;
+}
+
+bool ZooNameFits(const std::string& utf8) { return Utf8ToBig5(utf8).size() <= 14; }
+
+std::string ZooNameOrDefault(const std::string& utf8) { return utf8.empty() ? "ZOOVANA" : utf8; }

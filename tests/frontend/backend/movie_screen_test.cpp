@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include "frontend/fake_front_host.h"
+#include "frontend/movie_screen.h"
+#include "test_folder.h"
+
+namespace {
+
+std::filesystem::path SmallFilm(const TestFolder& dir) {
+  FilmSpec spec;
+  spec.width = 32;
+  spec.height = 24;
+  spec.fps = 10;
+  spec.pictures = 20;
+  auto file = dir.path / "f.avi";
+  EXPECT_TRUE(WriteFilm(file, spec, [](int, std::vector<uint8_t>& rgb) { std::fill(rgb.begin(), rgb.end(), 200); },
+                        std::vector<int16_t>(22050, 100)));
+  return file;
+}
+
+FakeFrontHost WithFilms() {
+  FakeFrontHost host;
+  host.openFilm = [](const std::filesystem::path& f, int w, int h) { return FilmReader::Open(f, w, h); };
+  return host;
+}
+
+TEST(MovieScreen, ShowsPicturesAsTheirTimeComesAndEnds) {
+  TestFolder dir;
+  FakeFrontHost host = WithFilms();
+  MovieScreen movie(host, SmallFilm(dir));
+  ASSERT_TRUE(movie.Playing());
+  EXPECT_FALSE(host.filmSound.empty());
+  EXPECT_TRUE(movie.Timer());
+  EXPECT_EQ(movie.PicturesShown(), 1);
+  host.now = 550;
+  EXPECT_TRUE(movie.Timer());
+  EXPECT_EQ(movie.PicturesShown(), 2);  // pictures 1..5 were due; only the latest is shown
+  host.now = 5000;
+  EXPECT_FALSE(movie.Timer());
+  EXPECT_FALSE(movie.Playing());
+  EXPECT_TRUE(host.filmSound.empty());
+}
+
+TEST(MovieScreen, AClickSkipsTheRest) {
+  TestFolder dir;
+  FakeFrontHost host = WithFilms();
+  MovieScreen movie(host, SmallFilm(dir));
+  movie.Timer();
+  movie.Skip();
+  EXPECT_FALSE(movie.Timer());
+  EXPECT_TRUE(host.filmSound.empty());
+}
+
+TEST(MovieScreen, AMissingFilmEndsAtOnce) {
+  TestFolder dir;
+  FakeFrontHost host = WithFilms();
+  MovieScreen movie(host, dir.path / "open.avi");
+  EXPECT_FALSE(movie.Playing());
+  EXPECT_FALSE(movie.Timer());
+}
+
+}  // namespace
