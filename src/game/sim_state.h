@@ -57,7 +57,8 @@ struct SimState {
   bool CoverValid = false;
   std::array<std::array<int16_t, 51>, 51> Cover{};
   // Per column x, the rows (ascending) of the cells holding a building's origin
-  // record, found with the cover: the cell pass visits these instead of every cell.
+  // record, found with the cover, finished roads left out: the cell pass visits
+  // these instead of every cell.
   std::array<std::vector<int8_t>, 51> OriginRows{};
 
   std::array<Mail, kMailSlots> Mails{};  // oldest first

@@ -36,11 +36,8 @@ constexpr std::string_view kToilet[] = {"嗯~還好有廁所，終於…….＃�
 constexpr std::array<std::span<const std::string_view>, 9> kRemarks = {
     kAtEnclosure, kBored, kToiletNeed, kTired, kLost, kPurchase, kBench, kSign, kToilet};
 
-}  // namespace
-
-void AddComment(Game& game, int slot, std::string_view subject, int kind) {
-  if (kind < 0 || kind >= static_cast<int>(kRemarks.size())) return;
-  if (kind >= 1 && kind <= 4 && game.random(3000) != 0) return;
+// The remark itself, once it is to be said.
+[[gnu::noinline]] void PushComment(Game& game, int slot, std::string_view subject, int kind) {
   Person& p = game.world.Walkers[slot];
   for (int i = 0; i + 1 < static_cast<int>(p.Comments.size()); ++i) p.Comments[i] = p.Comments[i + 1];
   auto list = kRemarks[kind];
@@ -48,6 +45,15 @@ void AddComment(Game& game, int slot, std::string_view subject, int kind) {
   std::string text(kind == 0 || kind == 5 ? subject : std::string_view());
   text += remark;
   p.Comments.back().Assign(text);
+}
+
+}  // namespace
+
+void AddComment(Game& game, int slot, std::string_view subject, int kind) {
+  if (kind < 0 || kind >= static_cast<int>(kRemarks.size())) return;
+  // The needs are remarked on rarely: most calls end at this draw.
+  if (kind >= 1 && kind <= 4 && game.random(3000) != 0) return;
+  PushComment(game, slot, subject, kind);
 }
 
 void CommentCheck(Game& game, int slot) {

@@ -35,8 +35,12 @@ void MapCover(Game& game) {
     for (int x = 0; x < width; ++x) {
       int type = w.Cells[y][x].Type;
       if (type < 0 || type >= kBuildTypes) continue;
-      s.OriginRows[x].push_back(static_cast<int8_t>(y));
-      int size = game.catalogue.BuildType[type].Size;
+      const BuildTypeRecord& def = game.catalogue.BuildType[type];
+      // A finished road does nothing in the cell pass, and a road is never built
+      // again: the pass need not visit it.
+      if (def.Kind != BuildKind::Road || w.Cells[y][x].ConstructionLeft >= 1)
+        s.OriginRows[x].push_back(static_cast<int8_t>(y));
+      int size = def.Size;
       auto origin = static_cast<int16_t>(y * kGridSize + x);
       for (int cy = y; cy < std::min(y + size, height); ++cy)
         for (int cx = x; cx < std::min(x + size, width); ++cx) s.Cover[cy][cx] = origin;

@@ -14,8 +14,8 @@ struct FacilityRef {
   explicit operator bool() const { return record != nullptr; }
 };
 // Notes which building covers every cell, for FacilityAt to use until the cover is
-// marked stale (SimState::CoverValid), and where the buildings' origins lie
-// (SimState::OriginRows).
+// marked stale (SimState::CoverValid), and where the origins lie of the buildings
+// the cell pass works on (SimState::OriginRows).
 void MapCover(Game& game);
 // The building whose origin record is at (x, y); empty when none has its origin there.
 inline FacilityRef FacilityWithOrigin(Game& game, int x, int y) {

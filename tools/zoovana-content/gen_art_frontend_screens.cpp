@@ -60,8 +60,8 @@ void Options(Canvas& c, int ox, int oy, bool fromMenu) {
     c.Rect(ox + 120, oy + s.y + 11, 400, 1, Shade(Hue::kSoil, 0));
     c.Rect(ox + 120, oy + s.y + 18, 400, 1, Shade(Hue::kLeaf, 3));
     for (int k = 0; k <= 10; ++k) c.Rect(ox + 134 + k * 37, oy + s.y + 22, 1, 5, Shade(Hue::kLeaf, 3));
-    Label(c, ox + 527, oy + s.y + 7, s.low, 12);
-    Label(c, ox + 580, oy + s.y + 7, s.high, 12);
+    Label(c, ox + 100, oy + s.y + 7, s.low, 12);  // each end of the groove says what it means
+    Label(c, ox + 528, oy + s.y + 7, s.high, 12);
   }
   auto box = [&](int x, int y, const char* text) {
     c.Rect(ox + x, oy + y, 30, 30, Shade(Hue::kWood, 2));
