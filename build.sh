@@ -11,7 +11,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev
-  libfreetype-dev
+  libfreetype-dev libstb-dev libpng-dev
   fonts-arphic-uming fonts-wqy-zenhei
   xvfb xauth xdotool imagemagick sox
 )
@@ -33,7 +33,13 @@ JOBS=$(nproc)
 
 configure_and_build() {  # dir, extra cmake args...
   local dir=$1; shift
-  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  mkdir -p "$dir"
+  # Quiet when it works; the whole output (which package is missing ...) when not.
+  if ! cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOOVANA_WERROR=ON "$@" >"$dir/configure.log" 2>&1; then
+    cat "$dir/configure.log" >&2
+    echo "configure of $dir failed" >&2
+    exit 1
+  fi
   cmake --build "$dir" -j "$JOBS"
 }
 

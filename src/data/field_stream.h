@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <span>
@@ -61,10 +62,17 @@ class BinaryReader {
 
   explicit BinaryReader(std::span<const uint8_t> data) : data_(data) {}
 
+  // A floating-point value must be a number: infinities and NaNs spread through
+  // every rule they touch.
   template <Scalar T>
   void Field(T& v) {
     if (!Take(sizeof(T))) return;
-    std::memcpy(&v, data_.data() + pos_ - sizeof(T), sizeof(T));
+    T read;
+    std::memcpy(&read, data_.data() + pos_ - sizeof(T), sizeof(T));
+    if constexpr (std::is_floating_point_v<T>) {
+      if (!std::isfinite(read)) return Fail("a number that is not finite");
+    }
+    v = read;
   }
   template <typename T, size_t N>
   void Field(std::array<T, N>& a) {

@@ -17,7 +17,7 @@ void MapLayout(S& s, G& grids, Z& zoo) {
   s.Bounded(grids.MapHeight, 1, kGridSize, "map height");
   if (!s.ok()) return;
   for (int x = 0; x < grids.MapWidth; ++x)
-    for (int y = 0; y < grids.MapHeight; ++y) s.Bounded(grids.TileMap[y][x], 0, INT32_MAX, "tile number");
+    for (int y = 0; y < grids.MapHeight; ++y) s.Bounded(grids.TileMap[y][x], 0, kGroundTiles - 1, "tile number");
   for (int x = 0; x < grids.MapWidth; ++x)
     for (int y = 0; y < grids.MapHeight; ++y) s.Field(grids.LandMap[y][x]);
   s.Field(zoo.HasGoalYears);

@@ -1,4 +1,7 @@
 #pragma once
+#include <cstdint>
+
+#include "data/calendar.h"
 #include "data/catalogue.h"
 #include "data/world.h"
 
@@ -117,10 +120,10 @@ void ApsLayout(S& s, W& world, Z& zoo, C& clock) {
   s.Field(zoo.MonthAdvertising);
   s.Field(zoo.BribeAmount);
   s.Field(zoo.Salary);
-  s.Field(clock.Year);
-  s.Field(clock.Month);
-  s.Field(clock.Day);
-  s.Field(clock.TickOfDay);
+  s.Bounded(clock.Year, 1, INT32_MAX, "year");
+  s.Bounded(clock.Month, 1, 12, "month");
+  s.Bounded(clock.Day, 1, DaysInMonth(clock.Month, clock.Year), "day");
+  s.Bounded(clock.TickOfDay, 0, kTicksPerDay - 1, "tick of the day");
   s.Field(zoo.ZooOpen);
   s.Field(zoo.BusX);
   s.Field(zoo.BusY);
@@ -221,7 +224,7 @@ void AppLayout(S& s, W& world, Z& zoo, bool fromMapSave) {
   s.Field(zoo.CampaignMap);
   for (int x = 0; x < world.MapWidth; ++x) {
     for (int y = 0; y < world.MapHeight; ++y) {
-      s.Bounded(world.TileMap[y][x], 0, INT32_MAX, "tile number");
+      s.Bounded(world.TileMap[y][x], 0, kGroundTiles - 1, "tile number");
       s.Field(world.LandMap[y][x]);
     }
   }

@@ -12,6 +12,8 @@ constexpr int kWalkerSlots = 200;
 constexpr int kVisitorSlots = 150;  // 0..149 visitors, 150..199 walking staff
 constexpr int kEscapeeSlots = 50;
 constexpr int kLitterPlaces = 8;
+// The ground tile sheet: 9 columns of 8 tiles, tile t at column t / 8, row t % 8.
+constexpr int kGroundTiles = 72;
 
 // A placed building, held by its footprint's origin cell (smallest x and y).
 // Field widths are those of the saved game.

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "data/calendar.h"
+
 // Game modes. 1 is play; 2..24 are the modal windows; 25..27 leave the game.
 namespace Mode {
 constexpr int Playing = 1;
@@ -18,7 +20,7 @@ constexpr bool IsLeaving(int mode) { return mode >= Mode::LeaveGameOver && mode 
 struct Clock {
   int32_t GameMode = 0;
   int32_t TickOfDay = 0;
-  int32_t TicksPerDay = 800;
+  int32_t TicksPerDay = kTicksPerDay;
   int32_t Day = 1;
   int32_t Month = 1;
   int32_t Year = 1;
@@ -36,6 +38,3 @@ struct Clock {
   bool GameRunning = false;
   bool InTick = false;  // guards against a nested tick from a modal loop
 };
-
-// Days in a month of the game calendar; every fourth year is a leap year.
-int DaysInMonth(int month, int year);

@@ -61,8 +61,17 @@ class Surface {
   bool hasKey_ = false;
 };
 
-// Loads a 1, 4, 8, 16, 24 or 32-bit uncompressed BMP (bottom-up or top-down). The
-// surface takes the picture's size. A damaged file gives an error, never a crash.
+// What a BMP's header says, once it is known to fit the file.
+struct BmpHeader {
+  int width = 0, height = 0, depth = 0;
+  bool topDown = false;
+};
+// Checks a BMP's header, palette and pixel data against the file's size; a depth the
+// format does not have, an absurd size or a file cut short gives a one-line reason.
+bool ReadBmpHeader(const uint8_t* data, size_t size, BmpHeader& out, std::string* error = nullptr);
+// Loads a 1, 4, 8, 16, 24 or 32-bit uncompressed or bit-field BMP (bottom-up or
+// top-down). The surface takes the picture's size. A damaged file gives an error,
+// never a crash.
 bool LoadBmp(const std::filesystem::path& file, Surface& out, std::string* error = nullptr);
 bool DecodeBmp(const uint8_t* data, size_t size, Surface& out, std::string* error = nullptr);
 // Writes the surface as a PNG (for screenshots).

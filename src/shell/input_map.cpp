@@ -68,7 +68,9 @@ void SelectTool(Game& game, int tool, int button) {
     int group = GroupOfTool(tool);
     v.CatalogueFirst[group] = 0;
     LoadPalette(game, group);
+    // A group with nothing available selects nothing, not the last group's type.
     v.SelectedRow = -1;
+    v.SelectedType = -1;
     SelectPaletteRow(game, 0);
   }
   ToolCursor(game);

@@ -1,3 +1,5 @@
+#include <random>
+
 #include "game/surface_set.h"
 #include "platform/file_names.h"
 #include "platform/text.h"
@@ -15,7 +17,8 @@ void LoadingScreen::Caption(const std::string& caption) {
     if (LoadBmp(*path, strip)) {
       strip.SetColorKeyFromPixel(0, 0);
       constexpr int kFrame = 256;
-      int frame = game_.random(3);
+      // Its own draw: one from the game's generator would shift every later draw.
+      int frame = static_cast<int>(std::random_device{}() % 3);
       screen.Draw(wide ? 370 : 290, wide ? 159 : 99, Rect{frame * kFrame, 0, kFrame, kFrame}, strip, true);
     }
   }

@@ -1,5 +1,6 @@
 #include <memory>
 
+#include "data/definitions.h"
 #include "sim/saved_games.h"
 #include "game/surface_set.h"
 #include "game/game.h"
@@ -37,26 +38,49 @@ void QuickSave(Game& game) {
   game.view.HintText = SaveGame(game, kQuickSaveName).ok() ? "SAVE 完畢" : "SAVE 失敗";
 }
 
+namespace {
+
+// The fixed pictures for the zoo about to be loaded (its tile sheet, its name on
+// the gate), made while the running game keeps its own; false leaves them as they were.
+bool LoadSurfacesFor(Game& game, const Zoo& next) {
+  SurfaceSet current = std::move(game.view.Surfaces);
+  auto pattern = game.zoo.MapPattern;
+  auto name = game.zoo.ZooName;
+  game.zoo.MapPattern = next.MapPattern;
+  game.zoo.ZooName = next.ZooName;
+  bool loaded = LoadSurfaces(game);
+  game.zoo.MapPattern = pattern;
+  game.zoo.ZooName = name;
+  if (!loaded) game.view.Surfaces = std::move(current);
+  return loaded;
+}
+
+}  // namespace
+
+// Everything that can fail (the definition files, the save, the pictures) is read
+// before the running game is touched, so a failed quick load leaves it playing.
 void QuickLoad(Game& game) {
   BusyWhile busy(game);
-  // The save is read aside first: without a readable quick save the game goes on.
+  auto catalogue = std::make_unique<Catalogue>(game.catalogue);
   auto state = ScratchOf(game);
-  if (!ReadSavedGame(*state, game.folders, kQuickSaveName, false,
+  if (!LoadDefinitions(*catalogue, game.folders.DataDir).ok() ||
+      !ReadSavedGame(*state, game.folders, kQuickSaveName, false,
                      ScreenSize{game.settings.ScreenResW, game.settings.ScreenResH})
            .ok()) {
     game.view.HintText = "LOAD 失敗";
     return;
   }
+  if (!LoadSurfacesFor(game, state->zoo)) {
+    game.view.HintText = kSurfaceErrorMessage;
+    return;
+  }
   game.ui->StopMusic();
+  game.catalogue = *catalogue;
   int32_t mode = game.clock.GameMode;
   ResetWorld(game);
   PutSavedGame(game, *state);
   game.clock.GameMode = mode;
   AfterMapLoad(game);
-  if (!LoadSurfaces(game)) {
-    game.view.HintText = kSurfaceErrorMessage;
-    return;
-  }
   LoadPlacedSprites(game);
   game.clock.RedrawAll = 1;
   game.view.HintText = "LOAD 完畢";

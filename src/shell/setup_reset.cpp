@@ -56,7 +56,7 @@ void ResetWorld(Game& game) {
   z.TypeAvailable[kDirectorOffice] = 0;
 
   Clock& c = game.clock;
-  c.TicksPerDay = 800;
+  c.TicksPerDay = kTicksPerDay;
   c.GameMode = Mode::Playing;
   c.Year = c.Month = c.Day = 1;
   c.TickOfDay = 0;

@@ -1,4 +1,5 @@
 #include "game/game.h"
+#include "game/surface_set.h"
 #include "shell/tick.h"
 #include "sim/goals.h"
 #include "sim/accounts.h"
@@ -44,14 +45,6 @@ const PlaySteps& GameSteps() {
   return steps;
 }
 
-int DaysInMonth(int month, int year) {
-  switch (month) {
-    case 4: case 6: case 9: case 11: return 30;
-    case 2: return year % 4 == 0 ? 29 : 28;
-    default: return 31;
-  }
-}
-
 int TimerIntervalFor(int fastForward, int gameSpeed) {
   if (fastForward >= 1) return 0;
   if (gameSpeed == 2) return 20;
@@ -67,7 +60,7 @@ void ClockStep(Game& game, const PlaySteps& steps) {
   c.TickOfDay = 0;
   c.Day += 1;
   c.NewDay = 1;
-  if (c.Day == DaysInMonth(c.Month, c.Year) + 1) MonthEnd(game, steps);
+  if (c.Day > DaysInMonth(c.Month, c.Year)) MonthEnd(game, steps);
   if (c.Month >= 13) {
     c.Month = 1;
     c.Year += 1;
@@ -166,33 +159,36 @@ void StopGame(Game& game) {
   game.ui->StopAllEffects();
 }
 
+// The game screen is left and the game's pictures freed; then the film or screen
+// that follows.
+void AfterGame(Game& game, int movie) {
+  game.ui->LeaveGameScreen(game);
+  FreeSurfaces(game);
+  game.clock.MovieNo = movie;
+  game.ui->ShowAfterGame(game);
+}
+
 }  // namespace
 
 void EndGoal(Game& game) {
   StopGame(game);
-  game.ui->LeaveGameScreen(game);
   bool finished = false;
   if (game.zoo.CampaignMode != 0) {
     if (game.settings.CampNo + 1 > game.catalogue.CampaignMapCount) finished = true;
     else game.settings.CampNo += 1;
     if (!game.folders.SettingsFile.empty()) WriteSettings(game.folders.SettingsFile, game.settings);
   }
-  game.clock.MovieNo = finished ? 4 : 3;
-  game.ui->ShowAfterGame(game);
+  AfterGame(game, finished ? 4 : 3);
 }
 
 void EndGameOver(Game& game) {
   StopGame(game);
   AddEvent(game, 5, "你的動物園倒閉了！", -1, -1, 0);
-  game.ui->LeaveGameScreen(game);
-  game.clock.MovieNo = 1;
-  game.ui->ShowAfterGame(game);
+  AfterGame(game, 1);
 }
 
 void EndQuit(Game& game) {
   StopGame(game);
   game.ui->PumpMessages(5);
-  game.ui->LeaveGameScreen(game);
-  game.clock.MovieNo = 0;
-  game.ui->ShowAfterGame(game);
+  AfterGame(game, 0);
 }

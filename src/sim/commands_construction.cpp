@@ -5,7 +5,7 @@
 #include "sim/sim_steps.h"
 
 CommandResult BuildAt(Game& game, int type, int cellX, int cellY) {
-  if (type < 0 || type >= kBuildTypes || game.catalogue.BuildType[type].Size < 1) return CommandResult::No();
+  if (type < 0 || type >= kBuildTypes) return CommandResult::No();
   Footprint f = FootprintAt(cellX, cellY, game.catalogue.BuildType[type].Size);
   if (const char* why = BuildSiteRefusal(game, f)) return CommandResult::No(why);
   if (const char* why = BuildRulesRefusal(game, type, f)) return CommandResult::No(why);

@@ -58,6 +58,8 @@ Footprint FootprintAt(int cx, int cy, int size) { return {cx - size / 2, cy - si
 bool Affordable(const Game& game, int64_t cost) { return int64_t{game.zoo.Money} - cost >= 0; }
 
 const char* BuildSiteRefusal(const Game& game, const Footprint& f) {
+  // A type without a definition has no footprint: nothing can stand on no cells.
+  if (f.size < 1) return BuildText::CannotBuild;
   for (int x = f.x0; x < f.x0 + f.size; ++x)
     for (int y = f.y0; y < f.y0 + f.size; ++y)
       if (!ClearLand(game, x, y)) return BuildText::CannotBuild;

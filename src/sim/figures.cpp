@@ -190,6 +190,11 @@ void Act(Context& c, Figure& fig) {
     case FigureState::Wander: Wander(c, fig); return;
     case FigureState::Script0:
     case FigureState::Script1: {
+      // Scripts are the species'; a member of staff (a shop has no species) walks on.
+      if (!c.animal) {
+        Enter(fig, FigureState::Wander);
+        return;
+      }
       const AnimalTypeRecord& a = game.catalogue.AnimalType[c.f.def->AnimalKind];
       if (!ScriptStep(c, fig, fig.state == FigureState::Script0 ? a.TextsA : a.TextsB)) Enter(fig, FigureState::Wander);
       return;

@@ -116,7 +116,8 @@ void VisitorsPerBus(Game& game) {
 }
 
 bool SpawnVisitor(Game& game) {
-  if (!HasEntrance(game)) return false;
+  // Visitors step off the bus upwards: a gate on the top row has no row to send them to.
+  if (!HasEntrance(game) || game.sim.EntranceY < 1) return false;
   for (int slot = 0; slot < kVisitorSlots; ++slot) {
     Person& p = game.world.Walkers[slot];
     if (p.Used == 1) continue;

@@ -50,8 +50,9 @@ void PreviewBuild(Game& game) {
 void PlacementPreview(Game& game) {
   ViewState& v = game.view;
   v.PreviewOutline.shown = false;
-  // Off the map nothing is priced: the last cell's price must not linger.
-  v.CostText = "0";
+  // Off the map nothing is priced: the last cell's price must not linger. (Assigned
+  // as one character: GCC 12's optimiser misreads assigning a literal, -Wrestrict.)
+  v.CostText.assign(1, '0');
   if (v.ToolMode < 1 || v.ToolMode > 5 || v.CursorCellX == -1 || v.CursorCellY == -1) return;
   if (v.MouseX >= MapViewRight(game)) return;
   if (v.ToolMode == 1) PreviewLevel(game);

@@ -1,5 +1,7 @@
 #include "view/render.h"
 
+#include <algorithm>
+
 #include "game/game.h"
 #include "view/placement_preview.h"
 #include "view/geometry.h"
@@ -46,16 +48,15 @@ bool FrameTarget::Touched(Rect r) const {
   return false;
 }
 
+// The counter runs on drawn frames too, so that the first frame after switching to
+// fast forward comes at once rather than a whole skip late. It saturates at the
+// largest skip.
 bool FrameDue(ViewState& v, const Clock& c) {
-  bool due;
-  if (c.FastForward == 0) {
-    due = c.GameSpeed != 0 || v.FrameSkip >= 4;
-    if (due && v.FrameSkip >= 4 && c.GameSpeed == 0) v.FrameSkip = 0;
-  } else {
-    due = v.FrameSkip >= (c.FastForward == 1 ? 25 : 100);
-    if (due) v.FrameSkip = 0;
-  }
-  if (!due) ++v.FrameSkip;
+  bool skipping = c.FastForward != 0 || c.GameSpeed == 0;
+  int every = c.FastForward == 0 ? 4 : c.FastForward == 1 ? 25 : 100;
+  bool due = !skipping || v.FrameSkip >= every;
+  if (skipping && due) v.FrameSkip = 0;
+  else v.FrameSkip = std::min(v.FrameSkip + 1, 100);
   return due;
 }
 
@@ -65,7 +66,7 @@ bool RenderFrame(Game& game, int kind, Surface& screen) {
   if (!s.loaded || screen.Empty()) return false;
   bool full = game.clock.RedrawAll != 0;
   if (kind == kFrameTick && !full && !FrameDue(game.view, game.clock)) {
-    DrawFps(game, screen, false);
+    DrawFps(game, screen);
     return false;
   }
   FrameTarget t{game, screen, s.mapCache, full};
@@ -85,7 +86,7 @@ bool RenderFrame(Game& game, int kind, Surface& screen) {
   DrawSkyObjects(t);
   ShakeAndLetterbox(t);
   DrawPanel(t);
-  DrawFps(game, screen, true);
+  DrawFps(game, screen);
   if (kind == kFrameTick) DrawPointer(game, screen);
   return true;
 }

@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 #include "game/game.h"
 #include "view/geometry.h"
@@ -145,7 +144,7 @@ void DrawFacilityPart(FrameTarget& t, int type, int a, int b, int x0, int y0, Sc
     // the cache already holds it (unless it animates).
     bool backAgain = back && (frames >= 2 || building || t.Touched(Rect{s.x, s.y, kTileWidth, kTileHeight}));
     if (t.full || backAgain || (front && building)) {
-      int frameH = frames >= 2 ? static_cast<int>(std::lround(static_cast<double>(pic.Height()) / frames)) : 0;
+      int frameH = frames >= 2 ? RoundHalfEven(static_cast<double>(pic.Height()) / frames) : 0;
       int frame = frames >= 2 ? static_cast<int>(f.AnimPhase) % frames : 0;
       t.Static(s.x, s.y, Rect{kHalfW * (size - 1 - b + a), kHalfH * (a + b) + frame * frameH, kTileWidth, kTileHeight},
                pic);

@@ -165,7 +165,7 @@ void ShakeAndLetterbox(FrameTarget& t) {
     constexpr int kShake = 3;
     for (int y = s.Height() - 1; y >= kShake; --y)
       std::memcpy(s.Row(y), s.Row(y - kShake), sizeof(Color16) * static_cast<size_t>(s.Width()));
-    s.FillRect(Rect{0, kTopBar, right, kShake}, 0);
+    s.FillRect(Rect{0, kTopBar, right, kShake + 1}, 0);  // rows 30 to 33
   }
   int half = g.view.Letterbox / 2;
   if (half > 0) {

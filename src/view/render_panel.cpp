@@ -151,7 +151,7 @@ void DrawPanel(FrameTarget& t) {
   DrawStatus(g, screen);
 }
 
-void DrawFps(Game& game, Surface& screen, bool drawn) {
+void DrawFps(Game& game, Surface& screen) {
   ViewState& v = game.view;
   auto now = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
                  .count();
@@ -164,7 +164,7 @@ void DrawFps(Game& game, Surface& screen, bool drawn) {
     if (++v.FpsSeconds >= 100000) v.FpsSeconds = v.FpsTotalFrames = 0;
     v.FpsAverage = v.FpsSeconds > 0 ? v.FpsTotalFrames / v.FpsSeconds : 0;
   }
-  if (!v.ShowFPS || !drawn) return;
+  if (!v.ShowFPS) return;
   TextStyle style{"新細明體", 14, Rgb565(255, 255, 0), false};
   game.ui->Text().Draw(screen, 0, 30, "FPS/" + std::to_string(v.Fps), style);
   game.ui->Text().Draw(screen, 0, 50, "FPS/" + std::to_string(v.FpsAverage), style);

@@ -50,5 +50,5 @@ void DrawWeather(FrameTarget& t);
 void DrawSkyObjects(FrameTarget& t);
 void ShakeAndLetterbox(FrameTarget& t);
 void DrawPanel(FrameTarget& t);
-void DrawFps(Game& game, Surface& screen, bool drawn);
+void DrawFps(Game& game, Surface& screen);
 void DrawPointer(Game& game, Surface& screen);

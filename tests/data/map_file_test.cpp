@@ -29,7 +29,7 @@ void FillScenario(World& w, Zoo& z, int width, int height) {
   w.MapHeight = height;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      w.TileMap[y][x] = x * 100 + y;
+      w.TileMap[y][x] = (x * 8 + y) % kGroundTiles;
       w.LandMap[y][x] = static_cast<Land>(1 + (x + 2 * y) % 4);
     }
   }
@@ -89,8 +89,8 @@ TEST(MapFile, GridsAreWrittenColumnByColumn) {
   ASSERT_EQ(b.size(), 406u + 8 * 6);
   EXPECT_EQ(I32At(b, 126), 0);     // (0,0)
   EXPECT_EQ(I32At(b, 130), 1);     // (0,1)
-  EXPECT_EQ(I32At(b, 134), 100);   // (1,0)
-  EXPECT_EQ(I32At(b, 146), 201);   // (2,1)
+  EXPECT_EQ(I32At(b, 134), 8);     // (1,0)
+  EXPECT_EQ(I32At(b, 146), 17);    // (2,1)
   EXPECT_EQ(I32At(b, 150), static_cast<int>(g->world.LandMap[0][0]));
 }
 
@@ -135,7 +135,7 @@ TEST(MapFile, SmallMapLeavesCellsOutsideUntouched) {
   auto g = MakeHeadlessGame();
   for (auto& row : g->world.TileMap) row.fill(-7);
   ASSERT_TRUE(LoadMap(dir.path / "m.mdt", g->world, g->zoo).ok());
-  EXPECT_EQ(g->world.TileMap[29][19], 19 * 100 + 29);
+  EXPECT_EQ(g->world.TileMap[29][19], (19 * 8 + 29) % kGroundTiles);
   EXPECT_EQ(g->world.TileMap[29][20], -7);
   EXPECT_EQ(g->world.TileMap[30][0], -7);
   EXPECT_EQ(g->world.TileMap[50][50], -7);
@@ -229,7 +229,10 @@ TEST_F(RefusedMap, WidthZero) { ExpectRefused(WithI32(118, 0)); }
 TEST_F(RefusedMap, HeightTooLarge) { ExpectRefused(WithI32(122, 52)); }
 TEST_F(RefusedMap, NegativeWidth) { ExpectRefused(WithI32(118, -3)); }
 TEST_F(RefusedMap, EconomyOutOfRange) { ExpectRefused(WithI32(110, 6)); }
-TEST_F(RefusedMap, NegativeTile) { ExpectRefused(WithI32(126, -1)); }
+TEST_F(RefusedMap, TileOutsideTheTileSheet) {
+  ExpectRefused(WithI32(126, -1));
+  ExpectRefused(WithI32(126, kGroundTiles));
+}
 TEST_F(RefusedMap, PatternLengthTooLong) {
   std::string b = good;
   b[0] = static_cast<char>(51);

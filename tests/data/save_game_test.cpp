@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 #include "data/file_bytes.h"
 #include "game/game.h"
+#include "support/test_world.h"
 #include "test_folder.h"
 
 namespace {
@@ -31,15 +33,8 @@ class SaveGameTest : public testing::Test {
 
   void UseMap(int w, int h) {
     ResetWorldTables(g->world);
-    g->world.MapWidth = w;
-    g->world.MapHeight = h;
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) g->world.TileMap[y][x] = 1, g->world.LandMap[y][x] = Land::Clear;
-    g->zoo.MapPattern = "map_pat1.bmp";
-    g->zoo.Economy = 3;
-    g->zoo.Population = 3;
+    test_world::ClearMap(g->world, g->zoo, w, h);
     g->zoo.MapFileName = "Test.mdt";
-    g->zoo.MapCaption = "Test";
     ASSERT_TRUE(WriteMap(g->folders.MapsDir / "Test.mdt", g->world, g->zoo).ok());
   }
 
@@ -385,6 +380,13 @@ TEST_F(SaveGameTest, InterruptedSaveKeepsThePreviousSave) {
   EXPECT_FALSE(SaveGame(*g, "Q").ok());
   EXPECT_EQ(Aps("Q"), before);
   EXPECT_FALSE(std::filesystem::exists(g->folders.SaveDir / "Q.aps.tmp"));
+  // The second file cannot be replaced after the first one was: the first comes back.
+  std::filesystem::remove(g->folders.SaveDir / "Q.app.tmp");
+  std::filesystem::create_directories(g->folders.SaveDir / "Q.apm.old" / "in-the-way");
+  EXPECT_FALSE(SaveGame(*g, "Q").ok());
+  EXPECT_EQ(Aps("Q"), before);
+  for (const char* left : {"Q.aps.tmp", "Q.apm.tmp", "Q.app.tmp", "Q.aps.old", "Q.app.old"})
+    EXPECT_FALSE(std::filesystem::exists(g->folders.SaveDir / left)) << left;
   auto h = Reloaded("Q");
   EXPECT_EQ(h->zoo.Money, 1000);
   EXPECT_EQ(h->zoo.EntryFee, 50);
@@ -480,6 +482,44 @@ TEST_F(RefusedSave, MapSizeOutOfRange) {
     PutAps(b);
     ExpectRefused();
   }
+}
+
+TEST_F(RefusedSave, ImpossibleDates) {
+  // Year, month, day and tick of the day sit at 16, 20, 24 and 28.
+  for (auto [at, bad] : {std::pair<size_t, int32_t>{16, 0}, {16, -5}, {20, 0}, {20, 13}, {24, 0}, {24, 32},
+                         {28, -1}, {28, 800}}) {
+    std::string b = aps;
+    std::memcpy(b.data() + at, &bad, 4);
+    PutAps(b);
+    ExpectRefused();
+  }
+  std::string b = aps;
+  int32_t february = 2, thirty = 30;
+  std::memcpy(b.data() + 20, &february, 4);
+  std::memcpy(b.data() + 24, &thirty, 4);
+  PutAps(b);
+  ExpectRefused();
+}
+
+TEST_F(RefusedSave, NumbersThatAreNotFinite) {
+  // The sky object's frame, then the first cell's effect.
+  for (size_t at : {size_t{99}, FirstCell()}) {
+    for (double bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
+      std::string b = aps;
+      std::memcpy(b.data() + at, &bad, 8);
+      PutAps(b);
+      ExpectRefused();
+    }
+  }
+}
+
+TEST_F(RefusedSave, TileOutsideTheTileSheet) {
+  // Money, campaign mode and map, then cell (0, 0)'s tile.
+  std::string app = FileBytes(g->folders.SaveDir / "S.app");
+  int32_t bad = kGroundTiles;
+  std::memcpy(app.data() + 12, &bad, 4);
+  PutFile(g->folders.SaveDir / "S.app", app);
+  ExpectRefused();
 }
 
 TEST_F(RefusedSave, NameLengthByteTooLarge) {

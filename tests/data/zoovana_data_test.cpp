@@ -7,8 +7,9 @@
 #include "view/headless_presentation.h"
 #include "data/file_bytes.h"
 #include "data/map_file.h"
-#include "sim/saved_games.h"
 #include "game/game.h"
+#include "platform/picture_bytes.h"
+#include "sim/saved_games.h"
 #include "test_folder.h"
 
 namespace {
@@ -104,15 +105,55 @@ TEST(ZoovanaData, BadFilesGiveOneLineErrorAndStatusOne) {
 
 TEST(ZoovanaData, CheckDataListsEveryProblem) {
   TestFolder dir;
-  PutFile(dir.path / "info.dat", "#\r\n1\r\n#\r\n3\r\n#\r\n0\r\n#\r\n0\r\n");
-  PutFile(dir.path / "Build5.dat", "#\r\nRoad\r\n#\r\nfree\r\n");
-  ToolRun r = Tool(dir, "check-data " + Quoted(dir.path));
+  const auto data = dir.path / "Data";
+  std::filesystem::create_directories(data);
+  PutFile(data / "info.dat", "#\r\n1\r\n#\r\n3\r\n#\r\n0\r\n#\r\n0\r\n");
+  PutFile(data / "Build5.dat", "#\r\nRoad\r\n#\r\nfree\r\n");
+  // A map beside the data offering the undefined type 5.
+  auto g = MakeHeadlessGame();
+  g->world.MapWidth = g->world.MapHeight = 2;
+  g->zoo.Economy = g->zoo.Population = 3;
+  g->zoo.TypeAvailable[5] = 1;
+  std::filesystem::create_directories(dir.path / "Maps");
+  ASSERT_TRUE(WriteMap(dir.path / "Maps" / "One.mdt", g->world, g->zoo).ok());
+  ToolRun r = Tool(dir, "check-data " + Quoted(data));
   EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find("One.mdt: type 5 is available but Build5.dat does not define it\n"), std::string::npos);
   EXPECT_NE(r.out.find("Build5.dat: \"free\" is not a number"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("Build0.dat is missing\n"), std::string::npos);
   EXPECT_NE(r.out.find("BuildP80.dat is missing\n"), std::string::npos);
   EXPECT_NE(r.out.find("Animal0.dat is missing\n"), std::string::npos);
   EXPECT_EQ(r.out.find("info.dat"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ZoovanaData, CheckPictureReportsWhatTheGameSeesOrWhyItRefuses) {
+  TestFolder dir;
+  auto put = [&](const char* name, const std::vector<uint8_t>& bytes) {
+    PutFile(dir.path / name, std::string(bytes.begin(), bytes.end()));
+    return "check-picture " + Quoted(dir.path / name);
+  };
+  // 2 x 1, 8-bit: white (palette entry 1) then black.
+  ToolRun bmp = Tool(dir, put("a.bmp", MakeBmp(2, 1, 8, {1, 0, 0, 0})));
+  EXPECT_EQ(bmp.status, 0) << bmp.err;
+  EXPECT_EQ(bmp.out, "width=2\nheight=1\ndepth=8\nkey=#FFFFFF\n");
+  ToolRun cur = Tool(dir, put("a.cur", TwoByTwoCursor()));
+  EXPECT_EQ(cur.status, 0) << cur.err;
+  EXPECT_EQ(cur.out, "width=2\nheight=2\ndepth=24\nkey=#FF0000\n");
+
+  auto depth = MakeBmp(2, 1, 8, {1, 0, 0, 0});
+  PutLe(depth, 28, 64, 2);
+  for (auto [args, why] : {std::pair{put("d.bmp", depth), "BMP bit depth 64 does not exist\n"},
+                           {put("t.bmp", MakeBmp(4, 4, 24, std::vector<uint8_t>(20, 0))), "BMP pixel data is cut short\n"},
+                           {put("n.txt", {'h', 'i'}), "not a BMP or cursor file\n"}}) {
+    ToolRun r = Tool(dir, args);
+    EXPECT_EQ(r.status, 1) << args;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, why);
+  }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Writes the fuzzers' seed corpus with the game's own writers: a few valid maps,
-// saves and definition files, so that the fuzzers start from real layouts.
+// saves and definition files, and small pictures, so that the fuzzers start from
+// real layouts.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +10,7 @@
 #include "data/map_file.h"
 #include "data/save_game.h"
 #include "fuzz_save_input.h"
+#include "platform/picture_bytes.h"
 
 namespace fs = std::filesystem;
 
@@ -61,7 +63,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   fs::path root = argv[1];
-  for (const char* sub : {"definitions", "map", "save", "scratch"}) fs::create_directories(root / sub);
+  for (const char* sub : {"definitions", "map", "save", "picture", "scratch"}) fs::create_directories(root / sub);
   auto s = std::make_unique<SavedState>();
 
   int n = 0;
@@ -91,6 +93,18 @@ int main(int argc, char** argv) {
   Put(root / "definitions" / "pattern", std::string(1, '\1') + mask);
   Put(root / "definitions" / "animal", std::string(1, '\2') + animal);
   Put(root / "definitions" / "info", std::string(1, '\3') + info);
+
+  // One picture of each depth the game reads, one top-down, and a cursor.
+  auto put = [&](const char* name, const std::vector<uint8_t>& bytes) {
+    Put(root / "picture" / name, std::string(bytes.begin(), bytes.end()));
+  };
+  put("bmp1", MakeBmp(9, 2, 1, std::vector<uint8_t>(8, 0x5A)));
+  put("bmp4", MakeBmp(3, 2, 4, std::vector<uint8_t>(8, 0x10)));
+  put("bmp8", MakeBmp(2, 2, 8, {1, 0, 0, 0, 0, 1, 0, 0}));
+  put("bmp16", MakeBmp(2, 1, 16, {0x00, 0x7C, 0xE0, 0x03}));
+  put("bmp24", MakeBmp(1, 2, 24, {0, 0, 255, 0, 255, 0, 0, 0}, -2));
+  put("bmp32", MakeBmp(1, 1, 32, {255, 0, 0, 0}));
+  put("cursor", TwoByTwoCursor());
   fs::remove_all(root / "scratch");
   return 0;
 }

@@ -1,50 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "platform/cursor_file.h"
-
-namespace {
-
-void Put(std::vector<uint8_t>& v, size_t at, uint32_t x, int bytes) {
-  for (int i = 0; i < bytes; ++i) v[at + i] = static_cast<uint8_t>(x >> (8 * i));
-}
-
-// A 2 x 2 cursor, 24-bit, hot spot (1, 0): top row red and (masked) blue, bottom
-// row green and white.
-std::vector<uint8_t> TwoByTwo() {
-  const size_t offset = 6 + 16;
-  const size_t xorBytes = 8 * 2, andBytes = 4 * 2;
-  std::vector<uint8_t> v(offset + 40 + xorBytes + andBytes, 0);
-  Put(v, 2, 2, 2);  // cursor
-  Put(v, 4, 1, 2);  // one image
-  v[6] = 2;
-  v[7] = 2;
-  Put(v, 6 + 4, 1, 2);
-  Put(v, 6 + 6, 0, 2);
-  Put(v, 6 + 8, static_cast<uint32_t>(40 + xorBytes + andBytes), 4);
-  Put(v, 6 + 12, offset, 4);
-  size_t dib = offset;
-  Put(v, dib, 40, 4);
-  Put(v, dib + 4, 2, 4);
-  Put(v, dib + 8, 4, 4);  // doubled height
-  Put(v, dib + 12, 1, 2);
-  Put(v, dib + 14, 24, 2);
-  size_t px = dib + 40;
-  // bottom row first: green, white
-  v[px + 1] = 255;
-  v[px + 3] = v[px + 4] = v[px + 5] = 255;
-  // top row: red, blue
-  v[px + 8 + 2] = 255;
-  v[px + 8 + 3] = 255;
-  size_t mask = px + xorBytes;
-  v[mask + 4] = 0x40;  // top row, second pixel transparent
-  return v;
-}
-
-}  // namespace
+#include "platform/picture_bytes.h"
 
 TEST(CursorFile, DecodesPictureMaskAndHotSpot) {
   CursorImage c;
-  ASSERT_TRUE(DecodeCursor(TwoByTwo(), c));
+  ASSERT_TRUE(DecodeCursor(TwoByTwoCursor(), c));
   EXPECT_EQ(c.picture.Width(), 2);
   EXPECT_EQ(c.picture.Height(), 2);
   EXPECT_EQ(c.picture.Pixel(0, 0), Rgb565(255, 0, 0));
@@ -53,16 +14,35 @@ TEST(CursorFile, DecodesPictureMaskAndHotSpot) {
   EXPECT_EQ(c.visible, (std::vector<uint8_t>{1, 0, 1, 1}));
   EXPECT_EQ(c.hotX, 1);
   EXPECT_EQ(c.hotY, 0);
+  EXPECT_EQ(c.depth, 24);
 }
 
 TEST(CursorFile, DamagedFilesAreRefused) {
-  auto good = TwoByTwo();
+  auto good = TwoByTwoCursor();
   CursorImage c;
   for (size_t cut = 0; cut + 8 < good.size(); ++cut) {
     std::vector<uint8_t> part(good.begin(), good.begin() + static_cast<long>(cut));
     EXPECT_FALSE(DecodeCursor(part, c)) << cut;
   }
   auto bad = good;
-  Put(bad, 6 + 12, 0xFFFFFFF0u, 4);
+  PutLe(bad, 6 + 12, 0xFFFFFFF0u, 4);
   EXPECT_FALSE(DecodeCursor(bad, c));
+}
+
+TEST(CursorFile, HostilePicturesAreRefusedWithTheirReason) {
+  CursorImage c;
+  std::string error;
+  auto depth = TwoByTwoCursor();
+  PutLe(depth, 22 + 14, 12, 2);
+  EXPECT_FALSE(DecodeCursor(depth, c, &error));
+  EXPECT_EQ(error, "BMP bit depth 12 does not exist");
+  auto palette = TwoByTwoCursor();
+  PutLe(palette, 22 + 14, 8, 2);
+  PutLe(palette, 22 + 32, 256, 4);  // a 1024-byte palette in a 94-byte file
+  EXPECT_FALSE(DecodeCursor(palette, c, &error));
+  EXPECT_EQ(error, "cursor picture is cut short");
+  auto wide = TwoByTwoCursor();
+  PutLe(wide, 22 + 4, 0xFFFFFFFEu, 4);
+  EXPECT_FALSE(DecodeCursor(wide, c, &error));
+  EXPECT_EQ(error, "bad cursor size");
 }

@@ -206,8 +206,13 @@ TEST(EndRoutines, CampaignAdvancesAndFinishes) {
   EXPECT_EQ(g->clock.MovieNo, 3);
   g->clock.GoalReached = 0;
   g->clock.GameMode = Mode::LeaveQuit;
+  g->view.Surfaces.loaded = true;
+  g->view.Surfaces.tiles = Surface(8, 8);
   GameTick(*g);
   EXPECT_EQ(g->clock.MovieNo, 0);
+  // The game's pictures go with it.
+  EXPECT_FALSE(g->view.Surfaces.loaded);
+  EXPECT_TRUE(g->view.Surfaces.tiles.Empty());
 }
 
 TEST(Random, DeterministicAndRoundsHalfToEven) {

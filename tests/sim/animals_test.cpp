@@ -160,6 +160,17 @@ TEST(Figures, WalkOnlyOnTheirGroundAndNeverLeaveThePicture) {
   EXPECT_LT(column, 31);
 }
 
+TEST(Figures, AShopClerkNeverRunsASpeciesScript) {
+  SimGame s;
+  s.g.catalogue.BuildType[kShop].AnimalKind = 30000;  // a shop has no species
+  Facility& shop = Place(s.g, kShop, 5, 5);
+  shop.StaffCount = 1;
+  shop.StaffAction[0] = FigureState::Script0;
+  FacilityRef f = FacilityWithOrigin(s.g, 5, 5);
+  for (int tick = 0; tick < 200; ++tick) RunFigures(s.g, f);
+  EXPECT_NE(shop.StaffAction[0], FigureState::Script0);
+}
+
 TEST(Births, TheViewCentresOnThePen) {
   SimGame s(30, 30);
   s.g.sim.BirthOdds = 1;

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -79,15 +80,15 @@ TEST(SimRunner, SameSeedSameStateOtherSeedOther) {
 }
 
 TEST(SimRunner, ASaveLoadsBackToTheSameState) {
-  const std::string name = "SimRunnerTest";
-  SimRun saved = RunSim("--map Camp2.mdt --layout demo --days 3 --seed 9 --save " + name);
+  TestFolder saves;
+  const std::string in = " --saves \"" + saves.path.string() + "\"";
+  SimRun saved = RunSim("--map Camp2.mdt --layout demo --days 3 --seed 9 --save Test" + in);
   ASSERT_EQ(saved.status, 0) << saved.values["message"];
-  SimRun loaded = RunSim("--load " + name + " --ticks 0");
+  SimRun loaded = RunSim("--load Test --ticks 0" + in);
   ASSERT_EQ(loaded.status, 0) << loaded.values["message"];
   EXPECT_EQ(saved.values["state_hash"], loaded.values["state_hash"]);
   EXPECT_EQ(saved.values["Money"], loaded.values["Money"]);
   EXPECT_EQ(saved.values["Day"], loaded.values["Day"]);
-  for (const char* ext : {".aps", ".apm", ".app"}) fs::remove(ContentFolder() / "SaveGame" / (name + ext));
 }
 
 TEST(SimRunner, BadArgumentsAreRefused) {
@@ -137,22 +138,38 @@ TEST(SimRunner, MissingOrBrokenMapsAndSavesFailWithOneLine) {
   }
   fs::copy_file(maps / "Camp1.mds", scratch.path / "Short.mds");
   fs::create_directories(scratch.path / "Folder.mdt");
-  // A save with its binary part cut short.
-  const std::string save = "SimRunnerBroken";
-  ASSERT_EQ(RunSim("--map Camp1.mdt --ticks 10 --save " + save).status, 0);
-  const fs::path aps = ContentFolder() / "SaveGame" / (save + ".aps");
-  fs::resize_file(aps, fs::file_size(aps) / 2);
+  // A save with its binary part cut short, and saves holding impossible values: a
+  // year 0, month 13, day 32, tick 800 of an 800-tick day, a sky frame that is not a
+  // number (header offsets 16, 20, 24, 28, 99) and a tile beyond the tile sheet.
+  const fs::path saves = scratch.path / "saves";
+  const std::string in = " --saves \"" + saves.string() + "\"";
+  ASSERT_EQ(RunSim("--map Camp1.mdt --ticks 10 --save Good" + in).status, 0);
+  auto variant = [&](const std::string& name, const char* ext, size_t at, const void* value, size_t size) {
+    for (const char* part : {".aps", ".apm", ".app"}) fs::copy_file(saves / ("Good" + std::string(part)), saves / (name + part));
+    std::fstream f(saves / (name + ext), std::ios::in | std::ios::out | std::ios::binary);
+    f.seekp(static_cast<std::streamoff>(at));
+    f.write(static_cast<const char*>(value), static_cast<std::streamsize>(size));
+    return "--load " + name + in;
+  };
+  const int32_t zero = 0, thirteen = 13, day32 = 32, tick800 = 800, tile72 = 72;
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  std::vector<std::string> badSaves = {
+      variant("Year", ".aps", 16, &zero, 4),     variant("Month", ".aps", 20, &thirteen, 4),
+      variant("Day", ".aps", 24, &day32, 4),     variant("Tick", ".aps", 28, &tick800, 4),
+      variant("Sky", ".aps", 99, &nan, 8),       variant("Tile", ".app", 12, &tile72, 4)};
+  fs::resize_file(saves / "Good.aps", fs::file_size(saves / "Good.aps") / 2);
 
   auto quoted = [](const fs::path& p) { return "\"" + p.string() + "\""; };
-  const std::vector<std::string> failing = {"--map NoSuchMap.mdt",
-                                            "--map " + quoted(scratch.path / "Nowhere.mdt"),
-                                            "--map " + quoted(scratch.path / "Short.mdt"),
-                                            "--map " + quoted(scratch.path / "NoText.mdt"),
-                                            "--map " + quoted(scratch.path / "Folder.mdt"),
-                                            "--map " + quoted(scratch.path / ""),
-                                            "--load NoSuchSave",
-                                            "--load " + save,
-                                            "--load ../outside"};
+  std::vector<std::string> failing = {"--map NoSuchMap.mdt",
+                                      "--map " + quoted(scratch.path / "Nowhere.mdt"),
+                                      "--map " + quoted(scratch.path / "Short.mdt"),
+                                      "--map " + quoted(scratch.path / "NoText.mdt"),
+                                      "--map " + quoted(scratch.path / "Folder.mdt"),
+                                      "--map " + quoted(scratch.path / ""),
+                                      "--load NoSuchSave" + in,
+                                      "--load Good" + in,
+                                      "--load ../outside" + in};
+  failing.insert(failing.end(), badSaves.begin(), badSaves.end());
   for (const std::string& args : failing) {
     SimRun run = RunSim(args + " --ticks 10");
     EXPECT_EQ(run.status, 2) << args;
@@ -160,7 +177,6 @@ TEST(SimRunner, MissingOrBrokenMapsAndSavesFailWithOneLine) {
     EXPECT_EQ(run.values["message"].rfind("zoovana-sim: ", 0), 0u) << args;
     EXPECT_EQ(run.values.count("state_hash"), 0u) << args;
   }
-  for (const char* ext : {".aps", ".apm", ".app"}) fs::remove(ContentFolder() / "SaveGame" / (save + ext));
 }
 
 TEST(SimRunner, AMapsStartingSaveIsUsedAsInTheGame) {

@@ -2,50 +2,34 @@
 
 namespace simtest {
 
-namespace {
-
-void Define(Game& g, int type, int kind, int shape, int size) {
-  BuildTypeRecord& t = g.catalogue.BuildType[type];
-  t.Kind = static_cast<int16_t>(kind);
-  t.Shape = static_cast<int16_t>(shape);
-  t.Size = static_cast<int16_t>(size);
-  t.Name.Assign("設施" + std::to_string(type));
-}
-
-}  // namespace
+using test_world::Define;
 
 SimGame::SimGame(int width, int height) {
   g.ui = &recorder;
   g.clock.GameMode = Mode::Playing;
-  g.world.MapWidth = width;
-  g.world.MapHeight = height;
-  for (auto& row : g.world.LandMap) row.fill(Land::Clear);
-  g.zoo.Economy = 3;
-  g.zoo.Population = 3;
+  test_world::ClearMap(g.world, g.zoo, width, height);
   g.settings.Difficulty = 1;
   g.random.Seed(7);
 
-  for (int t = 0; t <= 6; ++t) Define(g, t, BuildKind::Road, t, 1);
-  Define(g, kShop, BuildKind::Shop, Shape::None, 1);
-  g.catalogue.BuildType[kShop].Name.Assign("冰淇淋店");
-  g.catalogue.BuildType[kShop].InitialPrice = 50;
-  g.catalogue.BuildType[kShop].InitialStock = 20;
-  g.catalogue.BuildType[kShop].ShopUnitCost = 5;
-  g.catalogue.BuildType[kShop].StaffSlots = 2;
-  g.catalogue.BuildType[kShop].Upkeep = 10;
-  g.catalogue.BuildType[kShop].AttractionPoints = 5;
-  g.catalogue.BuildType[kShop].PixelHeight = 100;
-  Define(g, kBench73, BuildKind::Object, Shape::Bench73, 1);
-  Define(g, kBench91, BuildKind::Object, Shape::Bench91, 1);
-  Define(g, kToilet, BuildKind::Object, Shape::Toilet, 1);
-  Define(g, kSign, BuildKind::Object, Shape::Signboard, 1);
-  Define(g, kStatue, BuildKind::Object, Shape::None, 1);
-  g.catalogue.BuildType[kStatue].AttractionPoints = 40;
-  Define(g, kVending, BuildKind::Shop, Shape::VendingMachine, 1);
-  g.catalogue.BuildType[kVending].InitialPrice = 50;
+  Catalogue& cat = g.catalogue;
+  for (int t = 0; t <= 6; ++t) Define(cat, t, BuildKind::Road, 1, 0, static_cast<int16_t>(t));
+  BuildTypeRecord& shop = Define(cat, kShop, BuildKind::Shop, 1);
+  shop.Name.Assign("冰淇淋店");
+  shop.InitialPrice = 50;
+  shop.InitialStock = 20;
+  shop.ShopUnitCost = 5;
+  shop.StaffSlots = 2;
+  shop.Upkeep = 10;
+  shop.AttractionPoints = 5;
+  shop.PixelHeight = 100;
+  Define(cat, kBench73, BuildKind::Object, 1, 0, Shape::Bench73);
+  Define(cat, kBench91, BuildKind::Object, 1, 0, Shape::Bench91);
+  Define(cat, kToilet, BuildKind::Object, 1, 0, Shape::Toilet);
+  Define(cat, kSign, BuildKind::Object, 1, 0, Shape::Signboard);
+  Define(cat, kStatue, BuildKind::Object, 1).AttractionPoints = 40;
+  Define(cat, kVending, BuildKind::Shop, 1, 0, Shape::VendingMachine).InitialPrice = 50;
 
-  Define(g, kPen, BuildKind::Enclosure, Shape::None, 2);
-  BuildTypeRecord& pen = g.catalogue.BuildType[kPen];
+  BuildTypeRecord& pen = Define(cat, kPen, BuildKind::Enclosure, 2);
   pen.Name.Assign("獅子園");
   pen.MaxAnimals = 4;
   pen.StaffSlots = 2;
@@ -56,8 +40,7 @@ SimGame::SimGame(int width, int height) {
   for (int c = 0; c < kMaskColumns; ++c)
     for (int r = 0; r < kMaskRows; ++r) g.catalogue.EnclosurePattern[kPen - kFirstEnclosureType].Cells[c][r] = 1;
 
-  Define(g, kOffice, BuildKind::ManagementOffice, Shape::None, 2);
-  g.catalogue.BuildType[kOffice].StaffSlots = 10;
+  Define(cat, kOffice, BuildKind::ManagementOffice, 2).StaffSlots = 10;
 
   AnimalTypeRecord& lion = g.catalogue.AnimalType[kSpecies];
   lion.Name.Assign("獅子");

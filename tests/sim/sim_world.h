@@ -7,6 +7,7 @@
 
 #include "view/headless_presentation.h"
 #include "game/game.h"
+#include "support/test_world.h"
 #include "shell/tick.h"
 
 namespace simtest {

@@ -226,6 +226,10 @@ TEST(Alighting, StepsUpIntoTheRoadAndStartsWalking) {
   EXPECT_EQ(p.Activity, Activity::Walking);
   EXPECT_EQ(p.CellY, 11);
   EXPECT_EQ(g.world.CellAnim[12][6], 0);
+  // A gate on the top row has no row above to send visitors to: none come.
+  g.sim.EntranceY = 0;
+  EXPECT_FALSE(SpawnVisitor(g));
+  EXPECT_EQ(g.world.Walkers[1].Used, 0);
 }
 
 TEST(Counting, CellFreeOfVisitorsIgnoresSelfStaffAndTheDying) {

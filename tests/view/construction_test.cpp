@@ -273,6 +273,20 @@ TEST(Build, RefusedBuildingChangesNothing) {
   EXPECT_TRUE(DirectorOfficeExists(g->world));
 }
 
+TEST(Build, AnAvailableTypeWithoutADefinitionCannotBeBuilt) {
+  auto g = MakePark();
+  PlaceFacility(*g, kBench, 10, 10);
+  g->zoo.TypeAvailable[7] = 1;  // no definition: size 0
+  Aim(*g, 2, 10, 10, 7);
+  PlacementPreview(*g);
+  EXPECT_EQ(g->view.HintText, BuildText::CannotBuild);
+  CommandResult r = BuildAt(*g, 7, 10, 10);
+  EXPECT_FALSE(r.accepted);
+  EXPECT_EQ(r.refusal, BuildText::CannotBuild);
+  EXPECT_EQ(g->world.Cells[10][10].Type, kBench);
+  EXPECT_EQ(g->zoo.Money, 100000);
+}
+
 TEST(Clear, FindsTheOriginFromAnyCell) {
   auto g = MakePark();
   PlaceFacility(*g, kPen, 5, 5);

@@ -6,6 +6,7 @@
 #include "content/content_folder.h"
 #include "data/map_file.h"
 #include "game/game.h"
+#include "support/test_world.h"
 #include "test_folder.h"
 
 // A complete little game folder: every picture of the fixed set (tiny, one colour,
@@ -61,17 +62,12 @@ struct GameFolder {
     auto scratch = std::make_unique<Game>();
     World& w = scratch->world;
     Zoo& z = scratch->zoo;
-    w.MapWidth = 12;
-    w.MapHeight = 10;
-    for (auto& row : w.LandMap) row.fill(Land::Clear);
+    test_world::ClearMap(w, z, 12, 10);
     w.LandMap[9][4] = w.LandMap[9][5] = Land::Gate;
     w.LandMap[2][2] = Land::Timber;
     w.TileMap[2][2] = 33;
-    z.MapPattern = "map_pat1.bmp";
     z.Money = money;
     z.LevelCostPerCell = 30;
-    z.Economy = z.Population = 3;
-    z.MapCaption = "test";
     for (int t = 0; t < 130; ++t) z.TypeAvailable[t] = 1;
     ASSERT_TRUE(::WriteMap(g.folders.MapsDir / "Test.mdt", w, z).ok());
   }

@@ -29,6 +29,12 @@ TEST(Input, ToolButtonSelectsTheToolAndItsFirstEntry) {
   EXPECT_EQ(g->view.SelectedType, 0);
   EXPECT_EQ(g->view.ToolHighlight[1], 1);
   EXPECT_EQ(ui.played, std::vector<std::string>{"Click.wav"});
+  // A group with nothing available leaves nothing selected.
+  for (int t = 40; t < 80; ++t) g->zoo.TypeAvailable[t] = 0;
+  p = ButtonCentre(*g, 2);
+  Click(*g, p.x, p.y);
+  EXPECT_EQ(g->view.ToolMode, 3);
+  EXPECT_EQ(g->view.SelectedType, -1);
   g->ui = g->ownUi.get();
 }
 

@@ -47,6 +47,16 @@ TEST(FrameSkip, FastForwardDrawsOneTickIn26AndFastestOneIn101) {
   }
 }
 
+TEST(FrameSkip, FastForwardAfterNormalSpeedDrawsAtOnce) {
+  ViewState v;
+  Clock c;
+  for (int i = 0; i < 30; ++i) ASSERT_TRUE(FrameDue(v, c));
+  c.FastForward = 1;
+  EXPECT_TRUE(FrameDue(v, c));
+  for (int i = 0; i < 25; ++i) EXPECT_FALSE(FrameDue(v, c)) << i;
+  EXPECT_TRUE(FrameDue(v, c));
+}
+
 TEST(FrameSkip, FullRedrawAlwaysDraws) {
   auto g = MakePark();
   ArmSurfaces(*g);
@@ -134,6 +144,8 @@ TEST(Render, EarthquakeShiftsOddFramesDown) {
   ASSERT_TRUE(RenderFrame(*g, 1, shaken));
   for (int y = 40; y < 500; y += 3)
     for (int x = 0; x < 600; x += 3) ASSERT_EQ(shaken.Pixel(x, y + 3), still.Pixel(x, y));
+  for (int y = 30; y <= 33; ++y)
+    for (int x = 0; x < 680; x += 7) ASSERT_EQ(shaken.Pixel(x, y), 0) << x << "," << y;
   g->view.QuakeCounter = 2;
   ASSERT_TRUE(RenderFrame(*g, 1, shaken));
   for (int y = 40; y < 500; y += 3)

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "sim/saved_games.h"
 #include "shell/input.h"
 #include "shell/tick.h"
@@ -180,6 +182,27 @@ TEST(QuickSave, LoadWithoutAQuickSaveKeepsTheGame) {
   EXPECT_EQ(g->view.HintText, "LOAD 失敗");
   EXPECT_EQ(g->world.Cells[1][1].Type, kBench);
   EXPECT_TRUE(g->clock.TimerEnabled);
+}
+
+// The definition files are read again and the pictures made before the world is
+// replaced: when either fails, the game plays on as it was, still drawn.
+TEST(QuickSave, LoadThatCannotReadDefinitionsOrPicturesKeepsTheGame) {
+  GameFolder* folder = nullptr;
+  auto g = Started(folder);
+  std::unique_ptr<GameFolder> owner(folder);
+  ASSERT_TRUE(SaveGame(*g, kQuickSaveName).ok());
+  g->world.Cells[1][1].Type = kBench;
+  std::ofstream(g->folders.DataDir / "Build5.dat", std::ios::binary) << "#\r\nRoad\r\n#\r\nfree\r\n";
+  QuickLoad(*g);
+  EXPECT_EQ(g->view.HintText, "LOAD 失敗");
+  EXPECT_EQ(g->world.Cells[1][1].Type, kBench);
+  std::filesystem::remove(g->folders.DataDir / "Build5.dat");
+  std::filesystem::remove(g->folders.GraphicsDir / "map_pat1.bmp");
+  QuickLoad(*g);
+  EXPECT_EQ(g->view.HintText, kSurfaceErrorMessage);
+  EXPECT_EQ(g->world.Cells[1][1].Type, kBench);
+  EXPECT_TRUE(g->view.Surfaces.loaded);
+  EXPECT_FALSE(g->view.Surfaces.tiles.Empty());
 }
 
 namespace {

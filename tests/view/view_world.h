@@ -5,6 +5,7 @@
 #include "content/content_folder.h"
 #include "game/surface_set.h"
 #include "game/game.h"
+#include "support/test_world.h"
 
 // A small park for the view and construction tests: a map of clear land with a few
 // building types of every kind defined.
@@ -19,30 +20,21 @@ constexpr int kBigPen = 81;      // 4 x 4 enclosure
 constexpr int kOffice = 130;     // 2 x 2 management office, 5 staff
 constexpr int kDirector = 134;   // 2 x 2 director's office
 
-inline void Define(Game& g, int type, int size, int price, int16_t kind) {
-  auto& bt = g.catalogue.BuildType[type];
-  bt.Size = static_cast<int16_t>(size);
-  bt.Price = static_cast<int16_t>(price);
-  bt.Kind = kind;
-}
-
 inline std::unique_ptr<Game> MakePark(int width = 20, int height = 20) {
   auto g = MakeHeadlessGame();
-  g->world.MapWidth = width;
-  g->world.MapHeight = height;
-  for (auto& row : g->world.LandMap) row.fill(Land::Clear);
-  Define(*g, kRoad, 1, 10, BuildKind::Road);
-  Define(*g, kBench, 1, 50, BuildKind::Object);
-  Define(*g, kShop, 2, 300, BuildKind::Shop);
-  Define(*g, kVending, 1, 80, BuildKind::Shop);
-  g->catalogue.BuildType[kVending].Shape = Shape::VendingMachine;
-  g->catalogue.BuildType[kShop].InitialStock = 120;
-  g->catalogue.BuildType[kShop].InitialPrice = 15;
-  Define(*g, kPen, 3, 1000, BuildKind::Enclosure);
-  Define(*g, kBigPen, 4, 2000, BuildKind::Enclosure);
-  Define(*g, kOffice, 2, 500, BuildKind::ManagementOffice);
-  g->catalogue.BuildType[kOffice].StaffSlots = 5;
-  Define(*g, kDirector, 2, 5000, BuildKind::DirectorOffice);
+  test_world::ClearMap(g->world, g->zoo, width, height);
+  Catalogue& c = g->catalogue;
+  using test_world::Define;
+  Define(c, kRoad, BuildKind::Road, 1, 10);
+  Define(c, kBench, BuildKind::Object, 1, 50);
+  BuildTypeRecord& shop = Define(c, kShop, BuildKind::Shop, 2, 300);
+  shop.InitialStock = 120;
+  shop.InitialPrice = 15;
+  Define(c, kVending, BuildKind::Shop, 1, 80, Shape::VendingMachine);
+  Define(c, kPen, BuildKind::Enclosure, 3, 1000);
+  Define(c, kBigPen, BuildKind::Enclosure, 4, 2000);
+  Define(c, kOffice, BuildKind::ManagementOffice, 2, 500).StaffSlots = 5;
+  Define(c, kDirector, BuildKind::DirectorOffice, 2, 5000);
   g->zoo.Money = 100000;
   g->zoo.LevelCostPerCell = 30;
   g->settings.ScreenResW = 800;

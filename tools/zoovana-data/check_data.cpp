@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -5,6 +6,7 @@
 #include "view/headless_presentation.h"
 #include "commands.h"
 #include "data/definitions.h"
+#include "data/map_file.h"
 #include "platform/file_names.h"
 #include "game/game.h"
 
@@ -51,6 +53,30 @@ void CheckPictures(const Catalogue& cat, const fs::path& dataDir, Problems& prob
   }
 }
 
+// Types the maps beside the data folder offer for building must be defined: an
+// undefined type has no footprint.
+void CheckMaps(const Catalogue& cat, const fs::path& dataDir, Problems& problems) {
+  auto maps = ResolveFile(dataDir.parent_path(), "Maps");
+  std::error_code ec;
+  if (!maps || !fs::is_directory(*maps, ec)) return;
+  std::vector<fs::path> files;
+  for (const auto& entry : fs::directory_iterator(*maps, ec))
+    if (entry.path().extension() == ".mdt") files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  auto g = MakeHeadlessGame();
+  for (const fs::path& file : files) {
+    const std::string name = file.filename().string();
+    if (IoResult r = LoadMap(file, g->world, g->zoo); !r.ok()) {
+      problems.Add(name + ": " + r.error);
+      continue;
+    }
+    for (int t = 0; t < kMapTypes; ++t)
+      if (g->zoo.TypeAvailable[t] == 1 && cat.BuildType[t].Size < 1)
+        problems.Add(name + ": type " + std::to_string(t) + " is available but " + Numbered("Build", t) +
+                     " does not define it");
+  }
+}
+
 }  // namespace
 
 // Reads every definition file the way a game start does, but goes on after a fault
@@ -89,5 +115,6 @@ int CheckData(const std::vector<std::string>& args) {
   }
   if (cat.CampaignMapCount < 1) problems.Add("info.dat: no campaign maps");
   CheckPictures(cat, dataDir, problems);
+  CheckMaps(cat, dataDir, problems);
   return problems.count() == 0 ? 0 : 1;
 }

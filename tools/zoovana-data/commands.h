@@ -7,3 +7,4 @@
 int MapInfo(const std::vector<std::string>& args);
 int SaveInfo(const std::vector<std::string>& args);
 int CheckData(const std::vector<std::string>& args);
+int CheckPicture(const std::vector<std::string>& args);

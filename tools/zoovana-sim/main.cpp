@@ -1,12 +1,13 @@
 // zoovana-sim: runs the simulation headless on a map or a saved game and prints
 // key=value lines of the outcome.
 //   zoovana-sim --map FILE.mdt [--load NAME] [--seed S] [--ticks N | --days N]
-//               [--layout demo] [--save NAME] [--speed G] [--fast F] [--check]
+//               [--layout demo] [--save NAME] [--saves DIR] [--speed G] [--fast F] [--check]
 // The game starts as the game itself starts one: a new game on the map, or the save
 // NAME of the save folder. FILE.mdt is a map of the game's maps folder, or, given
 // with a folder part, a map file anywhere (its folder then serves as the maps
 // folder, also for a save's map). A bad argument, or a map or save that cannot be
-// read, fails with status 2; --check tests the world's invariants every tick and day
+// read, fails with status 2; --saves DIR reads and writes saves in DIR instead of
+// the game's save folder; --check tests the world's invariants every tick and day
 // and fails (status 3) on the first broken one.
 #include <unistd.h>
 
@@ -33,7 +34,7 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Options {
-  std::string map, load, layout, save;
+  std::string map, load, layout, save, saves;
   uint64_t seed = 1;
   int64_t ticks = 800;
   int speed = 1, fast = 0;
@@ -105,6 +106,7 @@ int main(int argc, char** argv) {
     else if (a == "--load") o.load = v;
     else if (a == "--layout") o.layout = v;
     else if (a == "--save") o.save = v;
+    else if (a == "--saves") o.saves = v;
     else if (a == "--seed" && ParseNumber(v, 0, INT64_MAX, n)) o.seed = static_cast<uint64_t>(n);
     else if (a == "--ticks" && ParseNumber(v, 0, INT64_MAX / 2, n)) o.ticks = n;
     else if (a == "--days" && ParseNumber(v, 0, INT64_MAX / 1600, n)) o.ticks = n * 800;
@@ -121,6 +123,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zoovana-sim: %s\n", error->c_str());
     return 1;
   }
+  if (!o.saves.empty()) game.folders.SaveDir = o.saves;
   if (IoResult r = LoadInfo(game.catalogue, game.folders.DataDir); !r.ok()) {
     std::fprintf(stderr, "zoovana-sim: %s\n", r.error.c_str());
     return 1;

@@ -76,12 +76,14 @@ void Display::Flip() {
 // Holds flips to 60 a second, so that the game's speed settings behave as on the
 // screens it was made for. A display that waits for its refresh may not: a virtual
 // X server claims to and does not, and a faster screen would speed the game up.
+uint64_t NextFlipDeadline(uint64_t last, uint64_t now, uint64_t period) {
+  return (last == 0 || now > last + period ? now : last) + period;
+}
+
 void Display::Pace() {
   const uint64_t freq = SDL_GetPerformanceFrequency();
-  const uint64_t period = freq / 60;
   uint64_t now = SDL_GetPerformanceCounter();
-  if (nextFlip_ == 0 || now > nextFlip_ + period) nextFlip_ = now;  // first flip, or fell far behind
-  nextFlip_ += period;
+  nextFlip_ = NextFlipDeadline(nextFlip_, now, freq / 60);
   while ((now = SDL_GetPerformanceCounter()) < nextFlip_) {
     uint64_t ms = (nextFlip_ - now) * 1000 / freq;
     if (ms > 1) SDL_Delay(static_cast<uint32_t>(ms - 1));

@@ -9,6 +9,11 @@
 // by a whole factor to fit the desktop, or full screen. The back buffer is an
 // RGB565 surface the game draws into; Flip shows it and paces to the display's
 // refresh (a 60 Hz pacer stands in where there is no vertical-blank wait).
+// The pacer's deadline for the next flip: a period after the last one, or a period
+// from now for the first flip and after falling more than a period behind (so a
+// stall is not made up by a burst of unpaced flips).
+uint64_t NextFlipDeadline(uint64_t last, uint64_t now, uint64_t period);
+
 class Display {
  public:
   Display() = default;
