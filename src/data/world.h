@@ -67,6 +67,7 @@ enum class Activity : int16_t {
   BoughtA = 11,  // the same poses after a purchase
   BoughtB = 12,
   BoughtC = 13,
+  Mauling = 8,  // an escaped animal attacking a visitor
   Repairing = 14,
   SteppingOntoBench = 16,
   BenchUnused = 17,  // routed to the bench, which does nothing with it

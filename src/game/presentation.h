@@ -26,6 +26,8 @@ class Presentation {
   // a point in map pixels (the bus).
   virtual void PlayEffectAtCell(Game& game, const std::string& file, int cellX, int cellY) = 0;
   virtual void PlayEffectAtPoint(Game& game, const std::string& file, bool loop, int mapX, int mapY) = 0;
+  // A playing effect follows a thing that moves (pan and level only; not restarted).
+  virtual void MoveEffectToPoint(Game& game, const std::string& file, int mapX, int mapY) = 0;
   // Whether the bus at BusX, BusY is in view (its engine is heard only then).
   virtual bool BusOnScreen(const Game& game) = 0;
   // Moves the map view so that a cell is in the middle (a birth is shown there).

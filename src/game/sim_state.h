@@ -24,6 +24,12 @@ struct EventRequest {
   int32_t X = -1, Y = -1;
 };
 
+// What the disasters did since the game started (for reports and tools).
+struct DisasterCounts {
+  int32_t Quakes = 0, Meteorites = 0, Missiles = 0, SkyVisits = 0;
+  int32_t BuildingsDestroyed = 0, Escapes = 0, Rescues = 0, VisitorsKilled = 0;
+};
+
 // Simulation state that is not part of a saved game: a loaded game starts these
 // afresh.
 struct SimState {
@@ -41,6 +47,9 @@ struct SimState {
   int32_t BirthOdds = 1000;
   // One chance per tick in this many of an earthquake and of a sky object.
   int32_t QuakeOdds = 90000, SkyOdds = 90000;
+  // The earthquake: -1 idle, else 1..100 while the ground shakes. Not part of a save:
+  // a quake in progress is over by the time a game is loaded.
+  int32_t QuakeTicks = -1;
   uint8_t AllResearched = 0;
   int32_t ResearchLeft = 0;  // 0..50, the toolbar's research gauge
 
@@ -66,4 +75,5 @@ struct SimState {
 
   // Running counts for reports and tools.
   int32_t Births = 0, Deaths = 0, MailsPosted = 0;
+  DisasterCounts counts;
 };

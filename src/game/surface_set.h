@@ -31,7 +31,7 @@ struct SurfaceSet {
   std::array<LazySurface, kBuildTypes> buildings, paletteIcons;
   std::array<LazySurface, kPersonLooks> personSheets;
   std::array<LazySurface, kMaxAnimalTypes + 2> adultSheets, youngSheets;
-  LazySurface helicopter, digits, overviewColors;
+  LazySurface helicopter, blast, digits, overviewColors;
   std::array<LazySurface, kEventPictures> eventPictures;
 };
 
@@ -52,6 +52,8 @@ const Surface& LoadPersonSheet(Game& game, int look);
 // The adult (young false) or young sheet of a species.
 const Surface& LoadAnimalSheet(Game& game, int species, bool young);
 const Surface& LoadHelicopter(Game& game);
+// The explosion where a falling object strikes, "bakuhatsu.bmp".
+const Surface& LoadBlast(Game& game);
 // The build palette's digit pictures.
 const Surface& LoadDigits(Game& game);
 // The overview map's colour samples, 2 x 2 each, side by side.

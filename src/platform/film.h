@@ -32,7 +32,7 @@ class FilmReader {
 };
 
 // What the writer makes: MPEG-4 part 2 pictures and 16-bit PCM mono sound in AVI.
-struct FilmSpec {
+struct FilmShape {
   int width = 640, height = 480;
   int fps = 15;
   int pictures = 0;
@@ -42,5 +42,5 @@ struct FilmSpec {
 using FilmPainter = std::function<void(int index, std::vector<uint8_t>& rgb)>;
 // Writes the film; the same inputs always give the same bytes. False (and the
 // reason) when it cannot be encoded or written.
-bool WriteFilm(const std::filesystem::path& file, const FilmSpec& spec, const FilmPainter& paint,
+bool WriteFilm(const std::filesystem::path& file, const FilmShape& shape, const FilmPainter& paint,
                const std::vector<int16_t>& sound, std::string* error = nullptr);

@@ -235,6 +235,7 @@ void App::PlayEffect(const std::string& file, bool loop, bool positional, int sc
   sound_.PlayEffect(file, loop, positional, screenY, screenX);
 }
 void App::StopEffect(const std::string& file) { sound_.StopEffect(file); }
+void App::MoveEffect(const std::string& file, int screenY, int screenX) { sound_.MoveEffect(file, screenY, screenX); }
 void App::StopAllEffects() { sound_.StopAllEffects(); }
 bool App::EffectPlaying(const std::string& file) { return sound_.EffectPlaying(file); }
 void App::LoadEffect(const std::string& file, int slot) { sound_.LoadEffect(file, slot); }

@@ -30,6 +30,7 @@ class App : public HeadlessPresentation {
 
   void PlayEffect(const std::string& file, bool loop, bool positional, int screenY, int screenX) override;
   void StopEffect(const std::string& file) override;
+  void MoveEffect(const std::string& file, int screenY, int screenX) override;
   void StopAllEffects() override;
   bool EffectPlaying(const std::string& file) override;
   void LoadEffect(const std::string& file, int slot) override;

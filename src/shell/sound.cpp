@@ -105,6 +105,16 @@ void SoundSystem::PlayEffect(const std::string& file, bool loop, bool positional
   buffer->Play(loop);
 }
 
+void SoundSystem::MoveEffect(const std::string& file, int screenY, int screenX) {
+  int slot = FindSlot(file);
+  if (slot < 0) return;
+  SoundBuffer* buffer = slots_[static_cast<size_t>(slot)].buffer.get();
+  if (!buffer || !buffer->Playing()) return;
+  Placement p = PositionFor(screenX, screenY, screenWidth_, screenHeight_);
+  buffer->SetVolume(p.volume);
+  buffer->SetPan(p.pan);
+}
+
 void SoundSystem::StopEffect(const std::string& file) {
   for (Slot& s : slots_)
     if (s.buffer && SameName(s.name, file)) s.buffer->Stop();

@@ -51,6 +51,8 @@ class SoundSystem {
   // play centred at the "EFX Volume".
   void PlayEffect(const std::string& file, bool loop, bool positional, int screenY, int screenX);
   void StopEffect(const std::string& file);
+  // A playing positional effect takes the pan and level of a new screen point.
+  void MoveEffect(const std::string& file, int screenY, int screenX);
   void StopAllEffects();
   bool EffectPlaying(const std::string& file) const;
   // Loads a file into a slot (0..6), replacing what it held.

@@ -4,6 +4,7 @@
 
 #include "game/game.h"
 #include "sim/animals.h"
+#include "sim/disasters.h"
 #include "sim/figures.h"
 #include "sim/sim_steps.h"
 #include "sim/world_query.h"
@@ -29,6 +30,8 @@ uint8_t RemainsType(int size) { return size < 36 ? 7 : size < 81 ? 6 : 5; }
 void Collapse(Game& game, const FacilityRef& f) {
   const char* what = f.def->Kind == BuildKind::Enclosure ? "的柵欄倒塌了(耐用度:0)" : "因耐用度變0倒塌了";
   PostMail(game, f.def->Name.str() + what, f.x, f.y);
+  // A fence that falls from wear lets its animals out like any other.
+  ReleaseAnimals(game, f.x, f.y);
   ClearCells(game, f.x, f.y, false);
   game.sim.CoverValid = false;
 }

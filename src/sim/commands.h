@@ -71,6 +71,12 @@ CommandResult SetBribe(Game& game, int amount);
 // never below 400; accepted when anything was paid.
 CommandResult PayBribe(Game& game);
 
+// The end window's two answers. The left one keeps playing and is offered only by
+// the quit question and the goal-reached form; the right one ends the game. The
+// answer becomes the mode the next tick acts on.
+enum class EndAnswer : uint8_t { Left, Right };
+CommandResult AnswerEndWindow(Game& game, EndAnswer answer);
+
 // The developer keys.
 enum class DeveloperAction { Money, ShortDays, QuakesOften, SkyObjectsOften, BirthsOften, KillWalkingVisitors };
 CommandResult Develop(Game& game, DeveloperAction action);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "sim/disasters.h"
 #include "sim/sim_steps.h"
 
 namespace {
@@ -22,33 +23,6 @@ int GroupOfType(int type) {
   int g = 0;
   while (g < 3 && type >= kGroupEnd[g]) ++g;
   return g;
-}
-
-// Lets the animals of a destroyed enclosure out when their species escapes.
-void ReleaseAnimals(Game& game, const Facility& fac, const Footprint& f) {
-  const auto& bt = game.catalogue.BuildType[fac.Type];
-  if (bt.Kind != BuildKind::Enclosure) return;
-  int species = bt.AnimalKind;
-  if (species < 0 || species >= kAnimalFlagEntries || game.catalogue.AnimalEscapes[species] != 1) return;
-  const auto& at = game.catalogue.AnimalType[species];
-  int slot = 0;
-  for (int i = 0; i < fac.AnimalCount && i < kMaxAnimals; ++i) {
-    while (slot < kEscapeeSlots && game.world.Escapees[slot].Used == 1) ++slot;
-    if (slot == kEscapeeSlots) return;
-    Person& p = game.world.Escapees[slot];
-    static constexpr int16_t kDirs[4] = {1, 7, 9, 3};
-    p.Used = 1;
-    p.OffsetX = p.OffsetY = 0;
-    p.Activity = Activity::Walking;
-    p.Look = static_cast<int16_t>(species);
-    p.Name = CutToBig5Bytes(fac.AnimalName[i].str(), 10);
-    p.Dir = kDirs[game.random(4)];
-    p.CellX = static_cast<int16_t>(f.x0 + game.random(f.size));
-    p.CellY = static_cast<int16_t>(f.y0 + game.random(f.size));
-    p.FramePeriod = static_cast<int16_t>(at.AnimalValue3 / 2);
-    p.EscWidth = at.FrameWidth;
-    p.EscAge = static_cast<int16_t>(fac.AnimalAge[i]);
-  }
 }
 
 }  // namespace
@@ -175,7 +149,7 @@ void ClearCells(Game& game, int x, int y, bool byDisaster) {
       }
     }
   Facility& fac = w.Cells[f.y0][f.x0];
-  if (byDisaster) ReleaseAnimals(game, fac, f);
+  if (byDisaster) ReleaseAnimals(game, f.x0, f.y0);
   fac.Type = -1;
   fac.AnimalCount = 0;
   fac.StaffCount = 0;

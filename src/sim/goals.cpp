@@ -1,6 +1,7 @@
 #include "sim/goals.h"
 
 #include "game/game.h"
+#include "sim/commands.h"
 
 void DailyGoalCheck(Game& game) {
   Clock& c = game.clock;
@@ -41,4 +42,19 @@ void ApplyEndWindowResult(Game& game) {
       c.RedrawAll = 1;
       break;
   }
+}
+
+CommandResult AnswerEndWindow(Game& game, EndAnswer answer) {
+  Clock& c = game.clock;
+  const int mode = c.GameMode;
+  if (mode < Mode::EndAskQuit || mode > Mode::EndGoalsReached) return CommandResult::No();
+  if (answer == EndAnswer::Left) {
+    // Money gone or time up: there is no playing on.
+    if (mode == Mode::EndBankrupt || mode == Mode::EndTimeUp) return CommandResult::No();
+    c.EndWindowResult = 0;
+  } else {
+    c.EndWindowResult = mode == Mode::EndAskQuit ? 1 : mode == Mode::EndGoalsReached ? 3 : 2;
+  }
+  ApplyEndWindowResult(game);
+  return CommandResult::Ok();
 }

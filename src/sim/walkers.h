@@ -22,6 +22,15 @@ bool FrameDue(Person& p, int period);
 // Moves a walker into the next cell once its offset passes the edge.
 bool CrossCell(Person& p);
 void ChooseRoadDirection(Game& game, int slot);
+// Turning at a cell centre, shared with escaped animals: the direction toward side A
+// or B of a direction, the cell on that side, and which side to take (the one road
+// side, else side A by chance, favoured by TurnBias other than 1).
+int TurnTo(int dir, bool sideA);
+struct CellStep;
+CellStep SideDelta(int dir, bool sideA);
+bool ChooseSide(Game& game, bool sideA, bool sideB, int turnBias);
+// A plain road piece (Shape 0) covers the cell.
+bool PlainRoad(Game& game, int x, int y);
 bool CellFreeOfVisitors(const Game& game, int slot, int x, int y);
 
 // Decisions of a visitor: leaving, the four facilities, standing, deprivation, mood.

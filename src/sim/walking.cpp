@@ -89,10 +89,6 @@ void VanishStep(Game& game, int slot) {
   game.clock.RedrawAll = 1;
 }
 
-bool PlainRoad(Game& game, int x, int y) {
-  FacilityRef f = FacilityAt(game, x, y);
-  return IsRoad(f) && f.def->Shape == Shape::None;
-}
 
 // The forced direction on a road piece, or 0 when the piece does not force one.
 int ForcedTurn(int shape, int dir) {
@@ -105,6 +101,13 @@ int ForcedTurn(int shape, int dir) {
     case Shape::Road1to9: return dir == 9 || dir == 1 ? dir : 0;
     default: return 0;
   }
+}
+
+}  // namespace
+
+bool PlainRoad(Game& game, int x, int y) {
+  FacilityRef f = FacilityAt(game, x, y);
+  return IsRoad(f) && f.def->Shape == Shape::None;
 }
 
 // The turn toward side A or B of a direction.
@@ -121,7 +124,10 @@ int TurnTo(int dir, bool sideA) {
 // for 9, x+1 and x-1; for 7, y-1 and y+1.
 CellStep SideDelta(int dir, bool sideA) { return CellDelta(TurnTo(dir, sideA)); }
 
-}  // namespace
+bool ChooseSide(Game& game, bool sideA, bool sideB, int turnBias) {
+  if (sideA != sideB) return sideA;
+  return game.random(100) < (turnBias == 1 ? 20 : 80);
+}
 
 bool FrameDue(Person& p, int period) {
   p.AnimTicks += 1;
@@ -197,9 +203,7 @@ void ChooseRoadDirection(Game& game, int slot) {
   } else if (!blockedAhead && !sideA && !sideB) {
     if (game.random(100) == 1) return;
   }
-  bool chooseA = sideA;
-  if (sideA == sideB) chooseA = game.random(100) < (p.TurnBias == 1 ? 20 : 80);
-  p.Dir = static_cast<int16_t>(TurnTo(p.Dir, chooseA));
+  p.Dir = static_cast<int16_t>(TurnTo(p.Dir, ChooseSide(game, sideA, sideB, p.TurnBias)));
   p.TurnMemo = 10;
 }
 

@@ -21,6 +21,11 @@ void HeadlessPresentation::PlayEffectAtPoint(Game& game, const std::string& file
   ScreenPoint p = MapToScreen(game, mapX, mapY);
   PlayEffect(file, loop, true, p.y, p.x);
 }
+void HeadlessPresentation::MoveEffectToPoint(Game& game, const std::string& file, int mapX, int mapY) {
+  ScreenPoint p = MapToScreen(game, mapX, mapY);
+  MoveEffect(file, p.y, p.x);
+}
+void HeadlessPresentation::MoveEffect(const std::string&, int, int) {}
 bool HeadlessPresentation::BusOnScreen(const Game& game) { return BusInView(game); }
 // The view and the palette are the game's own state: they follow headless too.
 void HeadlessPresentation::CentreViewOn(Game& game, int cellX, int cellY) { ::CentreViewOn(game, cellX, cellY); }

@@ -28,6 +28,9 @@ class HeadlessPresentation : public Presentation {
   // a point in map pixels (the bus).
   virtual void PlayEffectAtCell(Game& game, const std::string& file, int cellX, int cellY) override;
   virtual void PlayEffectAtPoint(Game& game, const std::string& file, bool loop, int mapX, int mapY) override;
+  virtual void MoveEffectToPoint(Game& game, const std::string& file, int mapX, int mapY) override;
+  // Re-places a playing effect at a screen point; headless there is nothing to move.
+  virtual void MoveEffect(const std::string& file, int screenY, int screenX);
   // Whether the bus at BusX, BusY is in view (its engine is heard only then).
   virtual bool BusOnScreen(const Game& game) override;
   // Moves the map view so that a cell is in the middle (a birth is shown there).

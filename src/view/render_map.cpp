@@ -177,7 +177,8 @@ const Surface& WalkerSheet(Game& g, const Person& p) {
 
 void DrawPerson(FrameTarget& t, const Person& p, bool escapee, ScreenPoint s, const Rect& view) {
   Game& g = t.game;
-  if (!p.Visible) return;
+  // An escaped animal has no Visible of its own (saves do not hold one).
+  if (!escapee && !p.Visible) return;
   Rect box = PersonBox(p, s.x, s.y);
   if (box.x + box.w <= view.x || box.x >= view.x + view.w || box.y + box.h <= view.y || box.y >= view.y + view.h)
     return;
@@ -187,7 +188,7 @@ void DrawPerson(FrameTarget& t, const Person& p, bool escapee, ScreenPoint s, co
     bool young = p.EscAge <= 6;
     const Surface& sheet = LoadAnimalSheet(g, p.Look, young);
     // Roaming walks; attacking plays the first action.
-    FigurePose pose{p.Dir, p.Activity == Activity::LookingA ? 3 : 0, p.Frame, false, !young || at.TextsB[0] != "non"};
+    FigurePose pose{p.Dir, p.Activity == Activity::Mauling ? 3 : 0, p.Frame, false, !young || at.TextsB[0] != "non"};
     int left = 0, top = 0;
     FigureTopLeft(box.x + sheets::kPersonFeetX, box.y + sheets::kPersonFeetY, at.FrameWidth, at.FrameHeight, left, top);
     t.Sprite(left, top, FigureFrame(pose, at.FrameWidth, at.FrameHeight), sheet);

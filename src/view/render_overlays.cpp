@@ -5,6 +5,7 @@
 
 #include "platform/text.h"
 #include "game/game.h"
+#include "sim/disasters.h"
 #include "view/geometry.h"
 #include "view/render_parts.h"
 #include "view/sprite_layout.h"
@@ -125,6 +126,10 @@ void DrawSkyObjects(FrameTarget& t) {
     DrawFlying(t, LoadEventPicture(g, z.SkyLook), frame, saucer && z.SkyState >= 2 ? 1 : 0,
                saucer ? sheets::kUfoWidth : sheets::kFallingWidth, saucer ? sheets::kUfoHeight : sheets::kFallingHeight,
                z.SkyX, z.SkyY);
+  }
+  if (z.SkyBlastFrame >= 0 && g.settings.Saigai) {
+    int frame = std::min(z.SkyBlastFrame * sheets::kBlastFrames / kBlastTicks, sheets::kBlastFrames - 1);
+    DrawFlying(t, LoadBlast(g), frame, 0, sheets::kBlastWidth, sheets::kBlastHeight, z.SkyX, z.SkyY + 10);
   }
 }
 

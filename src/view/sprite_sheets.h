@@ -109,6 +109,10 @@ inline constexpr int kHeliWidth = 120, kHeliHeight = 96;
 inline constexpr int kSkyFrames = 4;
 inline constexpr int kUfoWidth = 96, kUfoHeight = 96;
 inline constexpr int kFallingWidth = 48, kFallingHeight = 80;
+// "bakuhatsu.bmp": the explosion of a strike, 8 frames side by side spread over the
+// blast's ticks; the struck point 10 pixels above the bottom centre.
+inline constexpr int kBlastFrames = 8;
+inline constexpr int kBlastWidth = 96, kBlastHeight = 96;
 // Thumbnails "T_" + species file, "T_Shopman.bmp", "T_siiku.bmp": 80 x 60.
 inline constexpr int kThumbWidth = 80, kThumbHeight = 60;
 

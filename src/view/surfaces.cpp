@@ -187,6 +187,7 @@ const Surface& LoadAnimalSheet(Game& game, int species, bool young) {
 }
 
 const Surface& LoadHelicopter(Game& game) { return LoadLazy(game, game.view.Surfaces.helicopter, "HEri.Bmp"); }
+const Surface& LoadBlast(Game& game) { return LoadLazy(game, game.view.Surfaces.blast, "bakuhatsu.bmp"); }
 
 const Surface& LoadDigits(Game& game) { return LoadLazy(game, game.view.Surfaces.digits, "Digits.bmp"); }
 

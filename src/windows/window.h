@@ -40,8 +40,14 @@ class Window {
     (void)utf8;
   }
   // Windows without a close box are left by their own keys; a non-left press still
-  // leaves them.
+  // leaves them unless OtherButtonsClose says otherwise.
   virtual bool HasCloseBox() const { return true; }
+  virtual bool OtherButtonsClose() const { return true; }
+  // The window is closing (close box, other button, automatic close): what a close
+  // settles is settled here. It may hand over to another window (Windows::HandOver).
+  virtual void Closing(Windows& windows) { (void)windows; }
+  // Every 100 ms while the window is open and no box is over it (animations).
+  virtual void Tick(Windows& windows) { (void)windows; }
   // Whether the window takes typed text (the program turns the input method on).
   virtual bool TakesText() const { return false; }
 };

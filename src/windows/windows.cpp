@@ -89,15 +89,22 @@ void Windows::Close() {
   }
   autoHide_ = false;
   autoHideTicks_ = 0;
-  game_.clock.GameMode = Mode::Playing;
+  handOver_ = 0;
+  current_->Closing(*this);
   surfaces_.Free();
   current_ = nullptr;
+  if (!IsLeaving(game_.clock.GameMode)) game_.clock.GameMode = Mode::Playing;
+  if (int next = handOver_; next != 0) {
+    handOver_ = 0;
+    Open(next);
+  }
 }
 
 void Windows::Press(int x, int y, int button) {
   game_.view.ButtonHeld = 0;  // the press that opens or closes a window starts no drag
   if (!current_) return;
   int wx = x - rect_.left, wy = y - rect_.top;
+  if (button != 0 && !current_->OtherButtonsClose()) return;
   if (button != 0 || (current_->HasCloseBox() && InRect(wx, wy, CloseBoxOf(current_->Width())))) {
     Sound("Click.wav");
     Close();
@@ -131,7 +138,8 @@ void Windows::StartAutoHide() {
 }
 
 void Windows::TimerTick() {
-  if (!autoHide_ || ++autoHideTicks_ < kAutoHideTicks) return;
+  if (current_ && !owner_) current_->Tick(*this);
+  if (!current_ || !autoHide_ || ++autoHideTicks_ < kAutoHideTicks) return;
   Close();
 }
 

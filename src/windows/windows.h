@@ -32,6 +32,8 @@ class Windows {
   // window laid out and drawn. False when no window shows the mode.
   bool Open(int mode);
   bool IsOpen() const { return current_ != nullptr; }
+  // The window or box that is open, nullptr when none.
+  Window* Current() const { return current_; }
   // Input while a window is open; (x, y) in screen pixels, button 0 left, 1 right,
   // 2 middle.
   void Press(int x, int y, int button);
@@ -63,8 +65,14 @@ class Windows {
   void ShowMessage(std::string_view text);
   // Draws the window with one button pressed, shows that frame, and draws it again.
   void ShowPressed(int button);
-  // Closes the open box, or the window (mode 1, full redraw, surfaces freed).
+  // Closes the open box, or the window (mode 1, full redraw, surfaces freed). A mode
+  // that leaves the game (25..27) is kept for the tick.
   void Close();
+  // From a window's Closing: the window of `mode` opens in its place, in the same
+  // modal loop.
+  void HandOver(int mode) { handOver_ = mode; }
+  // Renders the map again into the window's backdrop (after the view moved).
+  void RefreshBackdrop() { SnapshotMap(); }
   // The automatic close after 30 s (the month-end report, the event window).
   void StartAutoHide();
   bool AutoHideRunning() const { return autoHide_; }
@@ -85,6 +93,7 @@ class Windows {
   Surface background_;
   WinRect rect_;
   bool autoHide_ = false;
+  int handOver_ = 0;
   int autoHideTicks_ = 0;
 };
 

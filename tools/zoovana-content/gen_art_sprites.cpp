@@ -267,7 +267,7 @@ Model Saucer(int kind, int frame) {
       double a = k * kPi / 4;
       bool on = (k + frame) % 4 == 0 || (k + frame) % 4 == 2;
       Rgb c = on ? ((k + frame) % 4 == 0 ? Shade(Hue::kYellow, 4) : Shade(Hue::kRed, 3)) : Shade(Hue::kGrey, 1);
-      m.Ball({std::cos(a) * 19, std::sin(a) * 19, z - 1}, 1.6, m.Add(Material::Solid(c)));
+      m.Ball({std::cos(a) * 20.5, std::sin(a) * 20.5, z - 1.5}, 2.6, 2.6, 2.0, m.Add(Material::Solid(c)));
     }
   } else {
     int hull = m.Add(Material::Of(Hue::kPurple, 2.2)), dome = m.Add(Material::Of(Hue::kGrass, 3.4)),

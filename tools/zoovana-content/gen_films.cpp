@@ -180,20 +180,20 @@ struct Prepared {
 // Paints and encodes one film; the reason on failure instead of the bytes.
 std::vector<uint8_t> MakeFilm(const std::filesystem::path& root, const FilmPlan& plan, const Prepared& ready,
                               std::string& error) {
-  FilmSpec spec;
-  spec.fps = kFps;
-  spec.pictures = static_cast<int>(kSeconds * kFps);
-  spec.soundRate = kRate;
+  FilmShape shape;
+  shape.fps = kFps;
+  shape.pictures = static_cast<int>(kSeconds * kFps);
+  shape.soundRate = kRate;
   const std::filesystem::path scratch = root / "Movie" / ("." + plan.file + ".part");
   bool ok = WriteFilm(
-      scratch, spec,
+      scratch, shape,
       [&](int i, std::vector<uint8_t>& rgb) {
         const double t = static_cast<double>(i) / kFps;
         Canvas c = ready.paint(t, i);
         FadeToBlack(c, Darkness(t));
         size_t k = 0;
-        for (int y = 0; y < spec.height; ++y)
-          for (int x = 0; x < spec.width; ++x) {
+        for (int y = 0; y < shape.height; ++y)
+          for (int x = 0; x < shape.width; ++x) {
             Rgb p = c.Get(x, y);
             rgb[k++] = p.r, rgb[k++] = p.g, rgb[k++] = p.b;
           }

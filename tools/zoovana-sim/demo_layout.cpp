@@ -114,8 +114,26 @@ bool LayOutDemoZoo(Game& game, DemoCounts* counts) {
     }
 
   Area inside{loop.left + 1, loop.top + 1, loop.right - 1, loop.bottom - 1};
-  for (int t : TypesWhere(game, [](int, const BuildTypeRecord& d) { return d.Kind == BuildKind::Enclosure; })) {
+  // First an enclosure whose animals get out and attack and one whose animals only
+  // get out, where the map offers them, so that disasters have something to let
+  // loose; then one of each other kind.
+  std::vector<int> pens = TypesWhere(game, [](int, const BuildTypeRecord& d) { return d.Kind == BuildKind::Enclosure; });
+  auto flagged = [&](int t, const auto& flags) {
+    int s = game.catalogue.BuildType[t].AnimalKind;
+    return s >= 0 && s < kAnimalFlagEntries && flags[s] == 1;
+  };
+  std::vector<int> placed;
+  for (bool dangerous : {true, false})
+    for (int t : pens)
+      if (flagged(t, game.catalogue.AnimalEscapes) && flagged(t, game.catalogue.AnimalDangerous) == dangerous &&
+          PlaceSomewhere(game, t, inside, true)) {
+        placed.push_back(t);
+        ++n.enclosures;
+        break;
+      }
+  for (int t : pens) {
     if (n.enclosures >= 8) break;
+    if (std::find(placed.begin(), placed.end(), t) != placed.end()) continue;
     if (!PlaceSomewhere(game, t, inside, true)) continue;
     ++n.enclosures;
   }

@@ -8,7 +8,9 @@
 // folder, also for a save's map). A bad argument, or a map or save that cannot be
 // read, fails with status 2; --saves DIR reads and writes saves in DIR instead of
 // the game's save folder; --check tests the world's invariants every tick and day
-// and fails (status 3) on the first broken one.
+// and fails (status 3) on the first broken one. Disasters happen as the player's
+// "Saigai" setting says (the settings file the game reads; its other values are
+// left alone so that outcomes do not depend on them).
 #include <unistd.h>
 
 #include <chrono>
@@ -129,6 +131,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (int status = Start(game, o); status != 0) return status;
+  // Without a settings file the defaults stand (and none is written).
+  if (std::error_code ec; fs::exists(SettingsFile(), ec)) game.settings.Saigai = ReadSettings(SettingsFile()).Saigai;
   game.random.Seed(o.seed);
   game.clock.GameSpeed = o.speed;
   game.clock.FastForward = o.fast;
@@ -163,6 +167,11 @@ int main(int argc, char** argv) {
   std::printf("VisitorsInZoo=%d\nTotalVisitors=%d\nAnimals=%d\nBirths=%d\nDeaths=%d\nResearchPoints=%d\nMails=%d\n",
               game.sim.VisitorsInZoo, z.TotalVisitors, CountAnimals(game.world), game.sim.Births, game.sim.Deaths,
               z.ResearchPoints, game.sim.MailsPosted);
+  const DisasterCounts& d = game.sim.counts;
+  std::printf("Quakes=%d\nMeteorites=%d\nMissiles=%d\nSkyVisits=%d\nBuildingsDestroyed=%d\nEscapes=%d\nRescues=%d\n"
+              "VisitorsKilled=%d\n",
+              d.Quakes, d.Meteorites, d.Missiles, d.SkyVisits, d.BuildingsDestroyed, d.Escapes, d.Rescues,
+              d.VisitorsKilled);
   std::printf("ticks=%" PRId64 "\nseconds=%.3f\nticks_per_second=%.0f\nstate_hash=%016" PRIx64 "\n", done, seconds,
               seconds > 0 ? done / seconds : 0.0, SavedStateHash(game));
   return 0;

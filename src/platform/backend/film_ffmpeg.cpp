@@ -16,24 +16,13 @@ extern "C" {
 #include <cmath>
 #include <cstring>
 
+#include "platform/backend/ffmpeg_owners.h"
 #include "platform/film.h"
 
 namespace {
 
 struct FormatInput {
   void operator()(AVFormatContext* f) const { avformat_close_input(&f); }
-};
-struct CodecFree {
-  void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
-};
-struct FrameFree {
-  void operator()(AVFrame* f) const { av_frame_free(&f); }
-};
-struct PacketFree {
-  void operator()(AVPacket* p) const { av_packet_free(&p); }
-};
-struct ScaleFree {
-  void operator()(SwsContext* s) const { sws_freeContext(s); }
 };
 struct ResampleFree {
   void operator()(SwrContext* s) const { swr_free(&s); }

@@ -11,6 +11,7 @@ extern "C" {
 
 #include <algorithm>
 
+#include "platform/backend/ffmpeg_owners.h"
 #include "platform/film.h"
 
 namespace {
@@ -20,18 +21,6 @@ struct OutputFormat {
     if (f->pb) avio_closep(&f->pb);
     avformat_free_context(f);
   }
-};
-struct CodecFree {
-  void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
-};
-struct FrameFree {
-  void operator()(AVFrame* f) const { av_frame_free(&f); }
-};
-struct PacketFree {
-  void operator()(AVPacket* p) const { av_packet_free(&p); }
-};
-struct ScaleFree {
-  void operator()(SwsContext* s) const { sws_freeContext(s); }
 };
 using CodecPtr = std::unique_ptr<AVCodecContext, CodecFree>;
 
@@ -76,9 +65,9 @@ bool Encode(AVFormatContext* format, Track& t, AVFrame* frame, AVPacket* packet)
 
 }  // namespace
 
-bool WriteFilm(const std::filesystem::path& file, const FilmSpec& spec, const FilmPainter& paint,
+bool WriteFilm(const std::filesystem::path& file, const FilmShape& shape, const FilmPainter& paint,
                const std::vector<int16_t>& sound, std::string* error) {
-  if (spec.width <= 0 || spec.height <= 0 || spec.width % 2 || spec.height % 2 || spec.fps <= 0 || spec.pictures <= 0)
+  if (shape.width <= 0 || shape.height <= 0 || shape.width % 2 || shape.height % 2 || shape.fps <= 0 || shape.pictures <= 0)
     return Fail(error, "bad film size");
   av_log_set_level(AV_LOG_QUIET);
   AVFormatContext* raw = nullptr;
@@ -89,21 +78,21 @@ bool WriteFilm(const std::filesystem::path& file, const FilmSpec& spec, const Fi
 
   Track video, audio;
   if (!AddTrack(raw, video, AV_CODEC_ID_MPEG4, [&](AVCodecContext* c) {
-        c->width = spec.width;
-        c->height = spec.height;
-        c->time_base = {1, spec.fps};
-        c->framerate = {spec.fps, 1};
+        c->width = shape.width;
+        c->height = shape.height;
+        c->time_base = {1, shape.fps};
+        c->framerate = {shape.fps, 1};
         c->pix_fmt = AV_PIX_FMT_YUV420P;
-        c->gop_size = spec.fps * 2;
+        c->gop_size = shape.fps * 2;
         c->flags |= AV_CODEC_FLAG_QSCALE;
         c->global_quality = FF_QP2LAMBDA * 3;
       }))
     return Fail(error, "cannot set up the picture encoder");
   if (!AddTrack(raw, audio, AV_CODEC_ID_PCM_S16LE, [&](AVCodecContext* c) {
         c->sample_fmt = AV_SAMPLE_FMT_S16;
-        c->sample_rate = spec.soundRate;
+        c->sample_rate = shape.soundRate;
         c->ch_layout = AV_CHANNEL_LAYOUT_MONO;
-        c->time_base = {1, spec.soundRate};
+        c->time_base = {1, shape.soundRate};
       }))
     return Fail(error, "cannot set up the sound encoder");
   if (avio_open(&format->pb, file.c_str(), AVIO_FLAG_WRITE) < 0) return Fail(error, "cannot write " + file.string());
@@ -111,34 +100,34 @@ bool WriteFilm(const std::filesystem::path& file, const FilmSpec& spec, const Fi
 
   std::unique_ptr<AVPacket, PacketFree> packet(av_packet_alloc());
   std::unique_ptr<AVFrame, FrameFree> picture(av_frame_alloc());
-  std::unique_ptr<SwsContext, ScaleFree> toYuv(sws_getContext(spec.width, spec.height, AV_PIX_FMT_RGB24, spec.width,
-                                                               spec.height, AV_PIX_FMT_YUV420P,
+  std::unique_ptr<SwsContext, ScaleFree> toYuv(sws_getContext(shape.width, shape.height, AV_PIX_FMT_RGB24, shape.width,
+                                                               shape.height, AV_PIX_FMT_YUV420P,
                                                                SWS_BILINEAR | SWS_BITEXACT | SWS_ACCURATE_RND,
                                                                nullptr, nullptr, nullptr));
   if (!packet || !picture || !toYuv) return Fail(error, "out of memory");
   picture->format = AV_PIX_FMT_YUV420P;
-  picture->width = spec.width;
-  picture->height = spec.height;
+  picture->width = shape.width;
+  picture->height = shape.height;
   if (av_frame_get_buffer(picture.get(), 0) < 0) return Fail(error, "out of memory");
 
   std::vector<uint8_t> rgb;
   size_t soundAt = 0;
-  for (int i = 0; i < spec.pictures; ++i) {
-    rgb.assign(static_cast<size_t>(spec.width) * spec.height * 3, 0);
+  for (int i = 0; i < shape.pictures; ++i) {
+    rgb.assign(static_cast<size_t>(shape.width) * shape.height * 3, 0);
     paint(i, rgb);
     if (av_frame_make_writable(picture.get()) < 0) return Fail(error, "out of memory");
     const uint8_t* src[4] = {rgb.data()};
-    const int srcStride[4] = {spec.width * 3};
-    sws_scale(toYuv.get(), src, srcStride, 0, spec.height, picture->data, picture->linesize);
+    const int srcStride[4] = {shape.width * 3};
+    sws_scale(toYuv.get(), src, srcStride, 0, shape.height, picture->data, picture->linesize);
     picture->pts = i;
     if (!Encode(raw, video, picture.get(), packet.get())) return Fail(error, "cannot encode a picture");
     // The sound that belongs up to the end of this picture (all of it after the last).
-    size_t until = i + 1 == spec.pictures ? sound.size()
-                                          : std::min(sound.size(), static_cast<size_t>(spec.soundRate) * (i + 1) / spec.fps);
+    size_t until = i + 1 == shape.pictures ? sound.size()
+                                          : std::min(sound.size(), static_cast<size_t>(shape.soundRate) * (i + 1) / shape.fps);
     if (until > soundAt) {
       std::unique_ptr<AVFrame, FrameFree> chunk(av_frame_alloc());
       chunk->format = AV_SAMPLE_FMT_S16;
-      chunk->sample_rate = spec.soundRate;
+      chunk->sample_rate = shape.soundRate;
       chunk->ch_layout = AV_CHANNEL_LAYOUT_MONO;
       chunk->nb_samples = static_cast<int>(until - soundAt);
       if (av_frame_get_buffer(chunk.get(), 0) < 0) return Fail(error, "out of memory");

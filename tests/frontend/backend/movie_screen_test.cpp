@@ -7,13 +7,13 @@
 namespace {
 
 std::filesystem::path SmallFilm(const TestFolder& dir) {
-  FilmSpec spec;
-  spec.width = 32;
-  spec.height = 24;
-  spec.fps = 10;
-  spec.pictures = 20;
+  FilmShape shape;
+  shape.width = 32;
+  shape.height = 24;
+  shape.fps = 10;
+  shape.pictures = 20;
   auto file = dir.path / "f.avi";
-  EXPECT_TRUE(WriteFilm(file, spec, [](int, std::vector<uint8_t>& rgb) { std::fill(rgb.begin(), rgb.end(), 200); },
+  EXPECT_TRUE(WriteFilm(file, shape, [](int, std::vector<uint8_t>& rgb) { std::fill(rgb.begin(), rgb.end(), 200); },
                         std::vector<int16_t>(22050, 100)));
   return file;
 }

@@ -12,17 +12,17 @@ namespace {
 // from red to blue, with a second of a 440 Hz tone.
 std::filesystem::path MakeFilm(const TestFolder& dir) {
   const std::filesystem::path file = dir.path / "small.avi";
-  FilmSpec spec;
-  spec.width = 64;
-  spec.height = 48;
-  spec.fps = 10;
-  spec.pictures = 12;
-  spec.soundRate = 22050;
+  FilmShape shape;
+  shape.width = 64;
+  shape.height = 48;
+  shape.fps = 10;
+  shape.pictures = 12;
+  shape.soundRate = 22050;
   std::vector<int16_t> tone(22050);
   for (size_t i = 0; i < tone.size(); ++i) tone[i] = static_cast<int16_t>(8000 * std::sin(i * 2 * M_PI * 440 / 22050));
   std::string error;
   EXPECT_TRUE(WriteFilm(
-      file, spec,
+      file, shape,
       [](int i, std::vector<uint8_t>& rgb) {
         for (size_t p = 0; p < rgb.size(); p += 3) {
           rgb[p] = static_cast<uint8_t>(255 - i * 20);
