@@ -16,8 +16,9 @@ constexpr int kGateW = 120, kGateH = 122;
 // gate cell, b across the row, raised h.
 Vec G(double a, double b, double h = 0) { return {37 + (a - b) * 36, 63 + (a + b) * 18 - h}; }
 
-// The beam's front face: its top edge runs at y = x / 2 - 2, so the name the game
-// writes at (c, r - 2 + c / 2) lands on it.
+// The beam's front face: its top edge runs at y = x / 2 - 2 and its board between
+// the trims from x / 2 + 2 to x / 2 + 22, so the name the game writes at
+// (c, r + c / 2) lands on the board.
 constexpr double kBeamB = 0.9, kBeamLow = 53, kBeamHigh = 79;
 
 void Pillar(Canvas& c, double a) {
