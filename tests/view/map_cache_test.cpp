@@ -17,8 +17,8 @@ std::unique_ptr<Game> ParkWithPenBeingBuilt() {
   auto g = MakePark(20, 20);
   ArmSurfaces(*g);
   g->view.Surfaces.construction = Surface(4 * kTileWidth, 2 * kTileHeight, Rgb565(200, 160, 40));
-  PlaceFacility(*g, kPen, 8, 8);
-  GiveBuildingPicture(*g, kPen);
+  Place(*g, kMidPen, 8, 8);
+  GiveBuildingPicture(*g, kMidPen);
   g->world.Cells[8][8].Durability = 100;
   g->world.Cells[8][8].ConstructionLeft = 1;
   g->view.ScrollX = 40;

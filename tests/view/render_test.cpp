@@ -204,7 +204,7 @@ TEST(Render, WhatStandsBehindTheGateDoesNotCoverIt) {
   v.Surfaces.gate.SetColorKey(kKey);
   v.Surfaces.gate.FillRect(Rect{0, 0, 120, 60}, beam);
   // A bench up and to the right of the gate: behind it, drawn later in the cell order.
-  PlaceFacility(*g, kBench, 8, 11);
+  Place(*g, kBench, 8, 11);
   GiveBuildingPicture(*g, kBench);
   Surface screen(800, 600);
   g->clock.RedrawAll = 1;
