@@ -247,57 +247,17 @@ TEST_F(SaveGameTest, RoundTripKeepsEveryField) {
   ASSERT_TRUE(SaveGame(*g, "S").ok());
 
   auto h = Reloaded();
-  for (int y = 0; y < 3; ++y) {
-    for (int x = 0; x < 4; ++x) {
-      EXPECT_EQ(h->world.Cells[y][x], w.Cells[y][x]) << x << "," << y;
-      EXPECT_EQ(h->world.CellEffect[y][x], w.CellEffect[y][x]);
-      EXPECT_EQ(h->world.CellAnim[y][x], w.CellAnim[y][x]);
-      EXPECT_EQ(h->world.TileMap[y][x], w.TileMap[y][x]);
-      EXPECT_EQ(h->world.LandMap[y][x], w.LandMap[y][x]);
-    }
-  }
-  EXPECT_EQ(h->world.DayStats1[0][0], w.DayStats1[0][0]);
-  EXPECT_EQ(h->world.DayStats2[0][0], w.DayStats2[0][0]);
-  EXPECT_EQ(h->world.DayStats1[2][3], w.DayStats1[2][3]);
-  EXPECT_EQ(h->world.Litter[0][0], w.Litter[0][0]);
   EXPECT_EQ(h->world.Walkers, w.Walkers);
   EXPECT_EQ(h->world.Escapees, w.Escapees);
-  const Zoo& r = h->zoo;
-  EXPECT_EQ(r.EntryFee, 80);
-  EXPECT_EQ(r.MonthAdvertising, 1000);
-  EXPECT_EQ(r.BribeAmount, 50000);
-  EXPECT_EQ(r.Salary, 300);
-  EXPECT_EQ(h->clock.Year, 2);
-  EXPECT_EQ(h->clock.Month, 11);
-  EXPECT_EQ(h->clock.Day, 4);
-  EXPECT_EQ(h->clock.TickOfDay, 555);
-  EXPECT_EQ(h->clock.GoalReached, 1);
-  EXPECT_EQ(r.ZooOpen, 0);
-  EXPECT_EQ(std::tie(r.BusX, r.BusY, r.BusStopX, r.BusState, r.BusWaitTicks, r.BusInterval),
-            std::make_tuple(100, 200, 300, 2, 9, 1234));
-  EXPECT_EQ(r.BusFrame, 1.75);
-  EXPECT_EQ(std::tie(r.HeliActive, r.HeliX, r.HeliY, r.HeliTarget, r.HeliState, r.HeliFrame, r.HeliRotor),
-            std::make_tuple(uint8_t{1}, -3, -140, 49, 2, 8, 4));
-  EXPECT_EQ(std::tie(r.SkyActive, r.SkyKind, r.SkyLook, r.SkyX, r.SkyY, r.SkyDir, r.SkyState, r.SkyTicks,
-                     r.SkyTargetX, r.SkyTargetY, r.SkyBlastFrame),
-            std::make_tuple(uint8_t{1}, 12, 2, 400, 500, 9, 4, 109, 12, 13, 3));
-  EXPECT_EQ(r.SkyFrame, 3.5);
-  EXPECT_EQ(std::tie(r.BusLoad, r.BusUnloaded, r.AlightTicks, r.ResearchPoints, r.AdLevel, r.Rank, r.TotalVisitors),
-            std::make_tuple(40, 20, 6, 777, 2, 4, 99999));
-  EXPECT_EQ(std::tie(r.MonthShopTakings, r.MonthEntryFees, r.MonthSalaries, r.MonthShopPurchasing, r.MonthUpkeep,
-                     r.MonthLevelSpend, r.MonthBuildSpend, r.MonthBribery, r.MonthAnimalKeeping,
-                     r.MonthAnimalPurchases, r.MonthAnimalSales),
-            std::make_tuple(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11));
-  EXPECT_EQ(r.NetHistory, z.NetHistory);
-  EXPECT_EQ(r.ExpenseHistory, z.ExpenseHistory);
-  EXPECT_EQ(r.IncomeHistory, z.IncomeHistory);
-  EXPECT_EQ(r.MapFileName, "Test.mdt");
-  EXPECT_EQ(r.ZooName.str(), "快樂動物園");
-  EXPECT_EQ(r.Money, 5555555);
-  EXPECT_EQ(r.CampaignMode, 1);
-  EXPECT_EQ(r.CampaignMap, 3);
-  EXPECT_EQ(r.TypeAvailable, z.TypeAvailable);
-  EXPECT_EQ(r.MapCaption, "Test");
+  EXPECT_EQ(h->zoo.Money, 5555555);
+  EXPECT_EQ(h->zoo.MapCaption, "Test");
+  // Every field above was set away from its default: saved again, the reloaded game
+  // writes the very same three files.
+  ASSERT_TRUE(SaveGame(*h, "T").ok());
+  for (const char* ext : {".aps", ".apm", ".app"})
+    EXPECT_EQ(FileBytes(g->folders.SaveDir / (std::string("T") + ext)),
+              FileBytes(g->folders.SaveDir / (std::string("S") + ext)))
+        << ext;
 }
 
 TEST_F(SaveGameTest, NameOfTenBig5BytesSurvives) {

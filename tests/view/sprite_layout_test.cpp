@@ -5,22 +5,6 @@
 #include "data/world.h"
 #include "view/sprite_sheets.h"
 
-TEST(PersonFrame, RowByPoseAndDirectionColumnByFrame) {
-  Person p;
-  p.Activity = Activity::Walking;
-  p.Dir = 7;
-  p.Frame = 5;
-  Rect r = PersonFrame(p);
-  EXPECT_EQ(r.x, 5 * 40);
-  EXPECT_EQ(r.y, 0);
-  p.Activity = Activity::Seated;  // seated
-  p.Dir = 3;
-  p.Frame = 4;
-  r = PersonFrame(p);
-  EXPECT_EQ(r.x, 4 * 40);
-  EXPECT_EQ(r.y, (static_cast<int>(sheets::Pose::kSit) * 4 + 3) * 45);
-}
-
 TEST(PersonBox, FeetStandOnTheCentreOfTheGround) {
   Person p;
   Rect box = PersonBox(p, 100, 200);
