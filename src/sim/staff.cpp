@@ -23,8 +23,10 @@ void LookForRepairs(Game& game, int slot) {
   bool found = false;
   for (int dir : {9, 1, 7, 3}) {
     CellStep d = CellDelta(dir);
+    CellCover c = CoverAt(game, p.CellX + d.dx, p.CellY + d.dy);
+    if (c.Origin < 0 || IsRoad(c)) continue;
     FacilityRef f = FacilityAt(game, p.CellX + d.dx, p.CellY + d.dy);
-    if (!f || IsRoad(f) || f.record->Durability >= 98) continue;
+    if (!f || f.record->Durability >= 98) continue;
     p.PrevDir = p.Dir;
     p.Dir = static_cast<int16_t>(dir);
     found = true;
