@@ -46,13 +46,17 @@ void DailyWear(Game& game, const FacilityRef& f) {
   if (f.def->Kind == BuildKind::Enclosure) BirthDay(game, f.x, f.y);
 }
 
+constexpr std::array<std::array<int8_t, kLitterPlaces>, kGridSize> kCleanRow = FilledGrid(kNoLitter)[0];
+
 // Litter marks and coin effects have no order to keep: they are run row by row,
 // the way the grids lie in memory.
 int LitterMarks(const World& w, int right, int bottom) {
   static_assert(sizeof(w.Litter[0][0]) == sizeof(uint64_t));
   constexpr uint64_t kSignBits = 0x8080808080808080ULL, kOnes = 0x0101010101010101ULL;
   int marks = 0;
-  for (int y = 1; y <= bottom; ++y)
+  for (int y = 1; y <= bottom && right >= 1; ++y) {
+    // Litter is rare and swept up: most rows are passed over with one comparison.
+    if (std::memcmp(&w.Litter[y][1], &kCleanRow[1], right * sizeof(kCleanRow[1])) == 0) continue;
     for (int x = 1; x <= right; ++x) {
       // A place holds a mark when its sign bit is clear: the eight places of a cell
       // are counted at once, as the clear sign bits of one word summed bytewise.
@@ -60,6 +64,7 @@ int LitterMarks(const World& w, int right, int bottom) {
       std::memcpy(&places, w.Litter[y][x].data(), sizeof places);
       marks += static_cast<int>((((~places & kSignBits) >> 7) * kOnes) >> 56);
     }
+  }
   return marks;
 }
 
