@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -48,11 +49,24 @@ void DailyWear(Game& game, const FacilityRef& f) {
 
 constexpr std::array<std::array<int8_t, kLitterPlaces>, kGridSize> kCleanRow = FilledGrid(kNoLitter)[0];
 
+// Whether every cell of rows 1..bottom holds `unset`. Most ticks there is no coin or
+// litter anywhere: the rows' block is compared with itself one cell along, a single
+// comparison that reads nothing but the grid.
+template <typename T>
+bool RowsAllUnset(const Grid<T>& grid, int bottom, const T& unset) {
+  static_assert(sizeof(Grid<T>) == sizeof(T) * kGridSize * kGridSize, "rows lie end to end");
+  if (bottom < 1) return true;
+  const T* first = &grid[1][0];
+  std::size_t cells = static_cast<std::size_t>(bottom) * kGridSize;
+  return *first == unset && std::memcmp(first, first + 1, (cells - 1) * sizeof(T)) == 0;
+}
+
 // Litter marks and coin effects have no order to keep: they are run row by row,
 // the way the grids lie in memory.
 int LitterMarks(const World& w, int right, int bottom) {
   static_assert(sizeof(w.Litter[0][0]) == sizeof(uint64_t));
   constexpr uint64_t kSignBits = 0x8080808080808080ULL, kOnes = 0x0101010101010101ULL;
+  if (RowsAllUnset(w.Litter, bottom, kNoLitter)) return 0;
   int marks = 0;
   for (int y = 1; y <= bottom && right >= 1; ++y) {
     // Litter is rare and swept up: most rows are passed over with one comparison.
@@ -75,6 +89,7 @@ constexpr std::array<int8_t, kGridSize> kNoCoins = [] {
 }();
 
 void StepCoins(World& w, int right, int bottom) {
+  if (RowsAllUnset(w.CellAnim, bottom, int8_t{-1})) return;
   for (int y = 1; y <= bottom; ++y) {
     auto& row = w.CellAnim[y];
     // Coins are rare: a row without any is passed over with one comparison.
