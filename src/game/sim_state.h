@@ -33,10 +33,11 @@ struct DisasterCounts {
 // The building covering a cell: its origin (y * 51 + x, -1 none) and, so that the
 // walker pass's many questions about roads and benches need not open the large
 // building record, its kind and shape.
+// Kinds and shapes are small keyword codes.
 struct CellCover {
   int16_t Origin = -1;
-  int16_t Kind = -1;
-  int16_t Shape = 0;
+  int8_t Kind = -1;
+  int8_t Shape = 0;
 };
 
 // Simulation state that is not part of a saved game: a loaded game starts these

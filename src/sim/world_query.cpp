@@ -41,7 +41,8 @@ void MapCover(Game& game) {
       if (def.Kind != BuildKind::Road || w.Cells[y][x].ConstructionLeft >= 1)
         s.OriginRows[x].push_back(static_cast<int8_t>(y));
       int size = def.Size;
-      CellCover cover{static_cast<int16_t>(y * kGridSize + x), def.Kind, def.Shape};
+      CellCover cover{static_cast<int16_t>(y * kGridSize + x), static_cast<int8_t>(def.Kind),
+                      static_cast<int8_t>(def.Shape)};
       for (int cy = y; cy < std::min(y + size, height); ++cy)
         for (int cx = x; cx < std::min(x + size, width); ++cx) s.Cover[cy][cx] = cover;
     }

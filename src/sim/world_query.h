@@ -51,7 +51,8 @@ inline CellCover CoverAt(Game& game, int x, int y) {
   if (game.sim.CoverValid) return game.sim.Cover[y][x];
   FacilityRef f = FacilityAt(game, x, y);
   if (!f) return {};
-  return {static_cast<int16_t>(f.y * kGridSize + f.x), f.def->Kind, f.def->Shape};
+  return {static_cast<int16_t>(f.y * kGridSize + f.x), static_cast<int8_t>(f.def->Kind),
+          static_cast<int8_t>(f.def->Shape)};
 }
 
 inline bool IsRoad(const FacilityRef& f) { return f && f.def->Kind == BuildKind::Road; }
