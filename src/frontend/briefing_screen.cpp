@@ -3,7 +3,6 @@
 #include "data/map_file.h"
 #include "frontend/briefing_text.h"
 #include "frontend/status_strip.h"
-#include "frontend/text_edit.h"
 
 namespace {
 constexpr Rect kList{35, 35, 216, 376};  // (35, 35) to (250, 410), inclusive
@@ -33,7 +32,7 @@ std::string BriefingScreen::MapFile() const {
   return selected_ >= 0 ? files_[static_cast<size_t>(selected_)] : std::string();
 }
 
-std::string BriefingScreen::ZooName() const { return ZooNameOrDefault(name_); }
+std::string BriefingScreen::ZooName() const { return ZooNameOrDefault(name_.Text()); }
 
 void BriefingScreen::Draw() {
   Surface& s = host_.Screen();
@@ -49,7 +48,7 @@ void BriefingScreen::Draw() {
     DrawInfo();
     text.Draw(s, kList.x + 5, kList.y - 3 + 6, "存檔紀錄No." + std::to_string(campNo_), Ming(15));
   }
-  text.Draw(s, kName.x + 4, kName.y + 3, name_, TextStyle{"ＭＳ Ｐゴシック", 17, 0, false});
+  name_.Draw(text, s, Rect{kName.x + 4, kName.y + 3, kName.w - 4, 19}, TextStyle{"ＭＳ Ｐゴシック", 17, 0, false});
   DrawStatus(status_);
 }
 
@@ -111,15 +110,19 @@ void BriefingScreen::Move(int x, int y) {
 }
 
 void BriefingScreen::Type(const std::string& utf8) {
-  if (!ZooNameFits(name_ + utf8)) return;
-  name_ += utf8;
+  name_.Commit(utf8);
   Draw();
 }
 
-void BriefingScreen::Backspace() {
-  if (name_.empty()) return;
-  DropLastCharacter(name_);
+void BriefingScreen::Compose(const std::string& utf8) {
+  name_.Compose(utf8);
   Draw();
+}
+
+Rect BriefingScreen::NameArea() const { return kName; }
+
+void BriefingScreen::Backspace() {
+  if (name_.Backspace()) Draw();
 }
 
 void BriefingScreen::Refused(const std::string& why) {

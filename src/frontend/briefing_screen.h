@@ -9,7 +9,9 @@
 
 #include "data/world.h"
 #include "data/zoo.h"
+#include "frontend/briefing_text.h"
 #include "frontend/front_host.h"
+#include "windows/text_field.h"
 
 enum class CampaignKind : uint8_t { kFree = 0, kNew = 1, kContinue = 2 };
 
@@ -19,9 +21,13 @@ class BriefingScreen {
   enum class Answer : uint8_t { kNone, kStart, kBack };
   Answer Press(int x, int y);
   void Move(int x, int y);
-  // Typing into the name field: text from the input method, and Backspace.
+  // Typing into the name field: text the input method committed, the text it is
+  // composing, and Backspace.
   void Type(const std::string& utf8);
+  void Compose(const std::string& utf8);
   void Backspace();
+  // Where the name field is on screen.
+  Rect NameArea() const;
 
   const std::vector<std::string>& MapFiles() const { return files_; }
   const std::vector<std::string>& MapTitles() const { return titles_; }
@@ -29,7 +35,7 @@ class BriefingScreen {
   // After kStart: the map to play and the zoo's name.
   std::string MapFile() const;
   std::string ZooName() const;
-  const std::string& NameField() const { return name_; }
+  const TextField& NameField() const { return name_; }
   CampaignKind Kind() const { return kind_; }
   // The game could not start: the reason on the status strip.
   void Refused(const std::string& why);
@@ -46,7 +52,7 @@ class BriefingScreen {
   int campNo_;
   std::vector<std::string> files_, titles_;
   int selected_ = -1;
-  std::string name_ = "ZOOVANA";
+  TextField name_{ZooNameFits, "ZOOVANA"};
   std::string_view status_;
   std::string refusal_;
   // The map header is read into scratch tables, so no game is touched.

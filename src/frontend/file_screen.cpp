@@ -1,5 +1,4 @@
 #include "frontend/file_screen.h"
-#include "frontend/text_edit.h"
 
 namespace {
 constexpr Rect kList{38, 45, 280, 290};
@@ -11,7 +10,7 @@ constexpr Rect kOverwrite{kPanelX + 20, kPanelY + 64, 101, 31}, kCancel{kPanelX 
 
 FileScreen::FileScreen(FrontHost& host, const std::filesystem::path& saveDir, bool saving, int screenWidth)
     : host_(host), saveDir_(saveDir), saving_(saving), width_(screenWidth) {
-  if (saving_) name_ = SaveNameForNow();
+  if (saving_) name_.Set(SaveNameForNow());
   list_.Read(saveDir_);
   Draw();
 }
@@ -31,7 +30,7 @@ void FileScreen::Draw() {
   s.Draw(kList.x, kList.y, Rect{0, 0, kList.w, kList.h}, rows, false);
   if (saving_) {
     s.FillRect(kName, 0);
-    host_.Text().Draw(s, kName.x + 3, kName.y + 3, name_, TextStyle{"新細明體", 16, Rgb565(0, 255, 0), true});
+    name_.Draw(host_.Text(), s, Rect{kName.x + 3, kName.y + 3, kName.w - 3, 18}, TextStyle{"新細明體", 16, Rgb565(0, 255, 0), true});
     s.Draw(kSave.x, kSave.y, host_.Picture("File_Wb2.BMP"), false);
   } else {
     s.Draw(kLoad.x, kLoad.y, host_.Picture("File_Wb1.BMP"), false);
@@ -55,7 +54,7 @@ FileScreen::Answer FileScreen::Press(int x, int y) {
   }
   if (kList.Contains(x, y)) {
     if (list_.Click(y - kList.y)) {
-      if (saving_) name_ = list_.SelectedName();
+      if (saving_) name_.Set(list_.SelectedName());
       Draw();
     }
     return Answer::kNone;
@@ -71,15 +70,15 @@ FileScreen::Answer FileScreen::Press(int x, int y) {
   else if (pressed(kDelete)) {
     if (list_.selected < 0) return Answer::kNone;
     DeleteSave(saveDir_, list_.SelectedName());
-    name_.clear();
+    name_.Set({});
     list_.Read(saveDir_);
   } else if (saving_ && pressed(kSave)) {
-    if (name_.empty()) return Answer::kNone;
-    if (!list_.Taken(name_)) return Answer::kSave;
+    if (Name().empty()) return Answer::kNone;
+    if (!list_.Taken(Name())) return Answer::kSave;
     asking_ = true;
   } else if (!saving_ && pressed(kLoad)) {
     if (list_.selected < 0) return Answer::kNone;
-    name_ = list_.SelectedName();
+    name_.Set(list_.SelectedName());
     return Answer::kLoad;
   } else {
     return Answer::kNone;
@@ -89,15 +88,21 @@ FileScreen::Answer FileScreen::Press(int x, int y) {
 }
 
 void FileScreen::Type(const std::string& utf8) {
-  if (!saving_ || asking_ || name_.size() + utf8.size() > 50) return;
-  name_ += utf8;
+  if (!saving_ || asking_) return;
+  name_.Commit(utf8);
   Draw();
 }
 
-void FileScreen::Backspace() {
-  if (!saving_ || asking_ || name_.empty()) return;
-  DropLastCharacter(name_);
+void FileScreen::Compose(const std::string& utf8) {
+  if (!saving_ || asking_) return;
+  name_.Compose(utf8);
   Draw();
+}
+
+Rect FileScreen::NameArea() const { return saving_ ? kName : Rect{}; }
+
+void FileScreen::Backspace() {
+  if (saving_ && !asking_ && name_.Backspace()) Draw();
 }
 
 void FileScreen::Failed() {

@@ -6,6 +6,7 @@
 
 #include "frontend/front_host.h"
 #include "frontend/save_list.h"
+#include "windows/text_field.h"
 
 class FileScreen {
  public:
@@ -13,9 +14,14 @@ class FileScreen {
   enum class Answer : uint8_t { kNone, kClose, kSave, kLoad };
   // After kSave or kLoad, Name() is the save to write or read.
   Answer Press(int x, int y);
+  // The name field while saving: committed text, text being composed, Backspace.
   void Type(const std::string& utf8);
+  void Compose(const std::string& utf8);
   void Backspace();
-  const std::string& Name() const { return name_; }
+  // Where the name field is on screen; empty when loading.
+  Rect NameArea() const;
+  const std::string& Name() const { return name_.Text(); }
+  const TextField& NameField() const { return name_; }
   const SaveList& List() const { return list_; }
   bool AskingOverwrite() const { return asking_; }
   // The save could not be written or read: the screen stays, the list is read again.
@@ -29,6 +35,6 @@ class FileScreen {
   bool saving_;
   int width_;
   SaveList list_;
-  std::string name_;
+  TextField name_{[](const std::string& s) { return s.size() <= 50; }};
   bool asking_ = false;
 };

@@ -220,3 +220,14 @@ void FrontEnd::Type(const std::string& utf8) {
   if (briefing_) briefing_->Type(utf8);
   if (file_) file_->Type(utf8);
 }
+
+void FrontEnd::Compose(const std::string& utf8) {
+  if (briefing_) briefing_->Compose(utf8);
+  if (file_) file_->Compose(utf8);
+}
+
+Rect FrontEnd::TextArea() const {
+  if (showing_ == FrontScreen::kBriefing) return briefing_->NameArea();
+  if (showing_ == FrontScreen::kFile) return file_->NameArea();
+  return {};
+}

@@ -35,6 +35,10 @@ class FrontEnd {
   // A key press (any key skips a film; Backspace edits the name fields) and typed text.
   void Key(bool backspace);
   void Type(const std::string& utf8);
+  void Compose(const std::string& utf8);
+  // The name field of the showing screen, where the input method puts its
+  // candidates; empty when the screen takes no text.
+  Rect TextArea() const;
 
  private:
   void AfterFilm();

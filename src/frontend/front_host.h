@@ -35,5 +35,7 @@ class FrontHost {
   virtual std::unique_ptr<FilmReader> OpenFilm(const std::filesystem::path& file, int boxWidth, int boxHeight) = 0;
   // A film's sound track (a WAV image), played once; empty stops it.
   virtual void PlayFilmSound(std::vector<uint8_t> wav) = 0;
+  // Shows or hides the mouse pointer (hidden while a film plays).
+  virtual void ShowPointer(bool shown) = 0;
   virtual int64_t NowMs() = 0;
 };

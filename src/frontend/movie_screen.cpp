@@ -19,9 +19,12 @@ MovieScreen::MovieScreen(FrontHost& host, const std::filesystem::path& film) : h
   host_.Show();
   film_ = host_.OpenFilm(film, kPanel.w, kPanel.h);
   if (!film_) return;
+  host_.ShowPointer(false);  // nothing to point at while the film plays
   host_.PlayFilmSound(film_->SoundAsWav(22050));
   start_ = host_.NowMs();
 }
+
+MovieScreen::~MovieScreen() { Skip(); }
 
 bool MovieScreen::Timer() {
   if (!film_) return false;
@@ -51,4 +54,5 @@ void MovieScreen::Skip() {
   if (!film_) return;
   film_.reset();
   host_.PlayFilmSound({});
+  host_.ShowPointer(true);
 }

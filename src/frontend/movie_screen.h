@@ -1,7 +1,7 @@
 #pragma once
 // The film screen: one of the four films of the film folder in the video panel
 // (10, 70, 620 x 340) on black, its sound through the speakers. A click or a key
-// skips it; a film that is missing or cannot be decoded ends at once, and the
+// skips it; the pointer is hidden while it plays. A film that is missing or cannot be decoded ends at once, and the
 // game goes on to the screen that follows the film.
 #include <filesystem>
 #include <memory>
@@ -15,6 +15,9 @@ std::string FilmFile(int movieNo);
 class MovieScreen {
  public:
   MovieScreen(FrontHost& host, const std::filesystem::path& film);
+  ~MovieScreen();
+  MovieScreen(const MovieScreen&) = delete;
+  MovieScreen& operator=(const MovieScreen&) = delete;
   // Shows the picture due now; false once the film has ended or was skipped.
   bool Timer();
   void Skip();

@@ -85,8 +85,14 @@ struct ViewState {
   // What each overview dot last showed (tile * 256 + facility class), to skip
   // unchanged cells; -1 forces a plot.
   Grid<int32_t> OverviewPlotted{};
-  // The status-line text as last rendered.
+  // What the map cache shows of each cell (view/cache_check.h).
+  Grid<uint64_t> CacheShows{};
+  // The status-line text as last rendered and since when (ms) it has stood there; the
+  // tip the pointer last put up, and whether the pointer is still on its source.
   std::string ShownHint;
+  int64_t ShownHintSinceMs = 0;
+  std::string PointerTip;
+  bool PointerOnTip = false;
 
   // The pictures of the game.
   SurfaceSet Surfaces;

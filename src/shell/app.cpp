@@ -40,6 +40,7 @@ App::App(Game& game)
     quit_ = true;
   };
   links.now = [] { return static_cast<int64_t>(NowMs()); };
+  links.showPointer = [](bool shown) { SDL_ShowCursor(shown ? SDL_ENABLE : SDL_DISABLE); };
   front_ = std::make_unique<FrontGlue>(game_, text_, sound_, *audio_, std::move(links));
 }
 
@@ -118,7 +119,21 @@ bool App::RouteToFront(const SDL_Event& e) {
   }
 }
 
+// Text the input method is composing goes to the front end's name field or to the
+// open window. A long composition comes in an event whose text is ours to free.
+void App::Composed(const char* utf8) {
+  const std::string text = utf8 ? utf8 : "";
+  if (front_->Front().Active()) front_->Front().Compose(text);
+  else windows_.Composing(text);
+}
+
 void App::HandleEvent(const SDL_Event& e) {
+  if (e.type == SDL_TEXTEDITING_EXT) {
+    Composed(e.editExt.text);
+    SDL_free(e.editExt.text);
+    return;
+  }
+  if (e.type == SDL_TEXTEDITING) return Composed(e.edit.text);
   if (RouteToFront(e)) return;
   switch (e.type) {
     case SDL_QUIT:
@@ -171,9 +186,6 @@ void App::HandleEvent(const SDL_Event& e) {
     }
     case SDL_TEXTINPUT:
       windows_.Typed(e.text.text);
-      break;
-    case SDL_TEXTEDITING:
-      windows_.Composing(e.edit.text);
       break;
     default:
       break;
@@ -268,7 +280,7 @@ int App::Run() {
     } else {
       FrontEnd& front = front_->Front();
       if (front.Active()) {
-        if (!SDL_IsTextInputActive()) SDL_StartTextInput();  // the name fields take typed text
+        FollowFrontTextArea();
         front.Tick();
       }
       SDL_Event e;
@@ -282,12 +294,27 @@ int App::Run() {
   return 0;
 }
 
+// The name fields take typed text, with the input method's candidates beside the
+// showing screen's field.
+void App::FollowFrontTextArea() {
+  if (!SDL_IsTextInputActive()) {
+    SDL_StartTextInput();
+    frontArea_ = Rect{};
+  }
+  const Rect area = front_->Front().TextArea();
+  if (area.x == frontArea_.x && area.y == frontArea_.y && area.w == frontArea_.w && area.h == frontArea_.h) return;
+  frontArea_ = area;
+  if (area.w == 0) return;
+  SDL_Rect field{area.x, area.y, area.w, area.h};
+  SDL_SetTextInputRect(&field);
+}
+
 void App::ShowAfterGame(Game& game) { front_->Front().ShowFilm(game.clock.MovieNo); }
 
 void App::RunFrontModal() {
   FrontEnd& front = front_->Front();
-  SDL_StartTextInput();  // the name fields take typed text
   while (!quit_ && front.Active()) {
+    FollowFrontTextArea();
     Pump();
     front.Tick();
     SDL_Delay(5);

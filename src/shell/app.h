@@ -63,6 +63,8 @@ class App : public HeadlessPresentation {
   void LoadPointers();
   void ShowWindow();
   void FollowTextInput();
+  void FollowFrontTextArea();
+  void Composed(const char* utf8);
 
   Game& game_;
   Display display_;
@@ -76,6 +78,7 @@ class App : public HeadlessPresentation {
   bool displayReady_ = false;
   std::map<int, SDL_Cursor*> pointers_;
   int pointer_ = 0;
+  Rect frontArea_;  // where the input method was last told the front end's field is
   Windows windows_{game_};
   std::unique_ptr<FrontGlue> front_;
 };

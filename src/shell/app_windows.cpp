@@ -49,7 +49,7 @@ void App::ShowWindow() {
 }
 
 // The input method is on only while a window takes typed text, with its candidates
-// placed by the window.
+// placed by the window's text.
 void App::FollowTextInput() {
   bool wanted = windows_.TakesText();
   if (wanted == static_cast<bool>(SDL_IsTextInputActive())) return;
@@ -58,7 +58,8 @@ void App::FollowTextInput() {
     return;
   }
   const WinRect& r = windows_.Placement();
-  SDL_Rect field{r.left, r.top, r.right - r.left, r.bottom - r.top};
+  const Rect area = windows_.Current()->TextArea();
+  SDL_Rect field{r.left + area.x, r.top + area.y, area.w, area.h};
   SDL_SetTextInputRect(&field);
   SDL_StartTextInput();
 }

@@ -20,6 +20,7 @@ struct FrontLinks {
   std::function<void()> leaveGameScreen;
   std::function<void()> quit;
   std::function<int64_t()> now;
+  std::function<void(bool)> showPointer;
 };
 
 class FrontGlue : public FrontHost, public FrontGame {
@@ -44,6 +45,7 @@ class FrontGlue : public FrontHost, public FrontGame {
     return links_.openFilm(file, w, h);
   }
   void PlayFilmSound(std::vector<uint8_t> wav) override;
+  void ShowPointer(bool shown) override { links_.showPointer(shown); }
   int64_t NowMs() override { return links_.now(); }
 
   // FrontGame

@@ -173,11 +173,18 @@ void OpenMail(Game& game, int mail) {
   OpenWindow(game, Mode::Mail);
 }
 
+// A tip the pointer puts up: it stays while the pointer is on what it explains.
+void ShowTip(ViewState& v, const std::string& tip) {
+  v.HintText = tip;
+  v.PointerTip = tip;
+  v.PointerOnTip = true;
+}
+
 // The pointer is over a toolbar button: its tip shows (unless a key pressed it), and
 // whether it acts: only on a press, and one action per press.
 bool OverButton(Game& game, const std::string& tip, bool fromKey) {
   ViewState& v = game.view;
-  if (!fromKey) v.HintText = tip;
+  if (!fromKey) ShowTip(v, tip);
   if (v.ButtonHeld != 1 || v.ClickConsumed != 0) return false;
   v.ClickConsumed = 1;
   game.ui->PlayEffect("Click.wav", false, false, 0, 0);
@@ -189,7 +196,7 @@ void Toolbar(Game& game, int x, int y, bool fromKey) {
     if (InToolbarButton(game, i, x, y) && OverButton(game, kToolbar[i].tip, fromKey)) ActOnButton(game, i);
   int mail = MailIconAt(game, x, y);
   if (mail >= 0 && OverButton(game, kMailIconTip, fromKey)) OpenMail(game, mail);
-  if (InResearchCounter(game, x, y) && !fromKey) game.view.HintText = ResearchCounterTip(game);
+  if (InResearchCounter(game, x, y) && !fromKey) ShowTip(game.view, ResearchCounterTip(game));
 }
 
 void CatalogueList(Game& game, int x, int y) {
@@ -200,7 +207,7 @@ void CatalogueList(Game& game, int x, int y) {
   int row = std::min(3, (y - kPaletteY) / kPaletteRowH);
   int type = v.PaletteTypes[row];
   if (type < 0) return;
-  v.HintText = game.catalogue.BuildType[type].Name.str();
+  ShowTip(v, game.catalogue.BuildType[type].Name.str());
   if (v.ButtonHeld && v.ClickConsumed == 0) SelectPaletteRow(game, row);
 }
 
@@ -232,8 +239,9 @@ void Mascot(Game& game, int x, int y) {
     v.MascotHover = 0;
     return;
   }
-  if (v.ButtonHeld) v.HintText = MascotAdvice(game.sim);
-  else if (!v.MascotHover) v.HintText = MascotRemark(game);
+  if (v.ButtonHeld) ShowTip(v, MascotAdvice(game.sim));
+  else if (!v.MascotHover) ShowTip(v, MascotRemark(game));
+  v.PointerOnTip = true;
   v.MascotHover = 1;
 }
 
@@ -292,6 +300,7 @@ void ToolCursor(Game& game) {
 void MapInput(Game& game, int x, int y, int button, bool fromKey) {
   if (game.clock.GameMode != Mode::Playing) return;
   ViewState& v = game.view;
+  if (!fromKey) v.PointerOnTip = false;
   EdgeScroll(game, x, y);
   OverviewPress(game, x, y, button);
   Toolbar(game, x, y, fromKey);
@@ -302,5 +311,10 @@ void MapInput(Game& game, int x, int y, int button, bool fromKey) {
     ClearTools(v);
     ToolCursor(game);
     v.HintText.clear();
+  }
+  // The pointer has left what its tip explained: the tip goes with it.
+  if (!fromKey && !v.PointerOnTip && !v.PointerTip.empty()) {
+    if (v.HintText == v.PointerTip) v.HintText.clear();
+    v.PointerTip.clear();
   }
 }

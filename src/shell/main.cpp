@@ -43,6 +43,8 @@ int main(int, char**) {
     return 1;
   }
 
+  // Long compositions (a whole phrase of phonetic input) arrive whole, not cut short.
+  SDL_SetHint(SDL_HINT_IME_SUPPORT_EXTENDED_TEXT, "1");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
     ShowMessageBox("Zoovana", "EERROR:Direct DRAW無法初始化");
     return 1;

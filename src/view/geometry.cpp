@@ -27,13 +27,17 @@ bool IsVisible(const Game& game, int sx, int sy) {
          sy <= ScreenHeight(game) - half;
 }
 
-int MapPixelWidth(int mapWidth) { return mapWidth * 2 * kHalfW + 2; }
-int MapPixelHeight(int mapHeight) { return mapHeight * 2 * kHalfH + kTileBase + 2; }
+// The diamond spans MapWidth + MapHeight half tiles across and as many half rows down,
+// plus one tile; on a square map these are the map's pixel size of the map file's rules.
+int MapPictureWidth(const World& w) { return (w.MapWidth + w.MapHeight) * kHalfW + 2; }
+int MapPictureHeight(const World& w) { return (w.MapWidth + w.MapHeight) * kHalfH + kTileBase + 2; }
 
 void ClampView(Game& game) {
   ViewState& v = game.view;
-  int maxX = MapPixelWidth(game.world.MapWidth) - MapViewRight(game);
-  int maxY = MapPixelHeight(game.world.MapHeight) - ScreenHeight(game);
+  // Measured on the map's picture, so that a map longer one way than the other can
+  // be seen to its bottom corner and not scrolled past its side corners.
+  int maxX = MapPictureWidth(game.world) - MapViewRight(game);
+  int maxY = MapPictureHeight(game.world) - ScreenHeight(game);
   // A map smaller than the view pins it to the top-left rather than past it.
   v.ScrollX = std::max(0, std::min(v.ScrollX, maxX));
   v.ScrollY = std::max(-kTopBar, std::min(v.ScrollY, maxY));

@@ -1,6 +1,7 @@
 #pragma once
 // Where cells, the map view and the panel sit on the screen.
 struct Game;
+struct World;
 
 // One ground tile: 74 x 100 pixels, the ground diamond in its bottom 37 rows.
 constexpr int kTileWidth = 74;
@@ -32,8 +33,8 @@ ScreenPoint MapToScreen(const Game& game, int mapX, int mapY);
 bool IsVisible(const Game& game, int sx, int sy);
 
 // Map size in pixels.
-int MapPixelWidth(int mapWidth);
-int MapPixelHeight(int mapHeight);
+int MapPictureWidth(const World& world);
+int MapPictureHeight(const World& world);
 
 // Keeps the view inside the map.
 void ClampView(Game& game);

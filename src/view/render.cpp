@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/game.h"
+#include "view/cache_check.h"
 #include "view/placement_preview.h"
 #include "view/geometry.h"
 #include "view/render_parts.h"
@@ -69,6 +70,8 @@ bool RenderFrame(Game& game, int kind, Surface& screen) {
     DrawFps(game, screen);
     return false;
   }
+  // A cell the simulation changed since the cache was drawn makes the cache stale.
+  if (!full && !CacheCurrent(game)) full = true;
   FrameTarget t{game, screen, s.mapCache, full};
   Rect view = MapViewRect(game);
   if (full) {
@@ -78,6 +81,7 @@ bool RenderFrame(Game& game, int kind, Surface& screen) {
     screen.Draw(view.x, view.y, view, s.mapCache, false);
   }
   DrawMap(t);
+  if (full) RememberCache(game);
   PlacementPreview(game);
   DrawOutline(t);
   if (game.view.ShowBalloons) DrawBalloons(t);

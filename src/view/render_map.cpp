@@ -119,8 +119,6 @@ void DrawFigures(FrameTarget& t, int type, int x0, int y0) {
   }
 }
 
-int ConstructionStage(int left) { return left >= 600 ? 0 : left >= 400 ? 1 : left >= 200 ? 2 : 3; }
-
 // The facility piece of footprint cell (a, b) of the building at (x0, y0).
 void DrawFacilityPart(FrameTarget& t, int type, int a, int b, int x0, int y0, ScreenPoint s) {
   Game& g = t.game;
@@ -222,23 +220,40 @@ void DrawPeople(FrameTarget& t, const PeopleIndex& index, int x, int y, ScreenPo
   }
 }
 
-void DrawGate(FrameTarget& t) {
+// The gate's frame for this picture: it runs while the zoo is open.
+int GateFrame(Game& g) {
+  ViewState& v = g.view;
+  if (g.zoo.ZooOpen != 1) return 2;
+  int frame = static_cast<int>(v.GatePhase);
+  v.GatePhase += 0.05;
+  if (v.GatePhase >= 3.0) v.GatePhase = 0.0;
+  return frame;
+}
+
+// The gate picture is wider and taller than its cells, so it is laid in strips half a
+// tile wide, strip k with the cell k along x from the gate's first cell: what stands
+// behind the gate further right is then drawn before the strip that covers it, and
+// what stands in front after.
+constexpr int kGateStrip = kHalfW;
+
+int GateStrips(const Surface& gate) { return (gate.Width() + kGateStrip - 1) / kGateStrip; }
+
+void DrawGateStrips(FrameTarget& t, int frame, int k0, int k1) {
   Game& g = t.game;
   ViewState& v = g.view;
   if (v.HideBuildings) return;
   const Surface& gate = v.Surfaces.gate;
   int frameH = gate.Height() / 3;
-  int frame = 2;
-  if (g.zoo.ZooOpen == 1) {
-    frame = static_cast<int>(v.GatePhase);
-    v.GatePhase += 0.05;
-    if (v.GatePhase >= 3.0) v.GatePhase = 0.0;
-  }
   ScreenPoint s = CellToScreen(g, v.GateX, v.GateY);
-  t.Sprite(s.x, s.y, Rect{0, frame * frameH, gate.Width(), frameH}, gate);
-  // Two cells out, so the signboard stands clear of the name on the beam.
-  ScreenPoint sign = CellToScreen(g, v.GateX - 2, v.GateY);
-  t.Sprite(sign.x, sign.y, v.Surfaces.gateSign);
+  for (int k = k0; k <= k1; ++k) {
+    int left = k * kGateStrip, w = std::min(kGateStrip, gate.Width() - left);
+    if (w > 0) t.Sprite(s.x + left, s.y, Rect{left, frame * frameH, w, frameH}, gate);
+  }
+}
+
+// The welcome sign stands two cells out, clear of the name on the beam.
+void DrawGateSign(FrameTarget& t, ScreenPoint s) {
+  if (!t.game.view.HideBuildings) t.Sprite(s.x, s.y, t.game.view.Surfaces.gateSign);
 }
 
 // The overview's colour sample for a cell: road, shop, enclosure, other building,
@@ -289,7 +304,7 @@ void DrawMap(FrameTarget& t) {
   index.Build(g);
   cover.Build(g);
   Rect view = MapViewRect(g);
-  int gateLastX = v.GateX + v.GateCells - 1;
+  int gateFrame = v.GateX >= 0 ? GateFrame(g) : 0, gateStrips = GateStrips(v.Surfaces.gate);
   for (int x = 0; x < w.MapWidth; ++x)
     for (int y = 0; y < w.MapHeight; ++y) {
       ScreenPoint s = CellToScreen(g, x, y);
@@ -306,7 +321,12 @@ void DrawMap(FrameTarget& t) {
         int coin = w.CellAnim[y][x];
         if (coin >= 0) t.Sprite(s.x, s.y - 20, Rect{0, 50 * coin, kTileWidth, 50}, v.Surfaces.money);
       }
-      if (v.GateX >= 0 && y == v.GateY && x == gateLastX) DrawGate(t);
+      if (v.GateX >= 0 && y == v.GateY) {
+        int k = x - v.GateX;
+        if (k == -2) DrawGateSign(t, s);
+        // Strips whose cell lies past the map's edge go with the last column.
+        if (k >= 0 && k < gateStrips) DrawGateStrips(t, gateFrame, k, x == w.MapWidth - 1 ? gateStrips - 1 : k);
+      }
       double& effect = w.CellEffect[y][x];
       if (effect >= 0) {
         if (IsVisible(g, s.x, s.y))

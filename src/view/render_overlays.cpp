@@ -4,26 +4,36 @@
 #include <vector>
 
 #include "platform/text.h"
+#include "view/balloons.h"
 #include "game/game.h"
 #include "sim/disasters.h"
 #include "view/geometry.h"
 #include "view/render_parts.h"
 #include "view/sprite_layout.h"
+#include "view/screen_layout.h"
 #include "view/sprite_sheets.h"
 
 namespace {
 
 constexpr Color16 kRed = Rgb565(255, 0, 0);
 
-void DrawBalloon(FrameTarget& t, int x, int y, const std::vector<std::string>& lines) {
+constexpr int kBalloonLineH = 14;
+
+// A balloon at (x, y) unless it would cover one placed earlier this frame.
+void DrawBalloon(FrameTarget& t, std::vector<Rect>& placed, int x, int y, const std::vector<std::string>& lines) {
   TextRenderer& text = t.game.ui->Text();
   TextStyle style{"新細明體", 12, Rgb565(0, 0, 255), false};
-  constexpr int kLineH = 14;
+  std::vector<int> widths;
+  int widest = 0;
+  for (const std::string& line : lines) {
+    widths.push_back(text.Width(line, style) + 4);
+    widest = std::max(widest, widths.back());
+  }
+  Rect at = PlaceBalloon(placed, Rect{x, y, widest, static_cast<int>(lines.size()) * kBalloonLineH});
   for (size_t i = 0; i < lines.size(); ++i) {
-    int w = text.Width(lines[i], style) + 4;
-    int ly = y + static_cast<int>(i) * kLineH;
-    t.screen.FillRect(Rect{x, ly, w, kLineH}, Rgb565(255, 255, 255));
-    text.Draw(t.screen, x + 2, ly + 1, lines[i], style);
+    int ly = at.y + static_cast<int>(i) * kBalloonLineH;
+    t.screen.FillRect(Rect{at.x, ly, widths[i], kBalloonLineH}, Rgb565(255, 255, 255));
+    text.Draw(t.screen, at.x + 2, ly + 1, lines[i], style);
   }
 }
 
@@ -72,20 +82,21 @@ void DrawOutline(FrameTarget& t) {
 void DrawBalloons(FrameTarget& t) {
   Game& g = t.game;
   World& w = g.world;
+  std::vector<Rect> placed;
   for (int x = 0; x < w.MapWidth; ++x)
     for (int y = 0; y < w.MapHeight; ++y) {
       ScreenPoint s = CellToScreen(g, x, y);
       if (!IsVisible(g, s.x, s.y)) continue;
       const Facility& f = w.Cells[y][x];
       if (f.Type >= 0 && f.Type < kBuildTypes && g.catalogue.BuildType[f.Type].Kind != BuildKind::Road)
-        DrawBalloon(t, s.x + 20, s.y + 40, FacilityLines(g, f));
+        DrawBalloon(t, placed, s.x + 20, s.y + 40, FacilityLines(g, f));
     }
   for (const Person& p : w.Walkers) {
     if (p.Used != 1 || !IsOnMap(w, p.CellX, p.CellY)) continue;
     ScreenPoint s = CellToScreen(g, p.CellX, p.CellY);
     if (!IsVisible(g, s.x, s.y)) continue;
     Rect box = PersonBox(p, s.x, s.y);
-    DrawBalloon(t, box.x + box.w, box.y, WalkerLines(p));
+    DrawBalloon(t, placed, box.x + box.w, box.y, WalkerLines(p));
   }
 }
 
@@ -145,12 +156,17 @@ void DrawWeather(FrameTarget& t) {
     }
     v.ParticlesPlaced = true;
   }
+  // Weather falls on the map only: not on the top bar, the panel or the status bar.
+  Rect map = MapViewRect(g);
+  int top = map.y, bottom = std::min(map.y + map.h, height - kBottomBarH);
   for (auto& p : v.Particles) {
+    bool column = p.x >= map.x && p.x < map.x + map.w;
     if (v.Weather == 2) {
-      t.screen.Line(p.x, p.y, p.x, p.y + 79, Rgb565(0xC0, 0xC0, 0xC0));
+      int y0 = std::max(p.y, top), y1 = std::min(p.y + 79, bottom - 1);
+      if (column && y0 <= y1) t.screen.Line(p.x, y0, p.x, y1, Rgb565(0xC0, 0xC0, 0xC0));
       p.y += 30;
     } else {
-      t.screen.SetPixel(p.x, p.y, Rgb565(255, 255, 255));
+      if (column && p.y >= top && p.y < bottom) t.screen.SetPixel(p.x, p.y, Rgb565(255, 255, 255));
       p.y += 1 + g.random(2);
       p.x += g.random(3) - 1;
     }

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <chrono>
 #include <string>
 
@@ -5,6 +6,7 @@
 #include "game/game.h"
 #include "view/geometry.h"
 #include "view/palette.h"
+#include "view/render.h"
 #include "view/render_parts.h"
 #include "view/screen_layout.h"
 #include "view/toolbar_layout.h"
@@ -12,6 +14,11 @@
 namespace {
 
 constexpr Color16 kWhite = Rgb565(255, 255, 255);
+
+int64_t NowMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
 
 void DrawBox(Surface& s, Rect r, Color16 c) {
   s.FillRect(Rect{r.x, r.y, r.w, 1}, c);
@@ -66,15 +73,25 @@ void DrawOverview(Game& g, Surface& screen) {
   DrawBox(screen, Rect{fx, fy, z.OverviewFrameWidth, z.OverviewFrameHeight}, c);
 }
 
+// The top bar's figures, each after its pictogram in the bar: money, date, the speed
+// picture, attraction, visitors in the zoo and the ranking place ("-" unranked).
 void DrawBars(Game& g, Surface& screen) {
   const SurfaceSet& s = g.view.Surfaces;
   int w = ScreenWidth(g), h = ScreenHeight(g);
   screen.Draw(0, 0, Rect{0, 0, w - kToolbarWidth, kTopBar}, s.toolbar1, true);
   screen.Draw(0, h - kBottomBarH, Rect{0, kTopBar, w - kToolbarWidth, kBottomBarH}, s.toolbar1, true);
   const Clock& c = g.clock;
-  std::string line = "資金: " + std::to_string(g.zoo.Money) + "      " + std::to_string(c.Year) + "年" +
-                     std::to_string(c.Month) + "月" + std::to_string(c.Day) + "日";
-  g.ui->Text().Draw(screen, kMoneyX, 8, line, TextStyle{"新細明體", 14, kWhite, false});
+  const Zoo& z = g.zoo;
+  TextRenderer& text = g.ui->Text();
+  const TextStyle style{"新細明體", 12, kWhite, false};
+  text.Draw(screen, kMoneyX, kTopTextY, std::to_string(z.Money), style);
+  text.Draw(screen, kDateX, kTopTextY,
+            std::to_string(c.Year) + "年" + std::to_string(c.Month) + "月" + std::to_string(c.Day) + "日", style);
+  int speed = std::clamp<int>(c.FastForward, 0, 2);
+  screen.Draw(kSpeedX, kSpeedY, Rect{speed * kSpeedW, kSpeedRow, kSpeedW, kSpeedH}, s.toolbar1, true);
+  text.Draw(screen, kAttractionX, kTopTextY, std::to_string(z.Attraction), style);
+  text.Draw(screen, kVisitorsX, kTopTextY, std::to_string(g.sim.VisitorsInZoo), style);
+  text.Draw(screen, kRankX, kTopTextY, z.Rank >= 1 && z.Rank <= 5 ? std::to_string(6 - z.Rank) : "-", style);
 }
 
 // Research progress fills the panel's groove from the bottom up; its top end is
@@ -98,6 +115,13 @@ void DrawPressed(Game& g, Surface& screen, int i) {
     int left = ScreenWidth(g) - kToolbarWidth;
     screen.Draw(r.x, r.y, Rect{r.x - left + kToolbarWidth, r.y, r.w, r.h}, s.toolbar2, true);
   }
+}
+
+// The chosen tool's button, and the view options while they are on.
+bool ButtonDown(const ViewState& v, int i) {
+  if (i < static_cast<int>(v.ToolHighlight.size()) && v.ToolHighlight[i]) return true;
+  return (kToolbar[i].action == ToolbarAction::Hide && v.HideBuildings) ||
+         (kToolbar[i].action == ToolbarAction::InfoDisplay && v.ShowBalloons);
 }
 
 void DrawStatus(Game& g, Surface& screen) {
@@ -144,17 +168,27 @@ void DrawPanel(FrameTarget& t) {
   screen.Draw(left, 0, Rect{0, 0, kToolbarWidth, ScreenHeight(g)}, v.Surfaces.toolbar2, true);
   DrawBars(g, screen);
   DrawResearchGauge(g, screen);
-  for (int i = 0; i < kToolbarButtons && i < static_cast<int>(v.ToolHighlight.size()); ++i)
-    if (v.ToolHighlight[i]) DrawPressed(g, screen, i);
+  for (int i = 0; i < kToolbarButtons; ++i)
+    if (ButtonDown(v, i)) DrawPressed(g, screen, i);
   DrawPalette(g, screen);
   DrawOverview(g, screen);
+  ExpireStatus(g.view, NowMs());
   DrawStatus(g, screen);
+}
+
+void ExpireStatus(ViewState& v, int64_t nowMs) {
+  if (v.HintText != v.ShownHint) {
+    v.ShownHint = v.HintText;
+    v.ShownHintSinceMs = nowMs;
+    return;
+  }
+  if (v.HintText.empty() || v.PointerOnTip || v.ToolMode != 0) return;
+  if (nowMs - v.ShownHintSinceMs >= kStatusShowMs) v.HintText.clear();
 }
 
 void DrawFps(Game& game, Surface& screen) {
   ViewState& v = game.view;
-  auto now = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
-                 .count();
+  int64_t now = NowMs();
   ++v.FpsFrames;
   if (now - v.FpsLastMs >= 1000) {
     v.FpsLastMs = now;

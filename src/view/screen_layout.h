@@ -1,9 +1,10 @@
 #pragma once
 // Where the panel's pictures and texts go:
 // - "Toolbar1.bmp" (key pixel (0, 35)): rows 0..29 the top bar, drawn at (0, 0), with a
-//   well from x 226 for the money and date; rows 30..69 the bottom bar with the mascot,
-//   drawn keyed over the map view's bottom 40 rows; rows 100..129 the top bar with
-//   every button pressed.
+//   well from x 226 for the money, date, speed and zoo figures (their pictograms
+//   drawn in it); rows 30..69 the bottom bar with the mascot, drawn keyed over the map
+//   view's bottom 40 rows; rows 100..129 the top bar with every button pressed; from
+//   row kSpeedRow the three speed pictures, kSpeedW x kSpeedH each, keyed.
 // - "Toolbar2.bmp" (key pixel (0, 200)): the right panel, 125 wide, drawn keyed at
 //   (width - 125, 0); a second copy beside it with every button pressed.
 // - "tx_bak.bmp": the status line's ground inside the bottom bar's well.
@@ -34,7 +35,15 @@ constexpr int kFieldY[6] = {427, 427, 438, 438, 449, 449};
 constexpr int kBottomBarH = 40;
 constexpr int kStatusX = 60;
 constexpr int kStatusFromBottom = 27;
-constexpr int kMoneyX = 232;
+// The top bar's figures: where the game writes each, after the pictogram the bar
+// has for it; all inside the well at the smaller screen width.
+constexpr int kTopTextY = 9;
+constexpr int kMoneyX = 243;
+constexpr int kDateX = 302;
+constexpr int kSpeedX = 377, kSpeedY = 8, kSpeedW = 20, kSpeedH = 14, kSpeedRow = 130;
+constexpr int kAttractionX = 414;
+constexpr int kVisitorsX = 466;
+constexpr int kRankX = 504;
 constexpr int kCursorSize = 32;
 constexpr int kMailIconW = 30, kMailIconH = 20;
 

@@ -29,3 +29,6 @@ inline void FigureTopLeft(int x, int y, int width, int height, int& left, int& t
   left = x - width / 2;
   top = y - (height - 3);
 }
+
+// The construction sheet's column for a building with `left` construction ticks to go.
+constexpr int ConstructionStage(int left) { return left >= 600 ? 0 : left >= 400 ? 1 : left >= 200 ? 2 : 3; }

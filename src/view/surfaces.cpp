@@ -134,7 +134,8 @@ void PaintGateName(Game& game, Surface& gate, const std::string& name) {
     for (int r = 0; r < scratch.Height(); ++r)
       for (int c = 0; c < scratch.Width(); ++c) {
         Color16 px = scratch.Pixel(c, r);
-        int y = r + top - 2 + c / 2;
+        // Along the beam's slope, centred between its trims.
+        int y = r + top + c / 2;
         if (px != 0 && y >= top && y < bottom) gate.SetPixel(c, y, px);
       }
   }

@@ -4,10 +4,12 @@
 // bytes of Big5), Escape leaves the name as it was.
 #include <string>
 
+#include "windows/text_field.h"
 #include "windows/window.h"
 
 class NameBox : public Window {
  public:
+  NameBox();
   // The animal whose name is edited: its enclosure's origin and its slot.
   void Begin(int x, int y, int slot, std::string name);
 
@@ -22,10 +24,12 @@ class NameBox : public Window {
   void Composing(Windows& windows, std::string_view utf8) override;
   bool HasCloseBox() const override { return false; }
   bool TakesText() const override { return true; }
+  Rect TextArea() const override;
 
-  const std::string& Entered() const { return text_; }
+  const std::string& Entered() const { return field_.Text(); }
+  const TextField& Field() const { return field_; }
 
  private:
   int x_ = -1, y_ = -1, slot_ = -1;
-  std::string text_, composing_;
+  TextField field_;
 };

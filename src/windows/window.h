@@ -4,6 +4,8 @@
 // table is its click rules, tested in order with inclusive bounds.
 #include <string_view>
 
+#include "platform/surface.h"
+
 struct KeyEvent;
 class Windows;
 
@@ -50,4 +52,7 @@ class Window {
   virtual void Tick(Windows& windows) { (void)windows; }
   // Whether the window takes typed text (the program turns the input method on).
   virtual bool TakesText() const { return false; }
+  // Where typed text shows, in window coordinates: the input method puts its
+  // candidates beside it.
+  virtual Rect TextArea() const { return Rect{0, 0, Width(), Height()}; }
 };

@@ -9,6 +9,7 @@
 #include "content/content_folder.h"
 #include "platform/cursor_file.h"
 #include "platform/surface.h"
+#include "view/screen_layout.h"
 
 namespace {
 constexpr Color16 kMagenta = Rgb565(255, 0, 255);
@@ -43,7 +44,8 @@ TEST(GroundArt, FixedPicturesHaveTheirSizesAndKeyPixels) {
       {"map_pat1.bmp", 666, 800, 0, 0}, {"map_pat2.bmp", 666, 800, 0, 0}, {"map_pat3.bmp", 666, 800, 0, 0},
       {"TileMask.bmp", 74, 100, -1, -1}, {"MinColor.bmp", 14, 2, -1, -1}, {"Min_MapBase.bmp", 100, 100, -1, -1},
       {"minwak.bmp", 100, 100, -1, -1},  {"Sc640.bmp", 640, 480, -1, -1},  {"Sc800.bmp", 800, 600, -1, -1},
-      {"tx_bak.bmp", 460, 24, -1, -1},   {"Toolbar1.bmp", 800, 100, 0, 35}, {"Toolbar2.bmp", 125, 600, 0, 200},
+      {"tx_bak.bmp", 460, 24, -1, -1},   {"Toolbar2.bmp", 250, 600, 0, 200},
+      {"Toolbar1.bmp", 800, kSpeedRow + kSpeedH, 0, 35},
       {"suuji.bmp", 70, 11, 0, 0},       {"sel_pat.bmp", 80, 60, 5, 5},     {"sel_p.bmp", 50, 50, 0, 0},
       {"kouji.bmp", 296, 200, 0, 0},     {"dest.bmp", 740, 100, 0, 0},      {"gate.bmp", 120, 366, 0, 0},
       {"Mon.bmp", 74, 100, 0, 0},        {"ent_pl.bmp", 640, 480, -1, -1},  {"mail.BMp", 147, 40, 30, 0},

@@ -36,6 +36,7 @@ class FakeFrontHost : public FrontHost {
   int64_t MusicLengthMs() override { return musicLength; }
   void PreviewMusic(int volume) override { previewVolume = volume; }
   void PlayFilmSound(std::vector<uint8_t> wav) override { filmSound = std::move(wav); }
+  void ShowPointer(bool shown) override { pointerShown = shown; }
   int64_t NowMs() override { return now; }
   // Films play only in the back-end tests, where a real reader is at hand.
   std::unique_ptr<FilmReader> OpenFilm(const std::filesystem::path& file, int w, int h) override {
@@ -53,4 +54,5 @@ class FakeFrontHost : public FrontHost {
   int64_t now = 0, musicStarted = 0, musicLength = 60000;
   int previewVolume = -1;
   int shows = 0;
+  bool pointerShown = true;
 };

@@ -104,11 +104,21 @@ TEST(MapView, CentringStaysInsideTheMap) {
   CentreViewOn(*g, 0, 0);  // the top corner cannot come down to the middle
   EXPECT_EQ(g->view.ScrollY, -30);
   CentreViewOn(*g, 19, 19);  // nor the bottom corner up
-  EXPECT_EQ(g->view.ScrollY, MapPixelHeight(20) - 600);
+  EXPECT_EQ(g->view.ScrollY, MapPictureHeight(g->world) - 600);
   CentreViewOn(*g, 19, 0);  // the right corner
-  EXPECT_EQ(g->view.ScrollX, MapPixelWidth(20) - (800 - 120));
+  EXPECT_EQ(g->view.ScrollX, MapPictureWidth(g->world) - (800 - 120));
   CentreViewOn(*g, 0, 19);  // the left corner
   EXPECT_EQ(g->view.ScrollX, 0);
+}
+
+TEST(MapView, ALongNarrowMapIsSeenToItsCornersAndNoFurther) {
+  auto g = MakePark(30, 10);
+  CentreViewOn(*g, 29, 9);  // the bottom corner comes into view
+  ScreenPoint bottom = CellToScreen(*g, 29, 9);
+  EXPECT_EQ(bottom.y + kTileHeight, 600 - 1);  // its last row on the screen's last
+  CentreViewOn(*g, 29, 0);  // the right corner ends at the view's right edge
+  ScreenPoint right = CellToScreen(*g, 29, 0);
+  EXPECT_EQ(right.x + kTileWidth, 800 - 120);
 }
 
 TEST(MapView, ShownPaletteIsRebuiltKeepingTheChosenType) {

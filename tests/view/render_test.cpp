@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "view/render_parts.h"
+#include "view/screen_layout.h"
 #include "view/test_pictures.h"
 #include "view/view_world.h"
 
@@ -174,4 +175,42 @@ TEST(Render, RainThatFallsOffTheBottomComesBackAboveTheTop) {
   EXPECT_GT(p.y, -300);
   EXPECT_GE(p.x, 0);
   EXPECT_LT(p.x, 800);
+}
+
+TEST(Render, WhatStandsBehindTheGateDoesNotCoverIt) {
+  auto g = ParkWithPen(40, 20);
+  ViewState& v = g->view;
+  v.GateX = 6, v.GateY = 12, v.GateCells = 2;
+  const Color16 beam = Rgb565(10, 200, 60);
+  v.Surfaces.gate = Surface(120, 3 * 122, kKey);
+  v.Surfaces.gate.SetColorKey(kKey);
+  v.Surfaces.gate.FillRect(Rect{0, 0, 120, 60}, beam);
+  // A bench up and to the right of the gate: behind it, drawn later in the cell order.
+  PlaceFacility(*g, kBench, 8, 11);
+  GiveBuildingPicture(*g, kBench);
+  Surface screen(800, 600);
+  g->clock.RedrawAll = 1;
+  ASSERT_TRUE(RenderFrame(*g, 1, screen));
+  ScreenPoint s = CellToScreen(*g, 6, 12);
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 120; ++x) ASSERT_EQ(screen.Pixel(s.x + x, s.y + y), beam) << x << "," << y;
+}
+
+TEST(Render, WeatherFallsOnTheMapOnly) {
+  auto g = ParkWithPen(40, 20);
+  g->view.Weather = 2;
+  g->view.ParticlesPlaced = true;
+  for (size_t i = 0; i < g->view.Particles.size(); ++i)
+    g->view.Particles[i] = {static_cast<int>(i) * 16, static_cast<int>(i) * 12 - 60};
+  const Color16 rain = Rgb565(0xC0, 0xC0, 0xC0);
+  Surface screen(800, 600);
+  ASSERT_TRUE(RenderFrame(*g, 1, screen));
+  Rect map = MapViewRect(*g);
+  int fallen = 0;
+  for (int y = 0; y < 600; ++y)
+    for (int x = 0; x < 800; ++x) {
+      if (map.Contains(x, y) && y < 600 - kBottomBarH) fallen += screen.Pixel(x, y) == rain;
+      else ASSERT_NE(screen.Pixel(x, y), rain) << x << "," << y;
+    }
+  EXPECT_GT(fallen, 1000);
 }

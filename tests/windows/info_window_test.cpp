@@ -123,7 +123,11 @@ TEST(NameBox, EnterStoresTheNameAndEscapeKeepsTheOld) {
   EXPECT_EQ(t.g.clock.GameMode, Mode::InfoAnimals);
   EXPECT_EQ(t.F().AnimalName[0].str(), old);
   t.Click(22, 136);
-  for (int i = 0; i < 10; ++i) t.windows.Key({true, VK::Back, {}});
+  t.windows.Composing("ㄒㄧㄠˇ");
+  t.windows.Key({true, VK::Return, {}});  // the input method's Enter: the box stays
+  EXPECT_EQ(t.g.clock.GameMode, Mode::AnimalName);
+  t.windows.Typed("小");
+  for (int i = 0; i < 11; ++i) t.windows.Key({true, VK::Back, {}});
   for (int i = 0; i < 45; ++i) t.windows.Typed("象");  // the field takes 40 characters
   t.windows.Key({true, VK::Return, {}});
   EXPECT_EQ(t.g.clock.GameMode, Mode::InfoAnimals);

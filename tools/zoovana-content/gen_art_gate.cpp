@@ -5,7 +5,6 @@
 
 #include "art_ground.h"
 #include "content.h"
-#include "ui_icons.h"
 
 namespace {
 // One frame: drawn with its top-left at the first gate cell's tile box, after the last
@@ -17,8 +16,9 @@ constexpr int kGateW = 120, kGateH = 122;
 // gate cell, b across the row, raised h.
 Vec G(double a, double b, double h = 0) { return {37 + (a - b) * 36, 63 + (a + b) * 18 - h}; }
 
-// The beam's front face: its top edge runs at y = x / 2 - 2, so the name the game
-// writes at (c, r - 2 + c / 2) lands on it.
+// The beam's front face: its top edge runs at y = x / 2 - 2 and its board between
+// the trims from x / 2 + 2 to x / 2 + 22, so the name the game writes at
+// (c, r + c / 2) lands on the board.
 constexpr double kBeamB = 0.9, kBeamLow = 53, kBeamHigh = 79;
 
 void Pillar(Canvas& c, double a) {
@@ -118,8 +118,11 @@ Canvas Sign() {
   c.Rect(6, 26, 62, 1, Shade(Hue::kWood, 3));
   DrawTextCentred(c, 8, 29, 58, 14, "動物園", TextStyle{12, kWhite, Face::kSharp, false});
   DrawTextCentred(c, 8, 41, 58, 13, "WELCOME", TextStyle{12, Shade(Hue::kYellow, 4), Face::kSharp, false});
-  DrawIcon(c, 14, 22, Icon::kPaw, 0.45);
-  DrawIcon(c, 60, 22, Icon::kPaw, 0.45);
+  // Turned caps on the posts' ends; an icon this small reads as a blob.
+  for (int x : {9, 63}) {
+    c.Rect(x - 2, 22, 5, 4, Shade(Hue::kWood, 2));
+    c.Rect(x - 1, 21, 3, 1, Shade(Hue::kWood, 3));
+  }
   c.Set(0, 0, kKey);
   return c;
 }

@@ -1,11 +1,14 @@
 // Screen furniture of the play screen: the right-hand panel ("Toolbar2.bmp"), the top
 // and bottom bars ("Toolbar1.bmp"), the status-line ground, the overview map's base
-// and frame pictures, the build palette's digits and the map-cache pictures.
+// and frame pictures, the build palette's digits and the map-cache pictures. The
+// panel and the top bar each carry a second copy with every button held down: the
+// game shows a chosen tool by drawing its button from that copy.
 #include <array>
 #include <string>
 
 #include "content.h"
 #include "ui_icons.h"
+#include "view/screen_layout.h"
 
 namespace {
 constexpr int kPanelW = 125, kPanelH = 600, kBarW = 800;
@@ -18,20 +21,46 @@ constexpr int kTopX[7] = {3, 33, 63, 93, 133, 163, 193};
 constexpr Icon kTopIcons[7] = {Icon::kExit, Icon::kSave, Icon::kLoad, Icon::kGear, Icon::kHide, Icon::kBalloon, Icon::kFlag};
 
 
-// The top bar: seven buttons and a long well for the engine's money and date text.
-void TopBar(Canvas& c, int y0) {
+// A button face, raised or held down; a held icon sits one pixel lower right.
+void ButtonFace(Canvas& c, int x, int y, int w, int h, bool pressed) {
+  if (pressed) PressedButton(c, x, y, w, h);
+  else Button(c, x, y, w, h);
+}
+
+// The top bar: seven buttons and a long well where the game writes the money, the
+// date, the speed and the zoo's figures, each after its pictogram.
+void TopBar(Canvas& c, int y0, bool pressed) {
   c.Rect(0, y0, kBarW, 30, PanelTexture);
   c.Rect(0, y0 + 27, kBarW, 1, Shade(Hue::kWood, 3));
   c.Rect(0, y0 + 28, kBarW, 2, Shade(Hue::kWood, 1));
+  const int shift = pressed ? 1 : 0;
   for (int i = 0; i < 7; ++i) {
-    Button(c, kTopX[i], y0 + 3, 24, 24);
-    DrawIcon(c, kTopX[i] + 12, y0 + 15, kTopIcons[i], 0.72);
+    ButtonFace(c, kTopX[i], y0 + 3, 24, 24, pressed);
+    DrawIcon(c, kTopX[i] + 12 + shift, y0 + 15 + shift, kTopIcons[i], 0.72);
   }
   Well(c, 226, y0 + 4, kBarW - 230, 21, Shade(Hue::kLeaf, 0));
+  DrawIcon(c, kMoneyX - 9, y0 + 15, Icon::kCoins, 0.55);
+  DrawIcon(c, kAttractionX - 9, y0 + 15, Icon::kHeart, 0.5);
+  DrawIcon(c, kVisitorsX - 9, y0 + 15, Icon::kPerson, 0.7);
+  DrawIcon(c, kRankX - 9, y0 + 15, Icon::kMedal, 0.55);
 }
 
-Canvas Panel() {
+// The speed pictures the game shows in the top bar: one, two or three arrowheads for
+// normal, fast and fastest, side by side on the key colour.
+void SpeedPictures(Canvas& c, int y0) {
+  for (int speed = 0; speed < 3; ++speed) {
+    int x0 = speed * kSpeedW + (kSpeedW - 6 * (speed + 1)) / 2;
+    for (int k = 0; k <= speed; ++k) {
+      double x = x0 + 6 * k;
+      c.Polygon({{x, y0 + 2.0}, {x + 6, y0 + kSpeedH / 2.0}, {x, y0 + kSpeedH - 2.0}},
+                Shade(speed == 0 ? Hue::kGrass : speed == 1 ? Hue::kYellow : Hue::kOrange, 4));
+    }
+  }
+}
+
+Canvas Panel(bool pressed) {
   Canvas c(kPanelW, kPanelH);
+  const int shift = pressed ? 1 : 0;
   c.Rect(3, 0, kPanelW - 3, kPanelH, PanelTexture);
   c.Rect(3, 0, 2, kPanelH, Shade(Hue::kWood, 3));  // wooden edge towards the map
   c.Rect(5, 0, 1, kPanelH, Shade(Hue::kWood, 1));
@@ -46,9 +75,9 @@ Canvas Panel() {
   // Catalogue paging: next one, next four, previous one, previous four.
   const int pageX[4] = {41, 61, 81, 101};
   for (int i = 0; i < 4; ++i) {
-    Button(c, pageX[i], 148, 20, 21);
+    ButtonFace(c, pageX[i], 148, 20, 21, pressed);
     Icon arrow = i < 2 ? Icon::kArrowDown : Icon::kArrowUp;
-    int cx = pageX[i] + 10, cy = 158;
+    int cx = pageX[i] + 10 + shift, cy = 158 + shift;
     if (i % 2 == 0) {
       DrawIcon(c, cx, cy, arrow, 0.55);
     } else {
@@ -58,21 +87,26 @@ Canvas Panel() {
   }
   for (int i = 0; i < 10; ++i) {
     int y = kToolY + kToolSize * i;
-    Button(c, kToolX, y, kToolSize, kToolSize);
-    DrawIcon(c, kToolX + 15, y + 15, kToolIcons[i]);
+    ButtonFace(c, kToolX, y, kToolSize, kToolSize, pressed);
+    DrawIcon(c, kToolX + 15 + shift, y + 15 + shift, kToolIcons[i]);
   }
   // The four palette rows (80 x 60 at x 41, y 170 + 60k) sit in one well.
   Well(c, 40, 169, 82, 242, Shade(Hue::kLeaf, 0));
   for (int k = 1; k < 4; ++k) c.Rect(41, 169 + 60 * k, 80, 1, Shade(Hue::kLeaf, 1));
-  // The selected type's name (at (42, 411)) and its six labelled numbers (two
-  // columns of three from (42, 426), 13 rows apart), all written by the game.
+  // The selected type's name (at (42, 411)) and its six numbers, written by the game,
+  // each after a pictogram saying what it is: size, price, upkeep, attraction,
+  // animals, staff.
   Well(c, 40, 409, 82, 58, Shade(Hue::kLeaf, 0));
   c.Rect(41, 424, 80, 1, Shade(Hue::kLeaf, 1));
+  const Icon labels[6] = {Icon::kDiamond, Icon::kCoins, Icon::kWrench, Icon::kHeart, Icon::kPaw, Icon::kPerson};
+  for (int i = 0; i < 6; ++i) DrawIcon(c, kFieldX[i] - 6, kFieldY[i] + 4, labels[i], 0.45);
   return c;
 }
 
 void GeneratePanel(Output& out) {
-  Canvas panel = Panel();
+  Canvas panel(2 * kPanelW, kPanelH);
+  panel.Blit(Panel(false), 0, 0);
+  panel.Blit(Panel(true), kPanelW, 0);
   panel.Set(0, 200, kKey);
   WriteBmp(out, "Toolbar2.bmp", panel);
 }
@@ -98,13 +132,15 @@ void Mascot(Canvas& c, int x, int y) {
 }
 
 void GenerateBars(Output& out) {
-  Canvas bar(kBarW, 100);
-  TopBar(bar, 0);
+  Canvas bar(kBarW, kSpeedRow + kSpeedH);
+  TopBar(bar, 0, false);
   // Rows 30..69: the mascot (x 0..47), drawn keyed in the screen's bottom-left corner.
   Canvas mascot(44, 40);
   Mascot(mascot, 2, 1);
   bar.Blit(mascot, 1, 30);
   bar.Blit(bar.Crop(0, 0, kBarW, 30), 0, 70);  // the game copies the top bar here too
+  TopBar(bar, 100, true);
+  SpeedPictures(bar, kSpeedRow);
   bar.Set(0, 35, kKey);
   WriteBmp(out, "Toolbar1.bmp", bar);
   // The status line's plate, drawn at (55, height - 29) under text at (60, height - 27).

@@ -220,6 +220,12 @@ void Draw(const Pen& p, Icon icon) {
       p.Stroke(-3, -2, 2, 2, 2, Shade(Hue::kGrass, 3));
       p.Stroke(2, 2, 8, -7, 2, Shade(Hue::kGrass, 3));
       break;
+    case Icon::kMedal:
+      p.Poly({{-6, -10}, {-1, -10}, {2, -2}, {-3, -2}}, Shade(Hue::kRed, 3));
+      p.Poly({{6, -10}, {1, -10}, {-2, -2}, {3, -2}}, Shade(Hue::kWater, 3));
+      p.Disc(0, 3, 6.5, Shade(Hue::kYellow, 3));
+      p.Disc(-1, 2, 4, Shade(Hue::kYellow, 4));
+      break;
   }
 }
 }  // namespace
@@ -256,6 +262,16 @@ void Button(Canvas& c, int x, int y, int w, int h) {
   c.Rect(x + w - 1, y, 1, h, dark);
   c.Rect(x + 1, y + h - 2, w - 2, 1, Darker(dark, -1));
   c.Rect(x + w - 2, y + 1, 1, h - 2, Darker(dark, -1));
+}
+
+void PressedButton(Canvas& c, int x, int y, int w, int h) {
+  c.Rect(x, y, w, h, [&](int px, int py) { return Dithered(Hue::kOrange, 2.2 - 0.4 * (py - y) / h, px, py); });
+  const Rgb shadow = Shade(Hue::kWood, 0), rim = Shade(Hue::kYellow, 4);
+  c.Rect(x, y, w, 2, shadow);
+  c.Rect(x, y, 2, h, shadow);
+  c.Frame(x + 2, y + 2, w - 3, h - 3, rim);
+  c.Rect(x, y + h - 1, w, 1, rim);
+  c.Rect(x + w - 1, y, 1, h, rim);
 }
 
 void Well(Canvas& c, int x, int y, int w, int h, Rgb inside) {

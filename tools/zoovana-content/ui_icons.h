@@ -18,12 +18,16 @@ enum class Icon : uint8_t {
   kHourglass, kHammer, kArrowUp, kArrowDown, kPaw, kHeart, kWrench, kDiamond, kPerson, kEnvelope,
   // Window buttons.
   kPlus, kMinus, kBack, kNext, kBars, kCalendar, kCross, kCrate, kLines,
+  kMedal,  // the zoo's rank
 };
 // Draws the icon centred on (cx, cy); `scale` 1 is about 20 pixels.
 void DrawIcon(Canvas& c, int cx, int cy, Icon icon, double scale = 1.0);
 
 // A raised, bevelled button face of w x h at (x, y).
 void Button(Canvas& c, int x, int y, int w, int h);
+// The same button held down: sunk in, darker, with a lit rim so the chosen tool
+// shows at a glance.
+void PressedButton(Canvas& c, int x, int y, int w, int h);
 // A sunken well (text fields, the overview map, the catalogue list).
 void Well(Canvas& c, int x, int y, int w, int h, Rgb inside);
 // The panel texture: dark leafy green with a fine grain.

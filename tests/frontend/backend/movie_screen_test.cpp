@@ -30,6 +30,7 @@ TEST(MovieScreen, ShowsPicturesAsTheirTimeComesAndEnds) {
   MovieScreen movie(host, SmallFilm(dir));
   ASSERT_TRUE(movie.Playing());
   EXPECT_FALSE(host.filmSound.empty());
+  EXPECT_FALSE(host.pointerShown);
   EXPECT_TRUE(movie.Timer());
   EXPECT_EQ(movie.PicturesShown(), 1);
   host.now = 550;
@@ -39,6 +40,7 @@ TEST(MovieScreen, ShowsPicturesAsTheirTimeComesAndEnds) {
   EXPECT_FALSE(movie.Timer());
   EXPECT_FALSE(movie.Playing());
   EXPECT_TRUE(host.filmSound.empty());
+  EXPECT_TRUE(host.pointerShown);
 }
 
 TEST(MovieScreen, AClickSkipsTheRest) {
@@ -49,6 +51,17 @@ TEST(MovieScreen, AClickSkipsTheRest) {
   movie.Skip();
   EXPECT_FALSE(movie.Timer());
   EXPECT_TRUE(host.filmSound.empty());
+  EXPECT_TRUE(host.pointerShown);
+}
+
+TEST(MovieScreen, LeavingMidFilmBringsThePointerBack) {
+  TestFolder dir;
+  FakeFrontHost host = WithFilms();
+  {
+    MovieScreen movie(host, SmallFilm(dir));
+    EXPECT_FALSE(host.pointerShown);
+  }
+  EXPECT_TRUE(host.pointerShown);
 }
 
 TEST(MovieScreen, AMissingFilmEndsAtOnce) {
