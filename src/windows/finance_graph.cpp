@@ -58,6 +58,10 @@ void FinanceReport::DrawGraph(Windows& windows) {
   TextRenderer& text = windows.Text();
   const Series all[3] = {Series::Net, Series::Income, Series::Expenses};
   const Color16 colour[3] = {kGreenInk, kBlueInk, kRedInk};
+  for (size_t i = 0; i < 3; ++i)  // a switched-off series' button stays pressed in
+    if (!seriesOn_[i])
+      work.Draw(kSeriesButton[i].left, kSeriesButton[i].top + 1,
+                Rect{kSeriesButton[i].left, kSeriesButton[i].top, 40, 40}, windows.Surfaces().slot[1], false);
   int64_t scale = GraphScale(game, seriesOn_[0]);
   auto pointY = [&](Series s, int k) {
     return GraphY(History(game.zoo, s)[static_cast<size_t>(k)], scale, s == Series::Expenses);

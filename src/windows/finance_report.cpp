@@ -9,8 +9,6 @@
 #include "windows/windows.h"
 
 namespace {
-constexpr WinRect kPageButton{15, 383, 55, 423};
-constexpr WinRect kSeriesButton[3] = {{16, 50, 56, 90}, {16, 100, 56, 140}, {16, 150, 56, 190}};
 constexpr int kLabelX = 130, kAmountRight = 350;
 
 std::string N(int64_t v) { return std::to_string(v); }

@@ -8,6 +8,8 @@
 
 #include "windows/window.h"
 
+#include "windows/window_frame.h"
+
 struct Game;
 
 class FinanceReport : public Window {
@@ -21,6 +23,9 @@ class FinanceReport : public Window {
   void Press(Windows& windows, int x, int y) override;
 
   enum class Series { Net, Income, Expenses };
+  // The page button and page two's switches of the net, income and expenses lines.
+  static constexpr WinRect kPageButton{15, 383, 55, 423};
+  static constexpr WinRect kSeriesButton[3] = {{16, 50, 56, 90}, {16, 100, 56, 140}, {16, 150, 56, 190}};
   bool MonthEnd() const { return monthEnd_; }
   int Page() const { return page_; }
 
