@@ -46,6 +46,7 @@ void DebriefScreen::Move(int x, int y) {
   else if (kBack.Contains(x, y)) text = "畫面：回主畫面";
   if (text == status_) return;
   status_ = text;
-  WriteStatus(host_, host_.Picture(Background(campaign_)), text, -1, TextStyle{"ＭＳゴシック", 12, 0, true});
+  // Drawn regular: at 12 pixels an emboldened face runs its strokes together.
+  WriteStatus(host_, host_.Picture(Background(campaign_)), text, -1, TextStyle{"ＭＳゴシック", 12, 0, false});
 }
 

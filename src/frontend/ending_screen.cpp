@@ -10,7 +10,7 @@ EndingScreen::EndingScreen(FrontHost& host) : host_(host) {
   host_.PlayMusic("end_BG.wav", false);
   // Six sections of equal length over the ending music.
   const int64_t length = host_.MusicLengthMs();
-  for (int i = 0; i < 6; ++i) sectionStart_[i] = length / 6 * i;
+  for (int i = 0; i < 6; ++i) sectionStart_[i] = length * i / 6;
   Compose();
 }
 
@@ -32,6 +32,13 @@ bool EndingScreen::Timer() {
     host_.Show();
     return true;
   }
+  if (quietSince_ >= 0) {  // the picture stands for five seconds, then the blind closes
+    if (host_.NowMs() - quietSince_ >= 5000) {
+      host_.StopMusic();
+      blind_ = 0;
+    }
+    return true;
+  }
   const int64_t position = host_.MusicPlaying() ? host_.MusicPositionMs() : 0;
   for (int i = 0; i < 6; ++i) {
     if (sectionStart_[i] <= position && i > shown_) {
@@ -45,12 +52,8 @@ bool EndingScreen::Timer() {
   if (last && listY_ >= -204) listY_ = -205;
   Compose();
   host_.Show();
-  const bool listMoving = last && listY_ != -205;
-  if (host_.MusicPlaying() || listMoving) return true;
-  if (quietSince_ < 0) quietSince_ = host_.NowMs();
-  if (host_.NowMs() - quietSince_ >= 5000) {
-    host_.StopMusic();
-    blind_ = 0;
-  }
+  // The show ends when the music does or when the last list has come to rest.
+  const bool listResting = last && listY_ == -205;
+  if (!host_.MusicPlaying() || listResting) quietSince_ = host_.NowMs();
   return true;
 }
