@@ -171,9 +171,17 @@ bool LayOutDemoZoo(Game& game, DemoCounts* counts) {
   std::sort(offices.begin(), offices.end(), [&](int a, int b) {
     return game.catalogue.BuildType[a].StaffSlots > game.catalogue.BuildType[b].StaffSlots;
   });
-  for (int t : offices) {
-    if (n.offices >= 3) break;
-    if (PlaceSomewhere(game, t, around, true)) ++n.offices;
+  // Two offices of each kind, spread over the quarters of the zoo where there is
+  // room. Three side by side fell to one quake, the staff walked out for want of
+  // offices, and with no one to mend them every fence fell within the year.
+  const int midX = (around.left + around.right) / 2, midY = (around.top + around.bottom) / 2;
+  const Area quarters[4] = {{around.left, around.top, midX, midY},
+                            {midX + 1, midY + 1, around.right, around.bottom},
+                            {midX + 1, around.top, around.right, midY},
+                            {around.left, midY + 1, midX, around.bottom}};
+  for (size_t k = 0; k < 2 * offices.size(); ++k) {
+    const int t = offices[k % offices.size()];
+    if (PlaceSomewhere(game, t, quarters[k % 4], true) || PlaceSomewhere(game, t, around, true)) ++n.offices;
   }
 
   // Staff and animals: every enclosure stocked with its keepers, a clerk per shop,
@@ -200,8 +208,10 @@ bool LayOutDemoZoo(Game& game, DemoCounts* counts) {
                  K::Cleaner, K::Researcher, K::Maintenance, K::Cleaner, K::Maintenance, K::Researcher})
     if (room() && HireWalker(game, kind)) ++n.walkingStaff;
 
-  // Staff paid well enough not to sulk for a long while.
+  // Staff paid well enough not to sulk for a long while, and an entry fee near what
+  // visitors think fair for a zoo like this, so that the zoo pays its way.
   SetSalary(game, 150);
+  SetEntryFee(game, 200);
   // The loan is taken back: the demonstration costs the zoo nothing.
   game.zoo.Money = money;
   game.zoo.MonthAnimalPurchases = 0;

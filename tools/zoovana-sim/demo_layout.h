@@ -1,8 +1,9 @@
 #pragma once
 // A demonstration zoo laid out on the current map through the game's own
 // construction: a road loop from the gate with a road across it, enclosures
-// inside, shops, toilets, benches and signs along it, management offices, keepers
-// and clerks posted, every enclosure stocked, and walking staff of each kind.
+// inside, shops, toilets, benches and signs along it, management offices spread
+// over the zoo, keepers and clerks posted, every enclosure stocked, walking staff of
+// each kind, and an entry fee the zoo lives on.
 struct Game;
 
 struct DemoCounts {
