@@ -41,25 +41,27 @@ namespace Season {
 constexpr int16_t AllYear = 0, Winter = 1, Summer = 2;
 }
 
+// The numbers first, the texts last: the simulation reads the numbers of many
+// types every tick, and they then share a cache line.
 struct BuildTypeRecord {
   int16_t Size = 0;
   int16_t Price = 0;
   int16_t AttractionPoints = 0;
-  FixedString<20> Name;
-  std::string BitmapFile;  // name inside the graphics folder, resolved without regard to case
   int16_t AnimalKind = 0;
   int16_t Kind = 0;
-  int32_t PixelHeight = 0;
   int16_t StaffSlots = 0;
   int16_t MaxAnimals = 0;
   int16_t FrameCount = 0;
   int16_t Shape = 0;
-  FixedString<255> Description;
   int16_t Upkeep = 0;
   int16_t ShopUnitCost = 0;
   int16_t InitialStock = 0;
   int16_t InitialPrice = 0;
   int16_t Season = 0;
+  int32_t PixelHeight = 0;
+  FixedString<20> Name;
+  std::string BitmapFile;  // name inside the graphics folder, resolved without regard to case
+  FixedString<255> Description;
 };
 
 // An enclosure's walk mask: 60 columns by 50 rows laid over its picture.

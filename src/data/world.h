@@ -16,33 +16,35 @@ constexpr int kLitterPlaces = 8;
 constexpr int kGroundTiles = 72;
 
 // A placed building, held by its footprint's origin cell (smallest x and y).
-// Field widths are those of the saved game.
-struct Facility {
+// Field widths are those of the saved game; the order is not: what the cell and
+// walker passes read every tick comes first, the names last, so that a pass over
+// the buildings touches as few cache lines as it can.
+struct alignas(64) Facility {
   int16_t Type = -1;
-  int32_t ConstructionLeft = 0;
-  double AnimPhase = 0.0;
   int16_t AnimalCount = 0;
+  int8_t StaffCount = 0;
   uint8_t Durability = 0;
   int16_t WearDays = 0;
-  int8_t StaffCount = 0;
+  int32_t ConstructionLeft = 0;
   int16_t SalePrice = 0;
   int16_t PurchaseQty = 0;
   int16_t Stock = 0;
+  std::array<int32_t, kMaxAnimals> AnimalAge{};
+  std::array<int16_t, kMaxAnimals> AnimalHealth{};
+  double AnimPhase = 0.0;
   std::array<int16_t, kMaxAnimals> AnimalX{}, AnimalY{};
   std::array<uint8_t, kMaxAnimals> AnimalDir{};
   std::array<int16_t, kMaxAnimals> AnimalScript{}, AnimalStep{};
   std::array<uint8_t, kMaxAnimals> AnimalAction{}, AnimalAux{};
-  std::array<int16_t, kMaxAnimals> AnimalHealth{};
-  std::array<FixedString<80>, kMaxAnimals> AnimalName{};
-  std::array<int32_t, kMaxAnimals> AnimalAge{};
   std::array<int16_t, kMaxStaff> StaffX{}, StaffY{};
   std::array<uint8_t, kMaxStaff> StaffDir{};
   std::array<int16_t, kMaxStaff> StaffScript{}, StaffStep{};
   std::array<uint8_t, kMaxStaff> StaffAction{}, StaffAux{};
-  std::array<FixedString<10>, kMaxStaff> StaffName{};
   std::array<int16_t, kMaxItems> ItemX{}, ItemY{};
   std::array<uint8_t, kMaxItems> ItemType{};
   int32_t ItemCount = 0;
+  std::array<FixedString<80>, kMaxAnimals> AnimalName{};
+  std::array<FixedString<10>, kMaxStaff> StaffName{};
 
   bool operator==(const Facility&) const = default;
 };
@@ -83,30 +85,32 @@ enum class Activity : int16_t {
 enum class Land : int32_t { None = 0, Clear = 1, Timber = 2, Gate = 3, Stones = 4 };
 
 // A visitor or walking staff member in Walkers; an escaped animal in Escapees.
-struct Person {
-  int16_t Frame = 0;
+// The saved order of the fields is the layouts'; here what a tick reads fills the
+// first cache line of each person, and the name and remarks follow.
+struct alignas(64) Person {
   int32_t BoredTicks = 0, ShopTicks = 0, ToiletTicks = 0, LostTicks = 0, TiredTicks = 0;
+  int32_t MoodPoints = 0;
+  int32_t StayTicks = 0;
+  uint8_t Used = 0;
   uint8_t Visible = 0;
-  std::array<FixedString<60>, 5> Comments{};
+  PersonKind Kind = PersonKind{0};
+  ::Activity Activity = ::Activity::None;
+  int16_t Frame = 0;
+  int16_t AnimTicks = 0;
+  int16_t FramePeriod = 0;
   int16_t PrevDir = 0;
   int16_t Dir = 0;
   int16_t CellX = 0, CellY = 0;
   int16_t OffsetX = 0, OffsetY = 0;
-  int16_t Purse = 0;
-  FixedString<10> Name;
-  int16_t Mood = 0;
-  int32_t MoodPoints = 0;
-  ::Activity Activity = ::Activity::None;
-  int16_t TurnBias = 0;
-  uint8_t Used = 0;
-  int16_t Look = 0;
-  int16_t AnimTicks = 0;
-  int16_t FramePeriod = 0;
-  int32_t StayTicks = 0;
   int16_t TurnMemo = 0;
-  PersonKind Kind = PersonKind{0};
+  int16_t TurnBias = 0;
+  int16_t Mood = 0;
+  int16_t Purse = 0;
+  int16_t Look = 0;
   int32_t EscWidth = 0;
   int16_t EscAge = 0;
+  FixedString<10> Name;
+  std::array<FixedString<60>, 5> Comments{};
 
   bool operator==(const Person&) const = default;
 };

@@ -30,6 +30,16 @@ struct DisasterCounts {
   int32_t BuildingsDestroyed = 0, Escapes = 0, Rescues = 0, VisitorsKilled = 0;
 };
 
+// The building covering a cell: its origin (y * 51 + x, -1 none) and, so that the
+// walker pass's many questions about roads and benches need not open the large
+// building record, its kind and shape.
+// Kinds and shapes are small keyword codes.
+struct CellCover {
+  int16_t Origin = -1;
+  int8_t Kind = -1;
+  int8_t Shape = 0;
+};
+
 // Simulation state that is not part of a saved game: a loaded game starts these
 // afresh.
 struct SimState {
@@ -60,11 +70,10 @@ struct SimState {
   int32_t TickCapacity = 0;
   int32_t ResearchAtTickStart = 0;
 
-  // Which building covers each cell (origin y * 51 + x, -1 none), found by the cell
-  // pass and kept from tick to tick: whatever builds or removes a building marks it
-  // stale.
+  // Which building covers each cell, found by the cell pass and kept from tick to
+  // tick: whatever builds or removes a building marks it stale.
   bool CoverValid = false;
-  std::array<std::array<int16_t, 51>, 51> Cover{};
+  std::array<std::array<CellCover, 51>, 51> Cover{};
   // Per column x, the rows (ascending) of the cells holding a building's origin
   // record, found with the cover, finished roads left out: the cell pass visits
   // these instead of every cell.

@@ -1,5 +1,8 @@
 #include <algorithm>
 #include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "game/game.h"
@@ -44,16 +47,38 @@ void DailyWear(Game& game, const FacilityRef& f) {
   if (f.def->Kind == BuildKind::Enclosure) BirthDay(game, f.x, f.y);
 }
 
+constexpr std::array<std::array<int8_t, kLitterPlaces>, kGridSize> kCleanRow = FilledGrid(kNoLitter)[0];
+
+// Whether every cell of rows 1..bottom holds `unset`. Most ticks there is no coin or
+// litter anywhere: the rows' block is compared with itself one cell along, a single
+// comparison that reads nothing but the grid.
+template <typename T>
+bool RowsAllUnset(const Grid<T>& grid, int bottom, const T& unset) {
+  static_assert(sizeof(Grid<T>) == sizeof(T) * kGridSize * kGridSize, "rows lie end to end");
+  if (bottom < 1) return true;
+  const T* first = &grid[1][0];
+  std::size_t cells = static_cast<std::size_t>(bottom) * kGridSize;
+  return *first == unset && std::memcmp(first, first + 1, (cells - 1) * sizeof(T)) == 0;
+}
+
 // Litter marks and coin effects have no order to keep: they are run row by row,
 // the way the grids lie in memory.
 int LitterMarks(const World& w, int right, int bottom) {
+  static_assert(sizeof(w.Litter[0][0]) == sizeof(uint64_t));
+  constexpr uint64_t kSignBits = 0x8080808080808080ULL, kOnes = 0x0101010101010101ULL;
+  if (RowsAllUnset(w.Litter, bottom, kNoLitter)) return 0;
   int marks = 0;
-  for (int y = 1; y <= bottom; ++y)
+  for (int y = 1; y <= bottom && right >= 1; ++y) {
+    // Litter is rare and swept up: most rows are passed over with one comparison.
+    if (std::memcmp(&w.Litter[y][1], &kCleanRow[1], right * sizeof(kCleanRow[1])) == 0) continue;
     for (int x = 1; x <= right; ++x) {
-      const auto& places = w.Litter[y][x];
-      if (places == kNoLitter) continue;  // most cells: one comparison instead of eight
-      for (int8_t mark : places) marks += mark >= 0;
+      // A place holds a mark when its sign bit is clear: the eight places of a cell
+      // are counted at once, as the clear sign bits of one word summed bytewise.
+      uint64_t places;
+      std::memcpy(&places, w.Litter[y][x].data(), sizeof places);
+      marks += static_cast<int>((((~places & kSignBits) >> 7) * kOnes) >> 56);
     }
+  }
   return marks;
 }
 
@@ -64,6 +89,7 @@ constexpr std::array<int8_t, kGridSize> kNoCoins = [] {
 }();
 
 void StepCoins(World& w, int right, int bottom) {
+  if (RowsAllUnset(w.CellAnim, bottom, int8_t{-1})) return;
   for (int y = 1; y <= bottom; ++y) {
     auto& row = w.CellAnim[y];
     // Coins are rare: a row without any is passed over with one comparison.
@@ -98,7 +124,7 @@ void CellPass(Game& game) {
   StepCoins(w, right, bottom);
   for (int x = 1; x <= right; ++x) {
     for (int y : s.OriginRows[x]) {
-      if (y < 1 || y > bottom || s.Cover[y][x] != y * kGridSize + x) continue;
+      if (y < 1 || y > bottom || s.Cover[y][x].Origin != y * kGridSize + x) continue;
       FacilityRef f = FacilityWithOrigin(game, x, y);
       if (!f) continue;
       if (figures && (f.def->Kind == BuildKind::Enclosure || f.def->Kind == BuildKind::Shop)) RunFigures(game, f);

@@ -39,11 +39,11 @@ struct Ahead {
 };
 Ahead LookAhead(Game& game, int x, int y) {
   if (!IsOnMap(game.world, x, y)) return {false, true};
-  FacilityRef f = FacilityAt(game, x, y);
-  bool roadKind = IsRoad(f);
-  bool road = roadKind && f.def->Shape != Shape::Bench73 && f.def->Shape != Shape::Bench91;
+  CellCover c = CoverAt(game, x, y);
+  bool roadKind = IsRoad(c);
+  bool road = roadKind && c.Shape != Shape::Bench73 && c.Shape != Shape::Bench91;
   Land land = game.world.LandMap[y][x];
-  return {road, (land != Land::Clear && land != Land::Stones) || (f && !roadKind)};
+  return {road, (land != Land::Clear && land != Land::Stones) || (c.Origin >= 0 && !roadKind)};
 }
 
 // At a cell centre: straight on along a road, on across open land half the time,

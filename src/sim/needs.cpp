@@ -24,8 +24,8 @@ void StartActivity(Person& p, Activity activity) {
 }
 
 bool HasShape(Game& game, int x, int y, int shape) {
-  FacilityRef f = FacilityAt(game, x, y);
-  return f && f.def->Shape == shape;
+  CellCover c = CoverAt(game, x, y);
+  return c.Origin >= 0 && c.Shape == shape;
 }
 
 void LeaveIfTimeIsUp(Game& game, int slot) {
@@ -47,6 +47,9 @@ bool LookAround(Game& game, int slot) {
     return freeHere == 1;
   };
   for (const Neighbour& n : kLookOrder) {
+    // Mostly roads: the cover tells so without the building's record.
+    int kind = CoverAt(game, p.CellX + n.dx, p.CellY + n.dy).Kind;
+    if (kind != BuildKind::Shop && kind != BuildKind::Enclosure) continue;
     FacilityRef f = FacilityAt(game, p.CellX + n.dx, p.CellY + n.dy);
     int m = 0;
     if (IsOpenShop(f)) {
@@ -153,8 +156,9 @@ void ThinkVisitor(Game& game, int slot) {
   } else if (p.Activity == Activity::Standing) {
     if (game.random(50) == 0) p.Activity = Activity::Walking;
   }
-  for (int32_t counter : {p.BoredTicks, p.ToiletTicks, p.TiredTicks, p.LostTicks})
-    if (Deprived(counter)) p.MoodPoints -= 1;
+  // Summed rather than looped over an initializer list: copying the four counters
+  // to the stack for the loop stalled every walker's tick.
+  p.MoodPoints -= Deprived(p.BoredTicks) + Deprived(p.ToiletTicks) + Deprived(p.TiredTicks) + Deprived(p.LostTicks);
   p.Mood = static_cast<int16_t>(MoodFromPoints(p.MoodPoints));
 }
 
@@ -252,8 +256,8 @@ void BenchStep(Game& game, int slot) {
   }
   p.Frame += 1;
   if (p.Frame == 5 && game.random(400) < 399) p.Frame = 4;
-  FacilityRef under = FacilityAt(game, p.CellX, p.CellY);
-  if (!under || (under.def->Shape != Shape::Bench73 && under.def->Shape != Shape::Bench91)) p.Frame = 9;
+  CellCover under = CoverAt(game, p.CellX, p.CellY);
+  if (under.Origin < 0 || (under.Shape != Shape::Bench73 && under.Shape != Shape::Bench91)) p.Frame = 9;
   if (p.Frame >= 9) {
     p.Activity = Activity::Walking;
     p.TurnMemo = 12;

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <iterator>
 
 #include "game/game.h"
 #include "sim/names.h"
@@ -19,17 +20,23 @@ constexpr int kResearchCap = 500 * kMapTypes;
 void LookForRepairs(Game& game, int slot) {
   Person& p = game.world.Walkers[slot];
   if (p.Kind != kMaintenance || p.Activity != Activity::Walking || p.OffsetX != 0) return;
-  if (!NoColleagueAt(game, slot, p.CellX, p.CellY, kMaintenance)) return;
-  bool found = false;
-  for (int dir : {9, 1, 7, 3}) {
+  constexpr int kSides[] = {9, 1, 7, 3};
+  auto worn = [&](int dir) {
     CellStep d = CellDelta(dir);
+    CellCover c = CoverAt(game, p.CellX + d.dx, p.CellY + d.dy);
+    if (c.Origin < 0 || IsRoad(c)) return false;
     FacilityRef f = FacilityAt(game, p.CellX + d.dx, p.CellY + d.dy);
-    if (!f || IsRoad(f) || f.record->Durability >= 98) continue;
+    return f && f.record->Durability < 98;
+  };
+  // The colleagues are asked only when there is something to repair: it is the
+  // dearer question.
+  if (std::none_of(std::begin(kSides), std::end(kSides), worn)) return;
+  if (!NoColleagueAt(game, slot, p.CellX, p.CellY, kMaintenance)) return;
+  for (int dir : kSides) {
+    if (!worn(dir)) continue;
     p.PrevDir = p.Dir;
     p.Dir = static_cast<int16_t>(dir);
-    found = true;
   }
-  if (!found) return;
   p.Activity = Activity::Repairing;
   p.BoredTicks = 0;
   p.Frame = 0;

@@ -23,8 +23,8 @@ void AlightStep(Game& game, int slot) {
   Person& p = game.world.Walkers[slot];
   if (!FrameDue(p, kWalkerFramePeriod)) return;
   AdvanceFrame(p);
-  FacilityRef above = FacilityAt(game, p.CellX, p.CellY - 1);
-  if (above && !IsRoad(above)) return;
+  CellCover above = CoverAt(game, p.CellX, p.CellY - 1);
+  if (above.Origin >= 0 && !IsRoad(above)) return;
   p.OffsetX += 2;
   p.OffsetY -= 1;
   if (CrossCell(p)) p.Activity = Activity::Walking;
@@ -106,8 +106,8 @@ int ForcedTurn(int shape, int dir) {
 }  // namespace
 
 bool PlainRoad(Game& game, int x, int y) {
-  FacilityRef f = FacilityAt(game, x, y);
-  return IsRoad(f) && f.def->Shape == Shape::None;
+  CellCover c = CoverAt(game, x, y);
+  return IsRoad(c) && c.Shape == Shape::None;
 }
 
 // The turn toward side A or B of a direction.
@@ -173,9 +173,9 @@ void ChooseRoadDirection(Game& game, int slot) {
   if (p.TurnMemo == 11) return;
   int oldDir = p.Dir;
   bool forced = false;
-  FacilityRef here = FacilityAt(game, p.CellX, p.CellY);
+  CellCover here = CoverAt(game, p.CellX, p.CellY);
   if (IsRoad(here)) {
-    int turn = ForcedTurn(here.def->Shape, p.Dir);
+    int turn = ForcedTurn(here.Shape, p.Dir);
     if (turn != 0) {
       p.Dir = static_cast<int16_t>(turn);
       p.TurnMemo = 11;
@@ -184,10 +184,10 @@ void ChooseRoadDirection(Game& game, int slot) {
   }
   CellStep ahead = CellDelta(p.Dir);
   int ax = p.CellX + ahead.dx, ay = p.CellY + ahead.dy;
-  FacilityRef aheadFacility = FacilityAt(game, ax, ay);
-  bool roadAhead = IsRoad(aheadFacility);
+  CellCover aheadCover = CoverAt(game, ax, ay);
+  bool roadAhead = IsRoad(aheadCover);
   bool blockedAhead = !IsOnMap(game.world, ax, ay) || game.world.LandMap[ay][ax] != Land::Clear ||
-                      (aheadFacility && !roadAhead);
+                      (aheadCover.Origin >= 0 && !roadAhead);
   if (forced) {
     if (!blockedAhead) return;
     p.Dir = static_cast<int16_t>(oldDir);
@@ -214,11 +214,15 @@ void UpdateWalker(Game& game, int slot) {
   } else {
     ThinkStaff(game, slot);
   }
+  // Most are walking: a plain test before the jump table, which mispredicts.
+  if (p.Activity == Activity::Walking) {
+    WalkStep(game, slot);
+    return;
+  }
   switch (p.Activity) {
     using A = Activity;
     case A::Alighting: AlightStep(game, slot); break;
     case A::Leaving: LeaveStep(game, slot); break;
-    case A::Walking: WalkStep(game, slot); break;
     case A::Sweeping: SweepStep(game, slot); break;
     case A::Break: BreakStep(game, slot); break;
     case A::LookingA: case A::LookingB: case A::LookingC:

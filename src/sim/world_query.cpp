@@ -29,7 +29,7 @@ void MapCover(Game& game) {
   const World& w = game.world;
   SimState& s = game.sim;
   const int width = w.MapWidth, height = w.MapHeight;
-  for (auto& row : s.Cover) row.fill(-1);
+  for (auto& row : s.Cover) row.fill(CellCover{});
   for (auto& rows : s.OriginRows) rows.clear();
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {
@@ -41,9 +41,10 @@ void MapCover(Game& game) {
       if (def.Kind != BuildKind::Road || w.Cells[y][x].ConstructionLeft >= 1)
         s.OriginRows[x].push_back(static_cast<int8_t>(y));
       int size = def.Size;
-      auto origin = static_cast<int16_t>(y * kGridSize + x);
+      CellCover cover{static_cast<int16_t>(y * kGridSize + x), static_cast<int8_t>(def.Kind),
+                      static_cast<int8_t>(def.Shape)};
       for (int cy = y; cy < std::min(y + size, height); ++cy)
-        for (int cx = x; cx < std::min(x + size, width); ++cx) s.Cover[cy][cx] = origin;
+        for (int cx = x; cx < std::min(x + size, width); ++cx) s.Cover[cy][cx] = cover;
     }
   s.CoverValid = true;
 }

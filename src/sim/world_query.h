@@ -36,14 +36,27 @@ inline FacilityRef FacilityWithOrigin(Game& game, int x, int y) {
 inline FacilityRef FacilityAt(Game& game, int x, int y) {
   if (!IsOnMap(game.world, x, y)) return {};
   if (game.sim.CoverValid) {
-    int origin = game.sim.Cover[y][x];
+    int origin = game.sim.Cover[y][x].Origin;
     return origin < 0 ? FacilityRef{} : FacilityWithOrigin(game, origin % kGridSize, origin / kGridSize);
   }
   if (FindFacility(game.world, game.catalogue, x, y) < 0) return {};
   return FacilityWithOrigin(game, x + game.world.FoundDX, y + game.world.FoundDY);
 }
 
+// The kind and shape of the building covering (x, y), without its record: from the
+// cover while it is valid, else from the same search FacilityAt makes. Kind -1 when
+// nothing covers the cell or it is off the map.
+inline CellCover CoverAt(Game& game, int x, int y) {
+  if (!IsOnMap(game.world, x, y)) return {};
+  if (game.sim.CoverValid) return game.sim.Cover[y][x];
+  FacilityRef f = FacilityAt(game, x, y);
+  if (!f) return {};
+  return {static_cast<int16_t>(f.y * kGridSize + f.x), static_cast<int8_t>(f.def->Kind),
+          static_cast<int8_t>(f.def->Shape)};
+}
+
 inline bool IsRoad(const FacilityRef& f) { return f && f.def->Kind == BuildKind::Road; }
+inline bool IsRoad(const CellCover& c) { return c.Kind == BuildKind::Road; }
 // An enclosure or shop a visitor can be served at (a shop needs a clerk unless it
 // is a vending machine).
 inline bool IsOpenShop(const FacilityRef& f) {
