@@ -275,6 +275,8 @@ int App::Run() {
     Pump();
     RunStartTimer();
     if (game_.clock.TimerEnabled) {
+      // In play the keys are the game's: an input method left on would take them.
+      if (SDL_IsTextInputActive()) FollowTextInput();
       RunFrameTimer();
       if (game_.clock.TimerInterval > 0) SDL_Delay(1);
     } else {
@@ -319,6 +321,7 @@ void App::RunFrontModal() {
     front.Tick();
     SDL_Delay(5);
   }
+  FollowTextInput();
   game_.clock.RedrawAll = 1;
 }
 

@@ -3,6 +3,7 @@
 #include "game/game.h"
 #include "shell/input_map.h"
 #include "shell/tick.h"
+#include "view/view_steps.h"
 
 namespace {
 
@@ -26,6 +27,10 @@ void Main_DXScreenMouseDown(Game& game, const MouseEvent& e) {
   v.PressButton = ButtonCode(e.button);
   if (mode == Mode::Playing) {
     v.ClickConsumed = 0;
+    // The press acts on the cell under it, not on the one the last tick saw: a press
+    // that arrives with its move, before any tick, would otherwise miss (or hit the
+    // cell the pointer came from).
+    FindHoverCell(game);
     MapInput(game, e.x, e.y, v.PressButton, false);
   } else {
     game.ui->WindowPress(game, e.x, e.y, v.PressButton);
@@ -36,7 +41,9 @@ void Main_DXScreenMouseDown(Game& game, const MouseEvent& e) {
 void Main_DXScreenMouseMove(Game& game, const MouseEvent& e) {
   game.view.MouseX = e.x;
   game.view.MouseY = e.y;
-  if (game.clock.GameMode == Mode::Playing) MapInput(game, e.x, e.y, game.view.PressButton, false);
+  if (game.clock.GameMode != Mode::Playing) return;
+  FindHoverCell(game);
+  MapInput(game, e.x, e.y, game.view.PressButton, false);
 }
 
 void Main_DXScreenMouseUp(Game& game, const MouseEvent&) {

@@ -5,6 +5,7 @@
 #include "game/game.h"
 #include "sim/commands.h"
 #include "sim/world_query.h"
+#include "windows/animal_rows.h"
 #include "windows/info_window.h"
 #include "windows/window_text.h"
 #include "windows/windows.h"
@@ -40,29 +41,30 @@ void InfoWindow::DrawAnimals(Windows& windows) {
   Surface& work = s.Work();
   TextRenderer& text = windows.Text();
   const Surface& thumb = s.slot[2];
-  int c = std::min<int>(f.record->AnimalCount, kMaxAnimals), w = thumb.Width(), h = thumb.Height();
-  int gap = (220 - c * h) / (c + 1);
+  AnimalRows rows = LayOutAnimalRows(f.record->AnimalCount, thumb.Width(), thumb.Height());
   int price = PriceOf(game, *f.def);
   StartList();
-  for (int i = 0; i < c; ++i) {
+  for (int i = 0; i < rows.count; ++i) {
     size_t k = static_cast<size_t>(i);
-    int y = 40 + i * h + (i + 1) * gap;
+    const AnimalRow& r = rows.row[k];
     int age = f.record->AnimalAge[k], health = f.record->AnimalHealth[k];
-    if (age < 7) DrawStretched(work, 50 + w / 4, y + h / 4, 50 + w / 2 + w / 4, y + h / 2 + h / 4, thumb);
-    else work.Draw(50, y, thumb, true);
-    if (i > 0) work.FillRect({20, y - 20, 361, 1}, kInk);
-    work.Draw(20, y + (h - 20) / 2, s.slot[3], true);
-    deleteRect_[k] = {20, y + (h - 20) / 2, 40, y + (h - 20) / 2 + 20};
+    // A young animal is drawn at half size in the middle of its picture's place.
+    bool small = age < 7;
+    int px = small ? r.picX + r.picW / 4 : r.picX, py = small ? r.picY + r.picH / 4 : r.picY;
+    int pw = small ? r.picW / 2 : r.picW, ph = small ? r.picH / 2 : r.picH;
+    DrawStretched(work, px, py, px + pw, py + ph, thumb);
+    if (r.separatorY >= 0) work.FillRect({20, r.separatorY, 361, 1}, kInk);
+    work.Draw(20, r.deleteY, s.slot[3], true);
+    deleteRect_[k] = {20, r.deleteY, 40, r.deleteY + 20};
     rowShown_[k] = 1;
     std::string name = f.record->AnimalName[k].str() + ":" + N(age / 12) + "歲" + N(age % 12) + "個月";
-    int nameW = WindowText(text, work, 20, y - 16, name, TextCell::Message);
-    nameRect_[k] = {20, y - 16, 20 + nameW, y};
+    int nameW = WindowText(text, work, r.nameX, r.nameY, name, TextCell::Message);
+    nameRect_[k] = {r.nameX, r.nameY, r.nameX + nameW, r.nameY + 16};
     int young = static_cast<int>(static_cast<double>(price) * health / 100);
     int old = static_cast<int>(static_cast<double>(price / 2) * health / 100);
     std::string priceLine = age < 7 ? "販賣價格:" + N(young) : "購買價格:" + N(price) + "/販賣價格:" + N(old);
-    int lineY = y + (h - 16) / 2;
-    WindowText(text, work, w + 60, lineY, priceLine, TextCell::Message);
-    WindowTextRight(text, work, 370, lineY, "健康：" + N(health), TextCell::Message);
+    WindowText(text, work, r.lineX, r.lineY, priceLine, TextCell::Message);
+    WindowTextRight(text, work, 370, r.lineY, "健康：" + N(health), TextCell::Message);
   }
   DrawTitle(text, work, Width(),
             "飼育數量上限:" + N(f.def->MaxAnimals) + "/購入價格:" + N(price) + "/資金:" + N(game.zoo.Money));

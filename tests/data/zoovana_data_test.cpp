@@ -71,11 +71,14 @@ TEST(ZoovanaData, SaveInfoPrintsEveryKey) {
   z.ZooName = "北門動物園";
   z.Money = 12345, z.EntryFee = 70, z.Salary = 220, z.TotalVisitors = 999, z.Rank = 3;
   g->clock.Year = 2, g->clock.Month = 6, g->clock.Day = 15, g->clock.TickOfDay = 400;
+  z.ZooOpen = 1, z.AdLevel = 2, z.BribeAmount = 3000;
   w.Walkers[0].Used = w.Walkers[160].Used = 1;
   w.Walkers[5].Used = 2;  // any value but 1 is a free slot
   w.Escapees[3].Used = 1;
   w.Cells[1][1].Type = 85, w.Cells[1][1].AnimalCount = 3, w.Cells[1][1].StaffCount = 1;
+  w.Cells[1][1].AnimalName[0] = "阿福", w.Cells[1][1].AnimalAge[0] = 18, w.Cells[1][1].AnimalHealth[0] = 90;
   w.Cells[4][3].Type = 44, w.Cells[4][3].StaffCount = 2;
+  w.Cells[4][3].SalePrice = 40, w.Cells[4][3].PurchaseQty = 15;
   w.Cells[0][0].Type = 2;
   ASSERT_TRUE(WriteSavedGame(dir.path, "Slot1", w, z, SaveClockOf(g->clock)).ok());
   ToolRun r = Tool(dir, "save-info " + Quoted(dir.path) + " Slot1");
@@ -83,7 +86,11 @@ TEST(ZoovanaData, SaveInfoPrintsEveryKey) {
   EXPECT_EQ(r.out,
             "MapFileName=Camp2.mdt\nZooName=北門動物園\nMoney=12345\nYear=2\nMonth=6\nDay=15\nTickOfDay=400\n"
             "EntryFee=70\nSalary=220\nUsedWalkers=2\nUsedEscapees=1\nFacilities=3\nAnimals=3\nStaff=3\n"
-            "MapWidth=4\nMapHeight=5\nTotalVisitors=999\nRank=3\n");
+            "MapWidth=4\nMapHeight=5\nTotalVisitors=999\nRank=3\nZooOpen=1\nAdLevel=2\nBribeAmount=3000\n"
+            "WalkingStaff=1\nBuilding=0,0 type 2 animals 0 staff 0 price 0 qty 0\n"
+            "Building=1,1 type 85 animals 3 staff 1 price 0 qty 0\nAnimal=1,1 阿福 age 18 health 90\n"
+            "Animal=1,1  age 0 health 0\nAnimal=1,1  age 0 health 0\n"
+            "Building=3,4 type 44 animals 0 staff 2 price 40 qty 15\n");
 }
 
 TEST(ZoovanaData, BadFilesGiveOneLineErrorAndStatusOne) {

@@ -3,6 +3,7 @@
 #include "view/toolbar_layout.h"
 #include "sim/construction.h"
 #include "view/geometry.h"
+#include "view/hover.h"
 #include "view/input_driver.h"
 #include "view/view_steps.h"
 
@@ -14,6 +15,18 @@ namespace {
 ScreenPoint ButtonCentre(const Game& g, int i) {
   Rect r = ToolbarButtonRect(g, i);
   return {r.x + r.w / 2, r.y + r.h / 2};
+}
+
+// Scrolls cell (x, y) to a known place and presses the middle of its tile there,
+// with the hover cell of the last tick left at `stale`.
+void ClickOnCell(Game& g, int x, int y, CellPick stale) {
+  g.view.ScrollX = g.view.ScrollY = 0;
+  ScreenPoint s = CellToScreen(g, x, y);
+  g.view.ScrollX = s.x - 300;
+  g.view.ScrollY = s.y - 200;
+  g.view.CursorCellX = stale.x;
+  g.view.CursorCellY = stale.y;
+  Click(g, 300 + 37, 200 + 81);
 }
 
 }  // namespace
@@ -76,21 +89,20 @@ TEST(Input, ClickOnTheMapBuildsTheSelectedType) {
   EXPECT_EQ(g->zoo.Money, 100000 - 50);
 }
 
-TEST(Input, PointerToolOpensTheBuildingOrTheGate) {
+TEST(Input, PointerToolOpensTheBuildingOrTheGateUnderThePress) {
   auto g = Playing();
   Recorder ui;
   g->ui = &ui;
+  ASSERT_TRUE(LoadGeneratedTileMask(*g));
   Place(*g, kMidPen, 4, 4);
-  g->view.CursorCellX = 6;
-  g->view.CursorCellY = 5;
-  Click(*g, 300, 300);
+  g->world.LandMap[20][12] = Land::Gate;
+  // Each press comes straight after its move, before any tick has looked at the
+  // pointer: the cell the last tick saw is the other one.
+  ClickOnCell(*g, 6, 5, {10, 20});
   EXPECT_EQ(ui.windows, std::vector<int>{Mode::InfoMain});
   EXPECT_EQ(g->view.SelectedX, 4);
   EXPECT_EQ(g->view.SelectedY, 4);
-  g->world.LandMap[20][12] = Land::Gate;
-  g->view.CursorCellX = 10;
-  g->view.CursorCellY = 20;
-  Click(*g, 300, 300);
+  ClickOnCell(*g, 10, 20, {6, 5});
   EXPECT_EQ(ui.windows.back(), Mode::Ticket);
   g->ui = g->ownUi.get();
 }

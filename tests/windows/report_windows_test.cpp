@@ -38,6 +38,9 @@ TEST(MailWindow, ThePlaceMovesTheView) {
   Mails(t.g, {20});
   t.g.view.CurrentMail = 13;
   t.windows.Open(Mode::Mail);
+  int scrollX = t.g.view.ScrollX;
+  t.Click(70, 371);  // under the magnifier's picture
+  EXPECT_EQ(t.g.view.ScrollX, scrollX);
   t.Click(88, 370);
   EXPECT_EQ(t.g.view.ScrollX, ((40 - 1 - 3) + 20) * 36 - (640 - 125) / 2 + 34);
   EXPECT_EQ(t.g.view.ScrollY, (20 + 3) * 18 - (480 - 30) / 2 + 50);

@@ -24,7 +24,12 @@ int SaveInfo(const std::vector<std::string>& args) {
   const World& w = state->world;
   const Zoo& z = state->zoo;
   int walkers = 0, escapees = 0, facilities = 0, animals = 0, staff = 0;
-  for (const Person& p : w.Walkers) walkers += p.Used == 1;
+  int walkingStaff = 0;
+  for (int i = 0; i < kWalkerSlots; ++i) {
+    bool used = w.Walkers[static_cast<size_t>(i)].Used == 1;
+    walkers += used;
+    walkingStaff += used && i >= kVisitorSlots;
+  }
   for (const Person& p : w.Escapees) escapees += p.Used == 1;
   for (int y = 0; y < w.MapHeight; ++y) {
     for (int x = 0; x < w.MapWidth; ++x) {
@@ -52,6 +57,21 @@ int SaveInfo(const std::vector<std::string>& args) {
             << "MapWidth=" << w.MapWidth << "\n"
             << "MapHeight=" << w.MapHeight << "\n"
             << "TotalVisitors=" << z.TotalVisitors << "\n"
-            << "Rank=" << z.Rank << "\n";
+            << "Rank=" << z.Rank << "\n"
+            << "ZooOpen=" << int{z.ZooOpen} << "\n"
+            << "AdLevel=" << z.AdLevel << "\n"
+            << "BribeAmount=" << z.BribeAmount << "\n"
+            << "WalkingStaff=" << walkingStaff << "\n";
+  // What the windows change, building by building: a line per origin cell and per animal.
+  for (int y = 0; y < w.MapHeight; ++y)
+    for (int x = 0; x < w.MapWidth; ++x) {
+      const Facility& f = w.Cells[y][x];
+      if (f.Type < 0) continue;
+      std::cout << "Building=" << x << "," << y << " type " << f.Type << " animals " << int{f.AnimalCount} << " staff "
+                << int{f.StaffCount} << " price " << f.SalePrice << " qty " << f.PurchaseQty << "\n";
+      for (int i = 0; i < f.AnimalCount; ++i)
+        std::cout << "Animal=" << x << "," << y << " " << f.AnimalName[i].str() << " age " << f.AnimalAge[i]
+                  << " health " << f.AnimalHealth[i] << "\n";
+    }
   return 0;
 }
