@@ -75,48 +75,25 @@ TEST_F(Definitions, BuildFileFillsEveryField) {
                               Season::Summer}));
 }
 
-TEST_F(Definitions, KindKeywordsInAnyCaseOtherTextKeepsKind) {
-  const std::pair<const char*, int> cases[] = {{"cage", 0}, {"SHOP", 1}, {"Obje", 2}, {"road", 3}, {"encyo", 4},
-                                               {"JyuGyo", 5}};
-  for (auto [word, kind] : cases) {
+// Keywords in any letter case; any other word keeps what the entry held.
+TEST_F(Definitions, KindShapeAndSeasonKeywords) {
+  struct Case {
+    const char *kind, *shape, *season;
+    int wantKind, wantShape, wantSeason;
+  };
+  const Case cases[] = {
+      {"cage", "non", "win", 0, 0, 1},      {"SHOP", "7to1", "Win", 1, 1, 1},    {"Obje", "9to3", "SUM", 2, 2, 2},
+      {"road", "7to9", "", 3, 3, 0},        {"encyo", "1to3", "winter", 4, 4, 0}, {"JyuGyo", "7to3", "", 5, 5, 0},
+      {"obje", "1to9", "", 2, 6, 0},        {"obje", "bench73", "", 2, 7, 0},     {"obje", "BENCH91", "", 2, 8, 0},
+      {"obje", "jihanki", "", 2, 9, 0},     {"obje", "Toile", "", 2, 10, 0},      {"obje", "kanban", "", 2, 11, 0},
+      {"obje", "water", "", 2, 12, 0},      {"cages", "toilet", "", 2, 12, 0}};
+  for (const Case& c : cases) {
     BuildValues v;
-    v.kind = word;
-    ASSERT_TRUE(Build(10, v).ok());
-    EXPECT_EQ(g->catalogue.BuildType[10].Kind, kind) << word;
-  }
-  BuildValues v;
-  v.kind = "CAGE";
-  ASSERT_TRUE(Build(10, v).ok());
-  v.kind = "cages";
-  g->catalogue.BuildType[10].Kind = 3;
-  ASSERT_TRUE(Build(10, v).ok());
-  EXPECT_EQ(g->catalogue.BuildType[10].Kind, 3);
-}
-
-TEST_F(Definitions, ShapeKeywordsToiletIsTenVendingMachineNine) {
-  const std::pair<const char*, int> cases[] = {
-      {"non", 0},     {"7to1", 1},     {"9to3", 2},    {"7to9", 3},      {"1to3", 4},
-      {"7to3", 5},    {"1to9", 6},     {"bench73", 7}, {"BENCH91", 8},   {"jihanki", 9},
-      {"Toile", 10},  {"kanban", 11},  {"water", 12}};
-  for (auto [word, shape] : cases) {
-    BuildValues v;
-    v.kind = "obje", v.shape = word;
+    v.kind = c.kind, v.shape = c.shape, v.season = c.season;
     ASSERT_TRUE(Build(50, v).ok());
-    EXPECT_EQ(g->catalogue.BuildType[50].Shape, shape) << word;
-  }
-  BuildValues v;
-  v.kind = "obje", v.shape = "toilet";
-  ASSERT_TRUE(Build(50, v).ok());
-  EXPECT_EQ(g->catalogue.BuildType[50].Shape, 12);  // unknown word: unchanged
-}
-
-TEST_F(Definitions, SeasonKeywords) {
-  const std::pair<const char*, int> cases[] = {{"win", 1}, {"Win", 1}, {"SUM", 2}, {"", 0}, {"winter", 0}};
-  for (auto [word, season] : cases) {
-    BuildValues v;
-    v.season = word;
-    ASSERT_TRUE(Build(45, v).ok());
-    EXPECT_EQ(g->catalogue.BuildType[45].Season, season) << word;
+    const BuildTypeRecord& t = g->catalogue.BuildType[50];
+    EXPECT_EQ(std::vector<int>({t.Kind, t.Shape, t.Season}), std::vector<int>({c.wantKind, c.wantShape, c.wantSeason}))
+        << c.kind << " " << c.shape << " " << c.season;
   }
 }
 
