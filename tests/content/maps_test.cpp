@@ -19,29 +19,26 @@ struct LoadedMap {
   std::unique_ptr<Game> game = MakeHeadlessGame();
 };
 
+std::unique_ptr<LoadedMap> Load(const std::filesystem::path& path) {
+  auto m = std::make_unique<LoadedMap>();
+  m->name = path.filename().string();
+  IoResult r = LoadMap(path, m->game->world, m->game->zoo);
+  EXPECT_TRUE(r.ok()) << r.error;
+  return m;
+}
+
 std::vector<std::unique_ptr<LoadedMap>> LoadAll(const std::string& containing) {
   std::vector<std::unique_ptr<LoadedMap>> maps;
-  for (const auto& path : FilesEndingIn("Maps", ".mdt")) {
-    const std::string name = path.filename().string();
-    if (name.find(containing) == std::string::npos) continue;
-    auto m = std::make_unique<LoadedMap>();
-    m->name = name;
-    IoResult r = LoadMap(path, m->game->world, m->game->zoo);
-    EXPECT_TRUE(r.ok()) << r.error;
-    maps.push_back(std::move(m));
-  }
+  for (const auto& path : FilesEndingIn("Maps", ".mdt"))
+    if (path.filename().string().find(containing) != std::string::npos) maps.push_back(Load(path));
   return maps;
 }
 
+// In campaign order.
 std::vector<std::unique_ptr<LoadedMap>> Campaign() {
   std::vector<std::unique_ptr<LoadedMap>> maps;
-  for (int n = 1; n <= GeneratedCatalogue().catalogue.CampaignMapCount; ++n) {
-    auto m = std::make_unique<LoadedMap>();
-    m->name = "Camp" + std::to_string(n) + ".mdt";
-    IoResult r = LoadMap(ContentFolder() / "Maps" / m->name, m->game->world, m->game->zoo);
-    EXPECT_TRUE(r.ok()) << r.error;
-    maps.push_back(std::move(m));
-  }
+  for (int n = 1; n <= GeneratedCatalogue().catalogue.CampaignMapCount; ++n)
+    maps.push_back(Load(ContentFolder() / "Maps" / ("Camp" + std::to_string(n) + ".mdt")));
   return maps;
 }
 
