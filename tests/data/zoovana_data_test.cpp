@@ -133,10 +133,6 @@ TEST(ZoovanaData, CheckDataListsEveryProblem) {
   EXPECT_EQ(r.out.find("info.dat"), std::string::npos);
 }
 
-}  // namespace
-
-namespace {
-
 TEST(ZoovanaData, CheckPictureReportsWhatTheGameSeesOrWhyItRefuses) {
   TestFolder dir;
   auto put = [&](const char* name, const std::vector<uint8_t>& bytes) {
