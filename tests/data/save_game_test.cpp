@@ -264,23 +264,6 @@ TEST_F(SaveGameTest, RemarkLongerThanSixtyCutOnReading) {
   EXPECT_EQ(h->world.Walkers[0].Comments[0].str(), std::string(60, 'r'));
 }
 
-TEST_F(SaveGameTest, SmallMapLeavesOtherCellsUntouched) {
-  UseMap(20, 30);
-  ASSERT_TRUE(SaveGame(*g, "S").ok());
-  auto h = MakeHeadlessGame();
-  h->folders = g->folders;
-  ResetWorldTables(h->world);
-  h->world.Cells[30][5].Type = 7;
-  h->world.Cells[5][20].Type = 8;
-  h->world.TileMap[50][50] = 99;
-  ASSERT_TRUE(LoadSavedGame(*h, "S", false).ok());
-  EXPECT_EQ(h->world.Cells[30][5].Type, 7);
-  EXPECT_EQ(h->world.Cells[5][20].Type, 8);
-  EXPECT_EQ(h->world.TileMap[50][50], 99);
-  EXPECT_EQ(h->world.MapWidth, 20);
-  EXPECT_EQ(h->world.MapHeight, 30);
-}
-
 TEST_F(SaveGameTest, AvailableTypesAreNoLongerPendingResearch) {
   g->zoo.TypeResearchPending[90] = 1;
   g->zoo.TypeResearchPending[91] = 1;
@@ -493,6 +476,9 @@ TEST_F(SaveGameTest, FieldsOutsideTheSaveKeepTheGamesValues) {
   h->zoo.StaffCapacity = 4;
   h->clock.GameMode = 7;
   h->world.Walkers[9].ShopTicks = 66;  // a free slot saves only its flag and names
+  h->world.Cells[3][1].Type = 7;      // below the 4 x 3 map
+  h->world.Cells[1][4].Type = 8;      // right of it
+  h->world.TileMap[50][50] = 99;
   ASSERT_TRUE(LoadSavedGame(*h, "S", false).ok());
   EXPECT_EQ(h->world.Cells[0][0].AnimalCount, 5);
   EXPECT_EQ(h->world.Cells[0][0].AnimPhase, 0.0);
@@ -501,6 +487,11 @@ TEST_F(SaveGameTest, FieldsOutsideTheSaveKeepTheGamesValues) {
   EXPECT_EQ(h->zoo.StaffCapacity, 4);
   EXPECT_EQ(h->clock.GameMode, 7);
   EXPECT_EQ(h->world.Walkers[9].ShopTicks, 66);
+  EXPECT_EQ(h->world.Cells[3][1].Type, 7);
+  EXPECT_EQ(h->world.Cells[1][4].Type, 8);
+  EXPECT_EQ(h->world.TileMap[50][50], 99);
+  EXPECT_EQ(h->world.MapWidth, 4);
+  EXPECT_EQ(h->world.MapHeight, 3);
   EXPECT_EQ(h->zoo.MapCaption, "Test");
   EXPECT_GT(h->zoo.MapPixelWidth, 0);
 }
