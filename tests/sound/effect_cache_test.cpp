@@ -51,30 +51,25 @@ TEST_F(EffectCache, NewEffectTakesTheFirstSilentSlot) {
   EXPECT_EQ(sound.SlotName(4), "e5.wav");
 }
 
-TEST_F(EffectCache, PlainEffectUsesEffectVolumeCentred) {
-  settings.EFXVolume = 40;
-  sound.PlayEffect("Gold.wav", false, false, 0, 0);
-  EXPECT_EQ(audio.loads[0]->volume, 40 * 30 - 3000);
-  EXPECT_EQ(audio.loads[0]->pan, 0);
-  EXPECT_FALSE(audio.loads[0]->loop);
-  settings.EFXVolume = 100;
-  sound.PlayEffect("Gold.wav", true, false, 0, 0);
-  EXPECT_EQ(audio.loads[0]->volume, 0);
-  EXPECT_TRUE(audio.loads[0]->loop);
-}
-
-TEST_F(EffectCache, PositionalEffectIgnoresEffectVolume) {
-  settings.EFXVolume = 0;
-  sound.PlayEffect("Bus1.wav", true, true, 30 + 225, -5);
-  EXPECT_EQ(audio.loads[0]->pan, -10000);
-  EXPECT_EQ(audio.loads[0]->volume, 750 - 1500);
-}
-
-TEST_F(EffectCache, PositionFollowsTheScreenSize) {
-  sound.SetScreenSize(800, 600);
-  sound.PlayEffect("Bus1.wav", false, true, 30 + 285, 337);
-  EXPECT_EQ(audio.loads[0]->pan, 0);
-  EXPECT_EQ(audio.loads[0]->volume, 0);
+// A plain effect plays centred at the effect volume; a positional one takes its
+// pan and volume from where it is on the screen, whatever the effect volume.
+TEST_F(EffectCache, VolumeAndPanOfPlainAndPositionalEffects) {
+  const struct {
+    int efx, screenW, screenH, y, x;  // PlayEffect takes the screen row first
+    bool loop, positional;
+    int volume, pan;
+  } cases[] = {{40, 640, 480, 0, 0, false, false, 40 * 30 - 3000, 0},
+               {100, 640, 480, 0, 0, true, false, 0, 0},
+               {0, 640, 480, 30 + 225, -5, true, true, 750 - 1500, -10000},
+               {100, 800, 600, 30 + 285, 337, false, true, 0, 0}};
+  for (const auto& c : cases) {
+    settings.EFXVolume = c.efx;
+    sound.SetScreenSize(c.screenW, c.screenH);
+    sound.PlayEffect("Gold.wav", c.loop, c.positional, c.y, c.x);
+    EXPECT_EQ(audio.loads[0]->volume, c.volume) << c.y << "," << c.x;
+    EXPECT_EQ(audio.loads[0]->pan, c.pan) << c.y << "," << c.x;
+    EXPECT_EQ(audio.loads[0]->loop, c.loop);
+  }
 }
 
 TEST_F(EffectCache, StopEffectAndStopAll) {
