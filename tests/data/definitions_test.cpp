@@ -133,18 +133,12 @@ TEST_F(Definitions, FileNameFoundInAnyLetterCase) {
 
 TEST_F(Definitions, BadBuildFilesAreDataErrorsAndKeepEntry) {
   g->catalogue.BuildType[85].Price = 7;
-  BuildValues notNumber;
-  notNumber.price = "12a";
-  BuildValues tooWide;
-  tooWide.price = "40000";  // an i16 field
-  BuildValues tooBig;
-  tooBig.size = "7";
-  BuildValues zeroSize;
-  zeroSize.size = "0";
-  BuildValues badSpecies;
-  badSpecies.animalKind = "51";
-  for (const BuildValues& v : {notNumber, tooWide, tooBig, zeroSize, badSpecies}) {
-    EXPECT_FALSE(Build(85, v).ok());
+  // Not a number, too wide for an i16 field, sizes beyond 1..6, a species beyond the table.
+  for (auto [field, bad] : {std::pair{&BuildValues::price, "12a"}, {&BuildValues::price, "40000"},
+                            {&BuildValues::size, "7"}, {&BuildValues::size, "0"}, {&BuildValues::animalKind, "51"}}) {
+    BuildValues v;
+    v.*field = bad;
+    EXPECT_FALSE(Build(85, v).ok()) << bad;
     EXPECT_EQ(g->catalogue.BuildType[85].Price, 7);
   }
   std::string shortFile = BuildFile(BuildValues{});
