@@ -158,26 +158,18 @@ TEST_F(SaveGameTest, HeaderFieldsInOrder) {
   EXPECT_EQ(f64(99), 0.25);
 }
 
-TEST_F(SaveGameTest, FacilityWithFiveAnimalsAndTwoStaffWritesTheirEntries) {
-  g->world.Cells[0][0] = FullEnclosure();
-  ASSERT_TRUE(SaveGame(*g, "S").ok());
-  size_t empty = kHeaderBytes + kEscapeeBytes + 200 + 8 + 12 * 11 + 44 + 156;
-  EXPECT_EQ(Aps().size(), empty + kFacilityBlock + 5 * 17 + 2 * 11);
-}
-
+// Written once at its origin (1, 0), with its five animals' and two staff's entries.
 TEST_F(SaveGameTest, ThreeByThreeFacilityWrittenOnceAtItsOrigin) {
-  Facility f;
-  f.Type = 85;
-  g->world.Cells[0][1] = f;  // covers x 1..3, y 0..2
+  g->world.Cells[0][1] = FullEnclosure();  // covers x 1..3, y 0..2
   ASSERT_TRUE(SaveGame(*g, "S").ok());
   std::string b = Aps();
-  size_t cells = kHeaderBytes + kEscapeeBytes + 200 + 8;
-  EXPECT_EQ(b.size(), cells + 12 * 11 + kFacilityBlock + 44 + 156);
-  // Column 0 (three empty cells), then the origin (1, 0) with its block.
+  size_t cells = kHeaderBytes + kEscapeeBytes + 200 + 8, block = kFacilityBlock + 5 * 17 + 2 * 11;
+  EXPECT_EQ(b.size(), cells + 12 * 11 + block + 44 + 156);
+  // Column 0 (three empty cells), then the origin with its block.
   int16_t type;
   std::memcpy(&type, b.data() + cells + 3 * 11 + 9, 2);
   EXPECT_EQ(type, 85);
-  std::memcpy(&type, b.data() + cells + 4 * 11 + kFacilityBlock + 9, 2);  // (1, 1)
+  std::memcpy(&type, b.data() + cells + 4 * 11 + block + 9, 2);  // (1, 1)
   EXPECT_EQ(type, -1);
 }
 
