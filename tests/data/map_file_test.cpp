@@ -61,14 +61,10 @@ TEST(MapFile, OneByOneMapIs414BytesInFieldOrder) {
   EXPECT_EQ(b.substr(1, 12), "map_pat2.bmp");
   EXPECT_EQ(b[51], 5);
   EXPECT_EQ(b.substr(52, 5), "start");
-  EXPECT_EQ(I32At(b, 102), 123456);
-  EXPECT_EQ(I32At(b, 106), 75);
-  EXPECT_EQ(I32At(b, 110), 4);
-  EXPECT_EQ(I32At(b, 114), 2);
-  EXPECT_EQ(I32At(b, 118), 1);
-  EXPECT_EQ(I32At(b, 122), 1);
-  EXPECT_EQ(I32At(b, 126), 17);
-  EXPECT_EQ(I32At(b, 130), 3);
+  // Money, level cost, economy, population, width, height, the tile, the land.
+  for (auto [at, v] : {std::pair<size_t, int32_t>{102, 123456}, {106, 75}, {110, 4}, {114, 2}, {118, 1}, {122, 1},
+                       {126, 17}, {130, 3}})
+    EXPECT_EQ(I32At(b, at), v) << at;
   EXPECT_EQ(b[134], 1);  // HasGoalYears
   EXPECT_EQ(b[135], 0);
   EXPECT_EQ(b[137], 1);  // HasGoalRank
