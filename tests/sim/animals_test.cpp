@@ -80,12 +80,18 @@ TEST(Births, NeverWithOneAnimal) {
   EXPECT_EQ(s.g.sim.Births, 0);
 }
 
-TEST(Births, NewbornJoinsOrIsSoldWhenFull) {
-  SimGame s;
+TEST(Births, NewbornJoinsWithTheViewOnThePenOrIsSoldWhenFull) {
+  SimGame s(30, 30);
   s.g.sim.BirthOdds = 1;
   Facility& pen = StockedPen(s, 3, 0);
+  s.g.clock.RedrawAll = 0;
   BirthDay(s.g, 5, 5);
   ASSERT_EQ(pen.AnimalCount, 4);
+  // The 2 x 2 pen's middle is half a cell below its origin cell's middle.
+  ScreenPoint origin = CellCentre(s.g, 5, 5);
+  EXPECT_EQ(origin.x, (ScreenWidth(s.g) - 125) / 2);
+  EXPECT_EQ(origin.y + 18, 30 + (ScreenHeight(s.g) - 30) / 2);
+  EXPECT_EQ(s.g.clock.RedrawAll, 1);
   EXPECT_EQ(pen.AnimalAge[3], 0);
   EXPECT_EQ(pen.AnimalHealth[3], 100);
   EXPECT_EQ(pen.AnimalAux[3], 255);
@@ -169,18 +175,4 @@ TEST(Figures, AShopClerkNeverRunsASpeciesScript) {
   FacilityRef f = FacilityWithOrigin(s.g, 5, 5);
   for (int tick = 0; tick < 200; ++tick) RunFigures(s.g, f);
   EXPECT_NE(shop.StaffAction[0], FigureState::Script0);
-}
-
-TEST(Births, TheViewCentresOnThePen) {
-  SimGame s(30, 30);
-  s.g.sim.BirthOdds = 1;
-  StockedPen(s, 2, 0);
-  s.g.clock.RedrawAll = 0;
-  BirthDay(s.g, 5, 5);
-  ASSERT_EQ(s.g.sim.Births, 1);
-  // The 2 x 2 pen's middle is half a cell below its origin cell's middle.
-  ScreenPoint origin = CellCentre(s.g, 5, 5);
-  EXPECT_EQ(origin.x, (ScreenWidth(s.g) - 125) / 2);
-  EXPECT_EQ(origin.y + 18, 30 + (ScreenHeight(s.g) - 30) / 2);
-  EXPECT_EQ(s.g.clock.RedrawAll, 1);
 }

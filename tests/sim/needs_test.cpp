@@ -25,39 +25,34 @@ TEST(Purchase, DivisorByPriceEconomyMoodSeasonAndDifficulty) {
   shop.StaffCount = 1;
   FacilityRef f = FacilityWithOrigin(g, 5, 4);
   Person& p = Calm(g, 0, 5, 5);
-  p.MoodPoints = 0;
-  g.clock.Month = 4;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 25);  // difficulty 1, economy 3, standard price
-  shop.SalePrice = 60;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 35);
-  shop.SalePrice = 50;
-  p.MoodPoints = 15;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 12);
-  p.MoodPoints = 21;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 8);
-  p.MoodPoints = -11;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 50);
-  p.MoodPoints = -21;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 75);
-  p.MoodPoints = 0;
-  g.catalogue.BuildType[kShop].Season = Season::Winter;
-  g.clock.Month = 12;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 6);
-  g.clock.Month = 7;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 200);
-  g.clock.Month = 5;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 25);
-  g.catalogue.BuildType[kShop].Season = Season::Summer;
-  g.clock.Month = 8;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 6);
-  g.clock.Month = 5;
-  g.settings.Difficulty = 0;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 32);  // 32.5 to even
-  g.settings.Difficulty = 2;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 18);  // 17.5 to even
-  g.zoo.Economy = 5;
-  shop.SalePrice = 10;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 1);  // never below 1
+  struct Case {
+    int price, mood, month;
+    int16_t season;
+    int difficulty, economy, divisor;
+  } cases[] = {
+      {50, 0, 4, Season::AllYear, 1, 3, 25},  // standard price
+      {60, 0, 4, Season::AllYear, 1, 3, 35},
+      {50, 15, 4, Season::AllYear, 1, 3, 12},
+      {50, 21, 4, Season::AllYear, 1, 3, 8},
+      {50, -11, 4, Season::AllYear, 1, 3, 50},
+      {50, -21, 4, Season::AllYear, 1, 3, 75},
+      {50, 0, 12, Season::Winter, 1, 3, 6},
+      {50, 0, 7, Season::Winter, 1, 3, 200},
+      {50, 0, 5, Season::Winter, 1, 3, 25},
+      {50, 0, 8, Season::Summer, 1, 3, 6},
+      {50, 0, 5, Season::Summer, 0, 3, 32},  // 32.5 to even
+      {50, 0, 5, Season::Summer, 2, 3, 18},  // 17.5 to even
+      {10, 0, 5, Season::Summer, 2, 5, 1},   // never below 1
+  };
+  for (const Case& c : cases) {
+    shop.SalePrice = c.price;
+    p.MoodPoints = c.mood;
+    g.clock.Month = c.month;
+    g.catalogue.BuildType[kShop].Season = c.season;
+    g.settings.Difficulty = c.difficulty;
+    g.zoo.Economy = c.economy;
+    EXPECT_EQ(PurchaseDivisor(g, p, f), c.divisor) << c.price << " " << c.mood << " " << c.month;
+  }
 }
 
 TEST(Purchase, SaleMovesMoneyStockAndStatistics) {
@@ -161,14 +156,9 @@ TEST(Deprivation, StandingAt600LosesAPointEveryTick) {
 }
 
 TEST(Mood, FollowsThePointsTable) {
-  EXPECT_EQ(MoodFromPoints(21), 5);
-  EXPECT_EQ(MoodFromPoints(20), 4);
-  EXPECT_EQ(MoodFromPoints(11), 4);
-  EXPECT_EQ(MoodFromPoints(10), 3);
-  EXPECT_EQ(MoodFromPoints(-10), 3);
-  EXPECT_EQ(MoodFromPoints(-11), 2);
-  EXPECT_EQ(MoodFromPoints(-20), 2);
-  EXPECT_EQ(MoodFromPoints(-21), 1);
+  const std::pair<int, int> cases[] = {{21, 5},  {20, 4},  {11, 4},  {10, 3},
+                                       {-10, 3}, {-11, 2}, {-20, 2}, {-21, 1}};
+  for (auto [points, mood] : cases) EXPECT_EQ(MoodFromPoints(points), mood) << points;
 }
 
 TEST(Looking, YoungAnimalIsAlwaysChosenWhenTheCellIsFree) {
