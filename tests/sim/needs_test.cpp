@@ -7,6 +7,15 @@
 
 using namespace test_world;
 
+using Purchase = SimTest;
+using Bench = SimTest;
+using Deprivation = SimTest;
+using Looking = SimTest;
+using Toilet = SimTest;
+using Sign = SimTest;
+using Litter = SimTest;
+using Remarks = SimTest;
+
 namespace {
 
 // A visitor on a road centre whose counters ask for nothing.
@@ -18,9 +27,7 @@ Person& Calm(Game& g, int slot, int x, int y) {
 
 }  // namespace
 
-TEST(Purchase, DivisorByPriceEconomyMoodSeasonAndDifficulty) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Purchase, DivisorByPriceEconomyMoodSeasonAndDifficulty) {
   Facility& shop = Place(g, kShop, 5, 4);
   shop.StaffCount = 1;
   FacilityRef f = FacilityWithOrigin(g, 5, 4);
@@ -55,9 +62,7 @@ TEST(Purchase, DivisorByPriceEconomyMoodSeasonAndDifficulty) {
   }
 }
 
-TEST(Purchase, SaleMovesMoneyStockAndStatistics) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Purchase, SaleMovesMoneyStockAndStatistics) {
   g.zoo.Economy = 5;  // d = 5 + 0 -> with a cheap price, d = 1
   Facility& shop = Place(g, kShop, 5, 4);
   shop.StaffCount = 1;
@@ -85,9 +90,7 @@ TEST(Purchase, SaleMovesMoneyStockAndStatistics) {
   EXPECT_FALSE(TryPurchase(g, 0));  // no clerk
 }
 
-TEST(Bench, NeverAt299AndOneInThreeAt300) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Bench, NeverAt299AndOneInThreeAt300) {
   Road(g, 5, 5);
   Place(g, kBench91, 5, 4);
   for (int tired : {299, 300}) {
@@ -108,9 +111,7 @@ TEST(Bench, NeverAt299AndOneInThreeAt300) {
   }
 }
 
-TEST(Bench, StepsOnSitsTurnsAboutAndGetsUp) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Bench, StepsOnSitsTurnsAboutAndGetsUp) {
   Road(g, 5, 5);
   Place(g, kBench91, 5, 4);
   Person& p = Calm(g, 0, 5, 5);
@@ -133,9 +134,7 @@ TEST(Bench, StepsOnSitsTurnsAboutAndGetsUp) {
   EXPECT_EQ(p.TurnMemo, 12);
 }
 
-TEST(Deprivation, StandingAt600LosesAPointEveryTick) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Deprivation, StandingAt600LosesAPointEveryTick) {
   Person& p = Calm(g, 0, 5, 5);
   p.ToiletTicks = 600;
   p.MoodPoints = 5;
@@ -161,9 +160,7 @@ TEST(Mood, FollowsThePointsTable) {
   for (auto [points, mood] : cases) EXPECT_EQ(MoodFromPoints(points), mood) << points;
 }
 
-TEST(Looking, YoungAnimalIsAlwaysChosenWhenTheCellIsFree) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Looking, YoungAnimalIsAlwaysChosenWhenTheCellIsFree) {
   Road(g, 5, 5);
   Facility& pen = Place(g, kPen, 5, 6);
   pen.AnimalCount = 1;
@@ -186,9 +183,7 @@ TEST(Looking, YoungAnimalIsAlwaysChosenWhenTheCellIsFree) {
   EXPECT_TRUE(p.Activity == Activity::Walking || p.Activity == Activity::Standing);
 }
 
-TEST(Looking, AttractionSumCountsYoungTwice) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Looking, AttractionSumCountsYoungTwice) {
   Facility& pen = Place(g, kPen, 5, 6);
   pen.AnimalCount = 3;
   pen.AnimalAge = {6, 7, 30, 0, 0};
@@ -198,9 +193,7 @@ TEST(Looking, AttractionSumCountsYoungTwice) {
   EXPECT_FALSE(HasYoung(pen));
 }
 
-TEST(Toilet, GoesInAndComesOutAtRandom) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Toilet, GoesInAndComesOutAtRandom) {
   Road(g, 5, 5);
   Place(g, kToilet, 6, 5);
   Person& p = Calm(g, 0, 5, 5);
@@ -218,9 +211,7 @@ TEST(Toilet, GoesInAndComesOutAtRandom) {
   EXPECT_GT(ticks, 0);
 }
 
-TEST(Sign, ReadsAndResetsLostTicks) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Sign, ReadsAndResetsLostTicks) {
   Road(g, 5, 5);
   Place(g, kSign, 4, 5);
   Person& p = Calm(g, 0, 5, 5);
@@ -234,9 +225,7 @@ TEST(Sign, ReadsAndResetsLostTicks) {
   EXPECT_EQ(p.Dir, 3);
 }
 
-TEST(Litter, PuddleAtTheLimitAndOnlyVisitorsDrop) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Litter, PuddleAtTheLimitAndOnlyVisitorsDrop) {
   Person& p = Calm(g, 0, 5, 5);
   p.ToiletTicks = 20500;
   DropLitter(g, 0);
@@ -248,9 +237,7 @@ TEST(Litter, PuddleAtTheLimitAndOnlyVisitorsDrop) {
   for (int8_t mark : g.world.Litter[6][6]) EXPECT_EQ(mark, -1);
 }
 
-TEST(Remarks, NeedRemarksAreRareAndShiftTheOldestOut) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Remarks, NeedRemarksAreRareAndShiftTheOldestOut) {
   Person& p = Calm(g, 0, 5, 5);
   p.BoredTicks = 2500;
   int made = 0;

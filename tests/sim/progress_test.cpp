@@ -5,9 +5,11 @@
 
 using namespace test_world;
 
-TEST(Ranking, ClimbsOnePlacePerSuccessfulDay) {
-  SimGame s;
-  Game& g = s.g;
+using Ranking = SimTest;
+using Research = SimTest;
+using Events = SimTest;
+
+TEST_F(Ranking, ClimbsOnePlacePerSuccessfulDay) {
   g.view.ToolMode = 5;  // the palette the director's office joins at third place
   g.zoo.Attraction = 9000;
   int days = 0, last = 0;
@@ -29,18 +31,14 @@ TEST(Ranking, ClimbsOnePlacePerSuccessfulDay) {
   EXPECT_EQ(s.recorder.events.size(), 5u);
 }
 
-TEST(Ranking, NeedsTheAttractionOfTheNextPlace) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Ranking, NeedsTheAttractionOfTheNextPlace) {
   g.zoo.Attraction = 1999;
   for (int i = 0; i < 20000; ++i) RankingStep(g);
   EXPECT_EQ(g.zoo.Rank, 2);
   EXPECT_EQ(g.zoo.TypeAvailable[kDirectorOffice], 0);
 }
 
-TEST(Research, LowestPendingFirstAt500PointsPerIndex) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Research, LowestPendingFirstAt500PointsPerIndex) {
   g.zoo.TypeResearchPending[3] = 1;
   g.zoo.TypeResearchPending[5] = 1;
   g.zoo.TypeResearchPending[7] = 1;
@@ -70,9 +68,7 @@ TEST(Research, LowestPendingFirstAt500PointsPerIndex) {
   EXPECT_EQ(g.sim.AllResearched, 1);
 }
 
-TEST(Research, EnclosureTextOnTheOpenPaletteAndItemZeroCostsNothing) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Research, EnclosureTextOnTheOpenPaletteAndItemZeroCostsNothing) {
   g.zoo.TypeResearchPending[0] = 1;
   g.zoo.TypeResearchPending[kPen] = 1;
   ResearchStep(g);
@@ -154,9 +150,7 @@ TEST(CellPass, ConstructionWearFromTheFourthDayAndCollapse) {
   EXPECT_EQ(g.sim.Mails.back().X, 3);
 }
 
-TEST(Events, WindowOpensAndPlayReturns) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Events, WindowOpensAndPlayReturns) {
   AddEvent(g, 3, "x", 1, 2, 0);
   EXPECT_EQ(s.recorder.windows.back(), Mode::Event);
   EXPECT_EQ(s.recorder.effects.back(), "ivent1.wav");
