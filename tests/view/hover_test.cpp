@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "data/tile_mask.h"
 #include "platform/surface.h"
 #include "view/geometry.h"
@@ -58,20 +60,6 @@ Surface MaskPicture(Color16 fill) { return Surface(TileMask::kWidth, TileMask::k
 
 }  // namespace
 
-TEST(TileMask, EachColourNamesItsCell) {
-  const struct {
-    int r, g, b, owner;
-  } colours[] = {{0, 0, 0, 0}, {255, 255, 0, 7}, {255, 0, 0, 9}, {0, 255, 0, 1}, {0, 0, 255, 3}};
-  for (const auto& c : colours) {
-    Surface pic = MaskPicture(Rgb565(c.r, c.g, c.b));
-    TileMask mask;
-    ASSERT_TRUE(DecodeTileMask(pic, mask));
-    EXPECT_TRUE(mask.loaded);
-    EXPECT_EQ(mask.At(0, 0), c.owner);
-    EXPECT_EQ(mask.At(73, 99), c.owner);
-  }
-}
-
 TEST(TileMask, OtherSizesAndColoursAreRefused) {
   TileMask mask;
   mask.loaded = true;
@@ -84,20 +72,24 @@ TEST(TileMask, OtherSizesAndColoursAreRefused) {
   EXPECT_FALSE(mask.loaded);
 }
 
-TEST(Hover, EveryMaskColourLeadsToItsNeighbour) {
+TEST(Hover, EveryMaskColourNamesItsCellAndLeadsToItsNeighbour) {
   auto g = MakePark(9, 9);
   // With a one-colour mask, whatever tile the scan meets first, the answer is its
   // neighbour in the colour's direction.
   const struct {
     Color16 colour;
-    int dx, dy;
-  } colours[] = {{Rgb565(0, 0, 0), 0, 0},
-                 {Rgb565(255, 255, 0), -1, 0},
-                 {Rgb565(255, 0, 0), 0, -1},
-                 {Rgb565(0, 255, 0), 0, 1},
-                 {Rgb565(0, 0, 255), 1, 0}};
+    int owner, dx, dy;
+  } colours[] = {{Rgb565(0, 0, 0), 0, 0, 0},
+                 {Rgb565(255, 255, 0), 7, -1, 0},
+                 {Rgb565(255, 0, 0), 9, 0, -1},
+                 {Rgb565(0, 255, 0), 1, 0, 1},
+                 {Rgb565(0, 0, 255), 3, 1, 0}};
   for (const auto& c : colours) {
+    const TileMask& mask = g->view.Surfaces.tileMask;
     ASSERT_TRUE(DecodeTileMask(MaskPicture(c.colour), g->view.Surfaces.tileMask));
+    EXPECT_TRUE(mask.loaded);
+    EXPECT_EQ(mask.At(0, 0), c.owner);
+    EXPECT_EQ(mask.At(73, 99), c.owner);
     ScreenPoint s = BringToView(*g, 4, 4);
     // This point lies only in the boxes of (4, 4) and of (4, 5) below it; (4, 4) comes first.
     CellPick p = HoverCellAt(*g, s.x + 10, s.y + 93);
@@ -175,6 +167,12 @@ TEST(Hover, OffTheMapGivesNone) {
   FindHoverCell(*g);
   EXPECT_EQ(g->view.CursorCellX, 4);
   EXPECT_EQ(g->view.CursorCellY, 6);
+  // Without the mask no cell is found.
+  TileMask mask = std::exchange(g->view.Surfaces.tileMask, TileMask{});
+  FindHoverCell(*g);
+  EXPECT_EQ(g->view.CursorCellX, -1);
+  EXPECT_EQ(g->view.CursorCellY, -1);
+  g->view.Surfaces.tileMask = mask;
   // The upper corners of an edge tile belong to cells that do not exist.
   s = CellToScreen(*g, 0, 6);
   CellPick c = HoverCellAt(*g, s.x + 8, s.y + 66);
@@ -189,18 +187,6 @@ TEST(Hover, OffTheMapGivesNone) {
   g->view.ScrollY = 100;
   EXPECT_EQ(HoverCellAt(*g, -1, 300).x, -1);
   EXPECT_EQ(HoverCellAt(*g, 300, 600).x, -1);
-}
-
-TEST(Hover, WithoutTheMaskNoCellIsFound) {
-  auto g = MakePark(10, 10);
-  g->view.CursorCellX = 3;
-  g->view.CursorCellY = 3;
-  ScreenPoint s = CellToScreen(*g, 4, 6);
-  g->view.MouseX = s.x + 37;
-  g->view.MouseY = s.y + 81;
-  FindHoverCell(*g);
-  EXPECT_EQ(g->view.CursorCellX, -1);
-  EXPECT_EQ(g->view.CursorCellY, -1);
 }
 
 TEST(Geometry, ClampKeepsTheViewOnTheMap) {
