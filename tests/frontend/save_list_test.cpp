@@ -28,7 +28,7 @@ TEST(SaveList, NewestFirstWithTheLastRowsInView) {
     SaveList list;
     list.Read(dir.path);
     ASSERT_EQ(list.entries.size(), static_cast<size_t>(n));
-    EXPECT_EQ(list.entries.front(), "s" + std::to_string(n) + ".aps");
+    EXPECT_EQ(list.entries.front(), std::string("s").append(std::to_string(n)).append(".aps"));
     EXPECT_EQ(list.entries.back(), "s1.aps");
     EXPECT_EQ(list.top, top);
     list.Down();

@@ -41,7 +41,7 @@ TEST(Preview, FootprintPastTheMapEdgeCannotBeBuilt) {
   EXPECT_FALSE(g->view.PreviewOutline.refused);
 }
 
-TEST(Preview, ObstaclesAndBuildingsBlockTheSite) {
+TEST(Preview, ObstaclesAndBuildingsBlockTheSiteAndExactMoneyIsEnough) {
   auto g = MakePark();
   g->world.LandMap[5][5] = Land::Timber;
   Aim(*g, 2, 5, 5, kRoad);
@@ -50,7 +50,10 @@ TEST(Preview, ObstaclesAndBuildingsBlockTheSite) {
   Aim(*g, 3, 12, 12, kBench);  // last cell of the pen
   EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
   Aim(*g, 3, 13, 12, kBench);
+  g->zoo.Money = 50;
   EXPECT_EQ(Preview(*g), BuildText::BuildOk);
+  g->zoo.Money = 49;
+  EXPECT_EQ(Preview(*g), BuildText::BuildNoFunds);
 }
 
 TEST(Preview, RefusalsComeInOrderSiteMoneyPeopleDirector) {
@@ -84,15 +87,6 @@ TEST(Preview, RoadsMayBeLaidWherePeopleStand) {
   // A walker slot that is not in use does not count.
   g->world.Walkers[0].Used = 0;
   EXPECT_EQ(Preview(*g), BuildText::BuildOk);
-}
-
-TEST(Preview, ExactMoneyIsEnough) {
-  auto g = MakePark();
-  g->zoo.Money = 50;
-  Aim(*g, 3, 4, 4, kBench);
-  EXPECT_EQ(Preview(*g), BuildText::BuildOk);
-  g->zoo.Money = 49;
-  EXPECT_EQ(Preview(*g), BuildText::BuildNoFunds);
 }
 
 TEST(Preview, NothingWithoutToolCursorOrOverThePanel) {
@@ -194,8 +188,7 @@ TEST(Build, PaysAndSetsUpTheRecord) {
   auto g = MakePark();
   g->world.Litter[9][10][0] = 3;
   g->world.DayStats1[9][9][5][5] = 7;
-  Aim(*g, 3, 10, 10, kBigShop);
-  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
+  BuildAt(*g, kBigShop, 10, 10);
   EXPECT_EQ(g->zoo.Money, 100000 - 300);
   EXPECT_EQ(g->zoo.MonthBuildSpend, 300);
   const Facility& f = g->world.Cells[9][9];
@@ -220,17 +213,16 @@ TEST(Build, PaysAndSetsUpTheRecord) {
 TEST(Build, RefusedBuildingChangesNothing) {
   auto g = MakePark();
   Place(*g, kDirector, 2, 2);
-  Aim(*g, 5, 10, 10, kDirector);
-  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
+  BuildAt(*g, kDirector, 10, 10);
   EXPECT_EQ(g->world.Cells[9][9].Type, -1);
   EXPECT_EQ(g->zoo.Money, 100000);
   g->world.Cells[2][2].Type = -1;
   g->zoo.Money = 4999;
-  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
+  BuildAt(*g, kDirector, 10, 10);
   EXPECT_EQ(g->world.Cells[9][9].Type, -1);
   EXPECT_EQ(g->zoo.Money, 4999);
   g->zoo.Money = 5000;
-  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
+  BuildAt(*g, kDirector, 10, 10);
   EXPECT_EQ(g->world.Cells[9][9].Type, kDirector);
   EXPECT_EQ(g->zoo.Money, 0);
   EXPECT_TRUE(DirectorOfficeExists(g->world));
@@ -250,9 +242,11 @@ TEST(Build, AnAvailableTypeWithoutADefinitionCannotBeBuilt) {
   EXPECT_EQ(g->zoo.Money, 100000);
 }
 
-TEST(Clear, FindsTheOriginFromAnyCell) {
+// The player's demolition lets no animals out.
+TEST(Clear, FindsTheOriginFromAnyCellAndReleasesNoAnimals) {
   auto g = MakePark();
-  Place(*g, kMidPen, 5, 5);
+  Place(*g, kMidPen, 5, 5).AnimalCount = 3;
+  g->catalogue.AnimalEscapes[0] = 1;
   g->world.FoundDX = 3;  // stale values from some earlier lookup
   g->world.FoundDY = 3;
   ClearCells(*g, 7, 6, false);
@@ -262,6 +256,7 @@ TEST(Clear, FindsTheOriginFromAnyCell) {
       EXPECT_EQ(g->world.CellEffect[y][x], 0.0);
       EXPECT_EQ(g->world.LandMap[y][x], Land::Clear);
     }
+  for (const Person& p : g->world.Escapees) EXPECT_NE(p.Used, 1);
 }
 
 TEST(Clear, DisasterLeavesRubbleAndLetsEscapingAnimalsOut) {
@@ -302,15 +297,6 @@ TEST(Clear, DisasterLeavesRubbleAndLetsEscapingAnimalsOut) {
   EXPECT_EQ(g->world.Cells[5][5].AnimalCount, 0);
 }
 
-TEST(Clear, PlayerDemolitionReleasesNoAnimals) {
-  auto g = MakePark();
-  Place(*g, kMidPen, 5, 5);
-  g->catalogue.AnimalEscapes[0] = 1;
-  g->world.Cells[5][5].AnimalCount = 3;
-  ClearCells(*g, 5, 5, false);
-  for (const Person& p : g->world.Escapees) EXPECT_NE(p.Used, 1);
-}
-
 TEST(People, InAreaCountsOnlyUsedSlotsInsideTheSquare) {
   auto g = MakePark();
   PutWalker(*g, 199, 1, 9, 9);
@@ -326,15 +312,12 @@ TEST(Build, AutomaticHiringPostsAClerkButNotAtAVendingMachine) {
   g->settings.AutoKoyou = true;
   g->catalogue.BuildType[kBigShop].StaffSlots = 2;
   g->catalogue.BuildType[kVending].StaffSlots = 2;
-  Aim(*g, 3, 10, 10, kBigShop);
-  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
+  BuildAt(*g, kBigShop, 10, 10);
   EXPECT_EQ(g->world.Cells[9][9].StaffCount, 1);
-  Aim(*g, 3, 4, 4, kVending);
-  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
+  BuildAt(*g, kVending, 4, 4);
   EXPECT_EQ(g->world.Cells[4][4].Type, kVending);
   EXPECT_EQ(g->world.Cells[4][4].StaffCount, 0);
   g->settings.AutoKoyou = false;
-  Aim(*g, 3, 14, 14, kBigShop);
-  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
+  BuildAt(*g, kBigShop, 14, 14);
   EXPECT_EQ(g->world.Cells[13][13].StaffCount, 0);
 }

@@ -58,6 +58,12 @@ ScreenPoint BringToView(Game& g, int x, int y) {
 
 Surface MaskPicture(Color16 fill) { return Surface(TileMask::kWidth, TileMask::kHeight, fill); }
 
+// A picked cell and the pointer's cell as pairs, each compared in one check.
+using XY = std::pair<int, int>;
+constexpr XY kNone{-1, -1};
+XY Of(CellPick c) { return {c.x, c.y}; }
+XY Cursor(const Game& g) { return {g.view.CursorCellX, g.view.CursorCellY}; }
+
 }  // namespace
 
 TEST(TileMask, OtherSizesAndColoursAreRefused) {
@@ -92,18 +98,13 @@ TEST(Hover, EveryMaskColourNamesItsCellAndLeadsToItsNeighbour) {
     EXPECT_EQ(mask.At(73, 99), c.owner);
     ScreenPoint s = BringToView(*g, 4, 4);
     // This point lies only in the boxes of (4, 4) and of (4, 5) below it; (4, 4) comes first.
-    CellPick p = HoverCellAt(*g, s.x + 10, s.y + 93);
-    EXPECT_EQ(p.x, 4 + c.dx);
-    EXPECT_EQ(p.y, 4 + c.dy);
+    EXPECT_EQ(Of(HoverCellAt(*g, s.x + 10, s.y + 93)), XY(4 + c.dx, 4 + c.dy));
   }
   // The generated mask: the lower corners of a tile belong to the cells in front.
   ASSERT_TRUE(LoadGeneratedTileMask(*g));
   ScreenPoint s = BringToView(*g, 4, 4);
-  CellPick left = HoverCellAt(*g, s.x + 10, s.y + 93), right = HoverCellAt(*g, s.x + 63, s.y + 93);
-  EXPECT_EQ(left.x, 4);
-  EXPECT_EQ(left.y, 5);
-  EXPECT_EQ(right.x, 5);
-  EXPECT_EQ(right.y, 4);
+  EXPECT_EQ(Of(HoverCellAt(*g, s.x + 10, s.y + 93)), XY(4, 5));
+  EXPECT_EQ(Of(HoverCellAt(*g, s.x + 63, s.y + 93)), XY(5, 4));
 }
 
 TEST(Hover, FindsTheSameCellAsAScanOfEveryCell) {
@@ -116,8 +117,7 @@ TEST(Hover, FindsTheSameCellAsAScanOfEveryCell) {
     g->view.ScrollX = view.scrollX;
     g->view.ScrollY = view.scrollY;
     auto same = [&](int px, int py) {
-      CellPick want = ScanEveryCell(*g, px, py), got = HoverCellAt(*g, px, py);
-      return got.x == want.x && got.y == want.y;
+      return Of(HoverCellAt(*g, px, py)) == Of(ScanEveryCell(*g, px, py));
     };
     // Every pixel of a patch larger than one tile step (so every place where boxes
     // and diamonds meet), then the whole screen and its edges coarsely.
@@ -150,8 +150,7 @@ TEST(Hover, AMapSmallerThanTheViewPicksOnlyItsOwnCells) {
   g->view.MouseX = 700;
   g->view.MouseY = 500;
   FindHoverCell(*g);
-  EXPECT_EQ(g->view.CursorCellX, -1);
-  EXPECT_EQ(g->view.CursorCellY, -1);
+  EXPECT_EQ(Cursor(*g), kNone);
 }
 
 TEST(Hover, OffTheMapGivesNone) {
@@ -159,34 +158,27 @@ TEST(Hover, OffTheMapGivesNone) {
   g->view.MouseX = 5;
   g->view.MouseY = 590;
   FindHoverCell(*g);
-  EXPECT_EQ(g->view.CursorCellX, -1);
-  EXPECT_EQ(g->view.CursorCellY, -1);
+  EXPECT_EQ(Cursor(*g), kNone);
   ScreenPoint s = CellToScreen(*g, 4, 6);
   g->view.MouseX = s.x + 37;
   g->view.MouseY = s.y + 81;
   FindHoverCell(*g);
-  EXPECT_EQ(g->view.CursorCellX, 4);
-  EXPECT_EQ(g->view.CursorCellY, 6);
+  EXPECT_EQ(Cursor(*g), XY(4, 6));
   // Without the mask no cell is found.
   TileMask mask = std::exchange(g->view.Surfaces.tileMask, TileMask{});
   FindHoverCell(*g);
-  EXPECT_EQ(g->view.CursorCellX, -1);
-  EXPECT_EQ(g->view.CursorCellY, -1);
+  EXPECT_EQ(Cursor(*g), kNone);
   g->view.Surfaces.tileMask = mask;
   // The upper corners of an edge tile belong to cells that do not exist.
   s = CellToScreen(*g, 0, 6);
-  CellPick c = HoverCellAt(*g, s.x + 8, s.y + 66);
-  EXPECT_EQ(c.x, -1);
-  EXPECT_EQ(c.y, -1);
+  EXPECT_EQ(Of(HoverCellAt(*g, s.x + 8, s.y + 66)), kNone);
   s = CellToScreen(*g, 4, 0);
-  c = HoverCellAt(*g, s.x + 66, s.y + 66);
-  EXPECT_EQ(c.x, -1);
-  EXPECT_EQ(c.y, -1);
+  EXPECT_EQ(Of(HoverCellAt(*g, s.x + 66, s.y + 66)), kNone);
   // Off the screen: no cell, even where the map goes on.
   g->view.ScrollX = 100;
   g->view.ScrollY = 100;
-  EXPECT_EQ(HoverCellAt(*g, -1, 300).x, -1);
-  EXPECT_EQ(HoverCellAt(*g, 300, 600).x, -1);
+  EXPECT_EQ(Of(HoverCellAt(*g, -1, 300)), kNone);
+  EXPECT_EQ(Of(HoverCellAt(*g, 300, 600)), kNone);
 }
 
 TEST(Geometry, ClampKeepsTheViewOnTheMap) {

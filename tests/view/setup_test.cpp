@@ -7,13 +7,11 @@
 #include <fstream>
 
 #include "sim/saved_games.h"
-#include "shell/input.h"
-#include "shell/tick.h"
 #include "sim/sim_steps.h"
 #include "sim/visitors.h"
 #include "sim/construction.h"
 #include "view/game_folder.h"
-#include "view/view_world.h"
+#include "view/input_driver.h"
 
 using namespace view_test;
 
@@ -145,9 +143,7 @@ TEST(QuickSave, SaveThenLoadGivesBackTheSameWorld) {
   auto before = std::make_unique<World>(g->world);
   int32_t money = g->zoo.Money;
 
-  KeyEvent f5;
-  f5.vk = VK::F5;
-  FormKeyDown(*g, f5);
+  FormKeyDown(*g, Key(VK::F5));
   EXPECT_EQ(g->view.HintText, "SAVE 完畢");
   EXPECT_TRUE(g->clock.TimerEnabled);
 
@@ -155,9 +151,7 @@ TEST(QuickSave, SaveThenLoadGivesBackTheSameWorld) {
   g->world.Walkers[3].Used = 0;
   g->clock.Day = 20;
 
-  KeyEvent f10;
-  f10.vk = VK::F10;
-  FormKeyDown(*g, f10);
+  FormKeyDown(*g, Key(VK::F10));
   EXPECT_EQ(g->view.HintText, "LOAD 完畢");
   EXPECT_EQ(g->zoo.Money, money);
   EXPECT_EQ(g->clock.Day, 17);
