@@ -66,10 +66,7 @@ TEST(MapView, CentringPutsTheCellInTheMiddle) {
   Placement p = PositionFor(c.x, c.y, 800, 600);
   EXPECT_EQ(p.pan, 0);
   EXPECT_EQ(p.volume, 0);
-}
-
-TEST(MapView, CentringOnABuildingCentresItsFootprint) {
-  auto g = MakePark();
+  // On a building its footprint is centred.
   Place(*g, kMidPen, 8, 8);  // 3 x 3: its middle cell is (9, 9)
   CentreViewOn(*g, 8, 8);
   ScreenPoint middle = CellCentre(*g, 9, 9);

@@ -118,19 +118,6 @@ TEST(Render, AnimationFrameHeightRoundsHalvesToEven) {
   EXPECT_EQ(screen.Pixel(o.x + kHalfW, o.y + 50), 100 + 50 + 1);
 }
 
-TEST(Render, CachedFrameMatchesTheFullRedraw) {
-  auto g = ParkWithPen(40, 20);
-  g->world.TileMap[3][4] = 9;
-  Surface full(800, 600), cached(800, 600);
-  g->clock.RedrawAll = 1;
-  ASSERT_TRUE(RenderFrame(*g, 1, full));
-  g->clock.RedrawAll = 0;
-  ASSERT_TRUE(RenderFrame(*g, 1, cached));
-  Rect view = MapViewRect(*g);
-  for (int y = view.y; y < view.y + view.h; ++y)
-    for (int x = 0; x < view.w; ++x) ASSERT_EQ(cached.Pixel(x, y), full.Pixel(x, y)) << x << "," << y;
-}
-
 TEST(Render, LetterboxBandsHideTheMap) {
   auto g = MakePark(51, 51);
   ArmSurfaces(*g);
