@@ -150,7 +150,7 @@ TEST(QuickSave, SaveThenLoadGivesBackTheSameWorld) {
 // The definition files are read again and the pictures made before the world is
 // replaced: when either fails, or there is no quick save, the game plays on as it
 // was, still drawn.
-TEST(QuickSave, LoadThatCannotReadSaveDefinitionsOrPicturesKeepsTheGame) {
+TEST(QuickSave, LoadWithoutASaveOrItsDefinitionsOrPicturesKeepsTheGame) {
   Started started;
   auto& g = started.g;
   g->world.Cells[1][1].Type = kBench;
