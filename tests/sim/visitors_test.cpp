@@ -7,6 +7,9 @@
 
 using namespace test_world;
 
+using Alighting = SimTest;
+using Counting = SimTest;
+
 namespace {
 
 int LoadFor(Game& g, int attraction, int population, int difficulty, int ticketLevel) {
@@ -213,9 +216,7 @@ TEST(Leaving, WalksOffTheMapAndFreesTheSlot) {
   EXPECT_EQ(g.view.TrackedVisitor, -1);
 }
 
-TEST(Alighting, StepsUpIntoTheRoadAndStartsWalking) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Alighting, StepsUpIntoTheRoadAndStartsWalking) {
   g.sim.EntranceX = 6;
   g.sim.EntranceY = 12;
   Road(g, 5, 11);
@@ -232,9 +233,7 @@ TEST(Alighting, StepsUpIntoTheRoadAndStartsWalking) {
   EXPECT_EQ(g.world.Walkers[1].Used, 0);
 }
 
-TEST(Counting, CellFreeOfVisitorsIgnoresSelfStaffAndTheDying) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Counting, CellFreeOfVisitorsIgnoresSelfStaffAndTheDying) {
   PutWalker(g, 0, 1, 3, 3, 9);
   EXPECT_TRUE(CellFreeOfVisitors(g, 0, 3, 3));
   PutWalker(g, 150, 2, 3, 3, 9);

@@ -33,8 +33,7 @@ void ClickOnCell(Game& g, int x, int y, CellPick stale) {
 
 TEST(Input, ToolButtonSelectsTheToolAndItsFirstEntry) {
   auto g = Playing();
-  Recorder ui;
-  g->ui = &ui;
+  Recording ui(*g);
   ScreenPoint p = ButtonCentre(*g, 1);
   Click(*g, p.x, p.y);
   EXPECT_EQ(g->view.ToolMode, 2);
@@ -48,19 +47,16 @@ TEST(Input, ToolButtonSelectsTheToolAndItsFirstEntry) {
   Click(*g, p.x, p.y);
   EXPECT_EQ(g->view.ToolMode, 3);
   EXPECT_EQ(g->view.SelectedType, -1);
-  g->ui = g->ownUi.get();
 }
 
 TEST(Input, PressThenMoveOverAButtonActsOnce) {
   auto g = Playing();
-  Recorder ui;
-  g->ui = &ui;
+  Recording ui(*g);
   ScreenPoint p = ButtonCentre(*g, 6);  // finance
   Main_DXScreenMouseDown(*g, Mouse(MouseAction::Down, MouseButton::Left, p.x, p.y));
   MoveTo(*g, p.x + 1, p.y);
   EXPECT_EQ(ui.windows, std::vector<int>{Mode::Finance});
   EXPECT_EQ(g->view.HintText, "收支：顯示收支情報視窗");
-  g->ui = g->ownUi.get();
 }
 
 TEST(Input, RightPressCancelsTheToolEvenOnAButton) {
@@ -91,8 +87,7 @@ TEST(Input, ClickOnTheMapBuildsTheSelectedType) {
 
 TEST(Input, PointerToolOpensTheBuildingOrTheGateUnderThePress) {
   auto g = Playing();
-  Recorder ui;
-  g->ui = &ui;
+  Recording ui(*g);
   ASSERT_TRUE(LoadGeneratedTileMask(*g));
   Place(*g, kMidPen, 4, 4);
   g->world.LandMap[20][12] = Land::Gate;
@@ -104,7 +99,6 @@ TEST(Input, PointerToolOpensTheBuildingOrTheGateUnderThePress) {
   EXPECT_EQ(g->view.SelectedY, 4);
   ClickOnCell(*g, 10, 20, {6, 5});
   EXPECT_EQ(ui.windows.back(), Mode::Ticket);
-  g->ui = g->ownUi.get();
 }
 
 TEST(Keys, ArrowsScrollAndAnyReleaseStops) {

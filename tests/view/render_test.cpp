@@ -65,11 +65,9 @@ TEST(FrameSkip, FullRedrawAlwaysDraws) {
   EXPECT_FALSE(RenderFrame(*g, kFrameTick, screen));
   // Window redraws are never skipped.
   EXPECT_TRUE(RenderFrame(*g, 1, screen));
-}
-
-TEST(Render, NothingWithoutPictures) {
-  auto g = MakePark();
-  Surface screen(800, 600, 7);
+  // Without pictures nothing is drawn.
+  g->view.Surfaces = SurfaceSet{};
+  screen.Fill(7);
   g->clock.RedrawAll = 1;
   EXPECT_FALSE(RenderFrame(*g, kFrameTick, screen));
   EXPECT_EQ(screen.Pixel(100, 100), 7);

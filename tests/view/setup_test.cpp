@@ -29,27 +29,6 @@ struct Started {
 
 }  // namespace
 
-TEST(Setup, NewGameStartsOnTheMapWithTheViewOnTheGate) {
-  Started started;
-  auto& g = started.g;
-  EXPECT_EQ(g->clock.GameMode, Mode::Playing);
-  EXPECT_TRUE(g->clock.TimerEnabled);
-  EXPECT_TRUE(g->clock.GameRunning);
-  EXPECT_EQ(g->zoo.Money, 25000);
-  EXPECT_EQ(g->world.MapWidth, 12);
-  EXPECT_EQ(g->view.GateX, 4);
-  EXPECT_EQ(g->view.GateY, 9);
-  EXPECT_EQ(g->view.GateCells, 2);
-  EXPECT_EQ(g->zoo.BusStopX, 36 * 4);
-  EXPECT_EQ(g->zoo.CampaignMode, 0);
-  EXPECT_TRUE(g->view.Surfaces.loaded);
-  EXPECT_TRUE(g->view.Surfaces.tileMask.loaded);
-  EXPECT_EQ(g->view.Surfaces.mapCache.Width(), 800);
-  EXPECT_EQ(g->zoo.TypeAvailable[133], 1);
-  EXPECT_EQ(g->zoo.TypeAvailable[134], 0);
-  EXPECT_EQ(g->view.CursorKind, 1);
-}
-
 TEST(Setup, AFailedStartLeavesTheGameAloneAndSaysWhichFileAndWhy) {
   auto g = MakePark();
   GameFolder folder(*g);
@@ -171,7 +150,7 @@ TEST(QuickSave, SaveThenLoadGivesBackTheSameWorld) {
 // The definition files are read again and the pictures made before the world is
 // replaced: when either fails, or there is no quick save, the game plays on as it
 // was, still drawn.
-TEST(QuickSave, LoadThatCannotReadSaveDefinitionsOrPicturesKeepsTheGame) {
+TEST(QuickSave, LoadWithoutASaveOrItsDefinitionsOrPicturesKeepsTheGame) {
   Started started;
   auto& g = started.g;
   g->world.Cells[1][1].Type = kBench;
@@ -231,9 +210,25 @@ void ExpectFresh(const Game& g) {
 
 }  // namespace
 
-TEST(Setup, ANewGameStartsWithNothingOfTheLastOne) {
+TEST(Setup, ANewGameStartsOnTheMapWithTheViewOnTheGateAndNothingOfTheLastOne) {
   Started started;
   auto& g = started.g;
+  EXPECT_EQ(g->clock.GameMode, Mode::Playing);
+  EXPECT_TRUE(g->clock.TimerEnabled);
+  EXPECT_TRUE(g->clock.GameRunning);
+  EXPECT_EQ(g->zoo.Money, 25000);
+  EXPECT_EQ(g->world.MapWidth, 12);
+  EXPECT_EQ(g->view.GateX, 4);
+  EXPECT_EQ(g->view.GateY, 9);
+  EXPECT_EQ(g->view.GateCells, 2);
+  EXPECT_EQ(g->zoo.BusStopX, 36 * 4);
+  EXPECT_EQ(g->zoo.CampaignMode, 0);
+  EXPECT_TRUE(g->view.Surfaces.loaded);
+  EXPECT_TRUE(g->view.Surfaces.tileMask.loaded);
+  EXPECT_EQ(g->view.Surfaces.mapCache.Width(), 800);
+  EXPECT_EQ(g->zoo.TypeAvailable[133], 1);
+  EXPECT_EQ(g->zoo.TypeAvailable[134], 0);
+  EXPECT_EQ(g->view.CursorKind, 1);
   PlayedFor(*g);
   ASSERT_EQ(StartMapDirectly(*g, "Test.mdt", "新動物園"), "");
   ExpectFresh(*g);
