@@ -15,7 +15,6 @@ namespace {
 class Recorder : public HeadlessPresentation {
  public:
   std::vector<std::string> calls;
-  int endAnswerForMode21 = 0;
   void StopEffect(const std::string& file) override { calls.push_back("stop " + file); }
   void StopMusic() override { calls.push_back("stop music"); }
   void RunWindow(Game& g, int mode) override {

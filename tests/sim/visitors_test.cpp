@@ -52,18 +52,17 @@ TEST(Bus, DrivesToTheStopExactlyLetsVisitorsOffAndLeaves) {
   g.sim.TicketLevel = 1;
   g.zoo.EntryFee = 50;
   g.zoo.BusInterval = 10;
+  // Steps the bus while it is in `state`, 20000 steps at most in all.
   int ticks = 0;
-  while (g.zoo.BusState != 1 && ticks < 5000) {
-    BusStep(g);
-    ++ticks;
-  }
+  auto stepWhile = [&](int state) {
+    while (g.zoo.BusState == state && ticks++ < 20000) BusStep(g);
+  };
+  stepWhile(3);  // waiting out the interval
+  stepWhile(2);  // driving to the stop
   ASSERT_EQ(g.zoo.BusState, 1);
   EXPECT_EQ(g.zoo.BusX, g.zoo.BusStopX);
   EXPECT_EQ(g.zoo.BusLoad, 12);
-  while (g.zoo.BusState == 1 && ticks < 20000) {
-    BusStep(g);
-    ++ticks;
-  }
+  stepWhile(1);
   EXPECT_EQ(g.zoo.BusUnloaded, 12);
   EXPECT_EQ(g.zoo.TotalVisitors, 12);
   EXPECT_EQ(g.zoo.Money, 600);
@@ -82,10 +81,7 @@ TEST(Bus, DrivesToTheStopExactlyLetsVisitorsOffAndLeaves) {
   }
   EXPECT_EQ(used, 12);
   EXPECT_EQ(g.zoo.BusState, 2);
-  while (g.zoo.BusState == 2 && ticks < 40000) {
-    BusStep(g);
-    ++ticks;
-  }
+  stepWhile(2);
   EXPECT_EQ(g.zoo.BusState, 3);
   EXPECT_EQ(g.zoo.BusWaitTicks, 0);
 }
