@@ -21,8 +21,9 @@ TEST(ContentWalkMasks, HoldAFullEnclosureAndItsKeeperOnLevelOneGround) {
   test_world::ClearMap(g->world, g->zoo, 20, 20);
   for (int t = kFirstEnclosureType; t < kFirstEnclosureType + kEnclosureTypes; ++t) {
     SCOPED_TRACE(g->catalogue.BuildType[t].Name.str());
+    const int animals = g->catalogue.BuildType[t].MaxAnimals;
     test_world::Place(*g, t, 5, 5);
-    for (int i = 0; i < g->catalogue.BuildType[t].MaxAnimals; ++i) EXPECT_TRUE(AddAnimal(*g, 5, 5, 1)) << i;
+    for (int i = 0; i < animals; ++i) EXPECT_TRUE(AddAnimal(*g, 5, 5, 1)) << i;
     EXPECT_TRUE(AddStaff(*g, 5, 5, 0));
   }
 }
