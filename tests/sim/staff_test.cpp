@@ -141,10 +141,12 @@ TEST_F(Hiring, WalkingStaffStartAboveTheGate) {
   EXPECT_TRUE(p.CellX == 5 || p.CellX == 6);
   EXPECT_EQ(g.zoo.StaffTotal, 1);
   EXPECT_EQ(g.zoo.StaffCapacity, 10);
-  // The fifty slots' limit is the hiring command's test.
+  for (int i = 1; i < 50; ++i) ASSERT_TRUE(HireWalkingStaff(g, PersonKind::Cleaner));
+  EXPECT_FALSE(HireWalkingStaff(g, PersonKind::Cleaner));
   g.sim.EntranceY = 0;  // a gate on the top row keeps them on the map
+  g.world.Walkers[199].Used = 0;
   ASSERT_TRUE(HireWalkingStaff(g, PersonKind::Cleaner));
-  EXPECT_EQ(g.world.Walkers[151].CellY, 0);
+  EXPECT_EQ(g.world.Walkers[199].CellY, 0);
 }
 
 TEST_F(Capacity, DirectorOfficeCountsByIndex) {
