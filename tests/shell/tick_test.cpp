@@ -90,6 +90,20 @@ TEST(Clock, MonthEndStopsTheBusSoundThenShowsTheReport) {
   EXPECT_EQ(g->clock.Month, 2);
 }
 
+// An end window from the goal check ends the tick there; the next tick leaving is
+// the end-game test's.
+TEST(Tick, EndWindowChoiceSkipsTheRestOfTheTick) {
+  Recorder ui;
+  ui.headlessEndAnswer = 2;  // game over
+  auto g = Playing(ui);
+  g->zoo.Money = -1;
+  g->clock.TickOfDay = 799;
+  g->clock.RedrawAll = 1;
+  GameTick(*g);
+  EXPECT_EQ(g->clock.GameMode, Mode::LeaveGameOver);
+  EXPECT_EQ(g->clock.RedrawAll, 1);  // the tick stopped before clearing it
+}
+
 TEST(Tick, NestedTimerEventsDoNotStartASecondTick) {
   Recorder ui;
   ui.nested = true;
