@@ -1,5 +1,7 @@
 #include "support/test_world.h"
 
+#include "data/definitions.h"
+
 namespace test_world {
 
 void ClearMap(World& w, Zoo& z, int width, int height) {
@@ -71,9 +73,7 @@ void DefineTypes(Catalogue& cat) {
   lion.TextsA.fill("n");
   lion.TextsB.fill("non");
   cat.AnimalTypeCount = 1;
-  AnimalTypeRecord& keeper = cat.AnimalType[kKeeperFigure];
-  keeper.FrameWidth = 10;
-  keeper.FrameHeight = 16;
+  FillStaffFigures(cat);
 }
 
 }  // namespace
