@@ -19,7 +19,9 @@ class Recorder : public HeadlessPresentation {
   void StopEffect(const std::string& file) override { calls.push_back("stop " + file); }
   void StopMusic() override { calls.push_back("stop music"); }
   void RunWindow(Game& g, int mode) override {
-    calls.push_back("window " + std::to_string(mode) + " month " + std::to_string(g.clock.Month));
+    const Clock& c = g.clock;
+    calls.push_back("window " + std::to_string(mode) + " on " + std::to_string(c.Year) + "/" + std::to_string(c.Month) +
+                    "/" + std::to_string(c.Day));
     HeadlessPresentation::RunWindow(g, mode);
   }
   void RenderFrame(Game& g, int kind) override {
@@ -92,8 +94,8 @@ TEST(Clock, LeapFebruaryAndYearEnd) {
   EXPECT_EQ(g->clock.Day, 1);
   EXPECT_EQ(g->world.DayStats1[4][7][12][31], 0);
   EXPECT_EQ(g->world.DayStats2[50][50][1][1], 0);
-  // The finance report of December is shown before the month advances.
-  EXPECT_NE(std::find(ui.calls.begin(), ui.calls.end(), "window 7 month 12"), ui.calls.end());
+  // December's report opens over the first day of the new year.
+  EXPECT_NE(std::find(ui.calls.begin(), ui.calls.end(), "window 7 on 4/1/1"), ui.calls.end());
 }
 
 TEST(Clock, MonthEndStopsTheBusSoundThenShowsTheReport) {
@@ -107,7 +109,7 @@ TEST(Clock, MonthEndStopsTheBusSoundThenShowsTheReport) {
     if (c.rfind("frame", 0) != 0) monthEnd.push_back(c);
   ASSERT_GE(monthEnd.size(), 2u);
   EXPECT_EQ(monthEnd[0], "stop Bus1.wav");
-  EXPECT_EQ(monthEnd[1], "window 7 month 1");
+  EXPECT_EQ(monthEnd[1], "window 7 on 1/2/1");
   EXPECT_EQ(g->clock.GameMode, Mode::Playing);
   EXPECT_EQ(g->clock.Month, 2);
 }
@@ -151,7 +153,7 @@ TEST(GoalCheck, FailuresAndSuccess) {
   // Past the limit: the time-up end window; headless "continue" returns to play.
   g->clock.Year = 3;
   DailyGoalCheck(*g);
-  EXPECT_EQ(ui.calls.back(), "window 22 month 1");
+  EXPECT_EQ(ui.calls.back(), "window 22 on 3/1/1");
   g->clock.Year = 2;
   g->zoo.HasGoalAssets = 1;
   g->zoo.GoalAssets = 5000;
@@ -160,7 +162,7 @@ TEST(GoalCheck, FailuresAndSuccess) {
   g->zoo.Money = 5000;
   DailyGoalCheck(*g);
   EXPECT_EQ(g->clock.GoalReached, 1);
-  EXPECT_EQ(ui.calls.back(), "window 23 month 1");
+  EXPECT_EQ(ui.calls.back(), "window 23 on 2/1/1");
   // Once reached, the success window does not come again.
   ui.calls.clear();
   DailyGoalCheck(*g);
@@ -168,7 +170,7 @@ TEST(GoalCheck, FailuresAndSuccess) {
   // Money below zero wins over everything else.
   g->zoo.Money = -5;
   DailyGoalCheck(*g);
-  EXPECT_EQ(ui.calls.back(), "window 21 month 1");
+  EXPECT_EQ(ui.calls.back(), "window 21 on 2/1/1");
 }
 
 TEST(EndRoutines, CampaignAdvancesAndFinishes) {
