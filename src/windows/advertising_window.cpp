@@ -27,15 +27,13 @@ std::string BusRateText(int ticksPerDay, int busInterval) {
   return busInterval <= kMinBusInterval ? text + ":MAX" : text;
 }
 
-bool AdvertisingWindow::Shows(int mode) const { return mode == Mode::Advertising; }
-
 void AdvertisingWindow::Open(Windows& windows, int) {
   int level = windows.game().zoo.AdLevel;
   medium_ = level < 1 ? -1 : level;
 }
 
 void AdvertisingWindow::Layout(Windows& windows) {
-  windows.Surfaces().LoadBase(windows.game(), "koukoku_W.bmp", Width(), Height());
+  Window::Layout(windows);
   windows.Surfaces().Load(windows.game(), kMark, "koukoku_Wb.bmp");
 }
 

@@ -18,13 +18,11 @@ void Centred(Windows& windows, int y, std::string_view line) {
 }
 }  // namespace
 
-bool EndWindow::Shows(int mode) const { return mode >= Mode::EndAskQuit && mode <= Mode::EndGoalsReached; }
-
 void EndWindow::Open(Windows&, int mode) { mode_ = mode; }
 
 void EndWindow::Layout(Windows& windows) {
   bool over = mode_ == Mode::EndBankrupt || mode_ == Mode::EndTimeUp;
-  windows.Surfaces().LoadBase(windows.game(), over ? "End_W2.bmp" : "End_W.bmp", Width(), Height());
+  LoadBase(windows, over ? "End_W2.bmp" : "End_W.bmp");
 }
 
 void EndWindow::Draw(Windows& windows, int) {

@@ -51,8 +51,6 @@ std::string EventFrameName(int kind, int n) {
   return std::string(kLaterPrefix[k]) + std::to_string(n) + ".bmp";
 }
 
-bool EventWindow::Shows(int mode) const { return mode == Mode::Event; }
-
 void EventWindow::Open(Windows& windows, int) {
   const EventRequest& e = windows.game().sim.Event;
   kind_ = std::clamp(e.Kind, 0, 5);
@@ -72,7 +70,7 @@ void EventWindow::LoadFrame(Windows& windows) {
 void EventWindow::Layout(Windows& windows) {
   Game& game = windows.game();
   WindowSurfaces& s = windows.Surfaces();
-  s.LoadBase(game, "Ivent_W.bmp", Width(), Height());
+  Window::Layout(windows);
   const Catalogue& c = game.catalogue;
   if (kind_ == kResearch && subject_ >= 0 && subject_ < kBuildTypes)
     s.Load(game, kSubjectSlot, c.BuildType[static_cast<size_t>(subject_)].BitmapFile);

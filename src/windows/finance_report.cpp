@@ -21,8 +21,6 @@ struct Line {
 };
 }  // namespace
 
-bool FinanceReport::Shows(int mode) const { return mode == Mode::Finance; }
-
 void FinanceReport::Open(Windows& windows, int) {
   Game& game = windows.game();
   page_ = 1;
@@ -34,7 +32,7 @@ void FinanceReport::Open(Windows& windows, int) {
 
 void FinanceReport::Layout(Windows& windows) {
   WindowSurfaces& s = windows.Surfaces();
-  s.LoadBase(windows.game(), page_ == 1 ? "Syu_W_a.bmp" : "Syu_W_b.bmp", Width(), Height());
+  LoadBase(windows, page_ == 1 ? "Syu_W_a.bmp" : "Syu_W_b.bmp");
   s.Load(windows.game(), 2, "syu_W_AB1.bmp");
 }
 

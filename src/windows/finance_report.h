@@ -6,17 +6,15 @@
 #include <array>
 #include <cstdint>
 
+#include "game/clock.h"
 #include "windows/window.h"
-
 #include "windows/window_frame.h"
 
 struct Game;
 
 class FinanceReport : public Window {
  public:
-  bool Shows(int mode) const override;
-  int Width() const override { return 440; }
-  int Height() const override { return 440; }
+  FinanceReport() : Window({.width = 440, .height = 440, .modes = ModeSet({Mode::Finance})}) {}
   void Open(Windows& windows, int mode) override;
   void Layout(Windows& windows) override;
   void Draw(Windows& windows, int pressed) override;

@@ -17,12 +17,6 @@ std::vector<std::string> GoalWindowLines(const Zoo& z) {
   return lines;
 }
 
-bool GoalsWindow::Shows(int mode) const { return mode == Mode::Goals; }
-
-void GoalsWindow::Layout(Windows& windows) {
-  windows.Surfaces().LoadBase(windows.game(), "target_W.bmp", Width(), Height());
-}
-
 void GoalsWindow::Draw(Windows& windows, int) {
   WindowSurfaces& s = windows.Surfaces();
   s.Clean();

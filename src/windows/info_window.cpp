@@ -4,11 +4,6 @@
 #include "sim/world_query.h"
 #include "windows/windows.h"
 
-bool InfoWindow::Shows(int mode) const {
-  return mode == Mode::InfoMain || mode == Mode::InfoAnimals || mode == Mode::InfoStaff || mode == Mode::InfoGraph ||
-         mode == Mode::InfoPurchase;
-}
-
 FacilityRef InfoWindow::Building(Windows& windows) const { return FacilityWithOrigin(windows.game(), x_, y_); }
 
 void InfoWindow::Open(Windows& windows, int) {
@@ -23,13 +18,13 @@ void InfoWindow::Layout(Windows& windows) {
   FacilityRef f = Building(windows);
   switch (game.clock.GameMode) {
     case Mode::InfoMain:
-      s.LoadBase(game, "Info_W_A.bmp", Width(), Height());
+      LoadBase(windows, "Info_W_A.bmp");
       if (f) s.Load(game, 2, "T_" + f.def->BitmapFile);
       for (int i = 0; i < 4; ++i) s.Load(game, 3 + i, "Info_W_Ab" + std::to_string(i + 1) + ".bmp");
       break;
     case Mode::InfoAnimals:
     case Mode::InfoStaff: {
-      s.LoadBase(game, "Info_W_B.bmp", Width(), Height());
+      LoadBase(windows, "Info_W_B.bmp");
       std::string picture = game.clock.GameMode == Mode::InfoStaff
                                 ? (f && f.def->Kind == BuildKind::Shop ? "T_Shopman.bmp" : "T_siiku.bmp")
                             : f && f.def->AnimalKind >= 0 && f.def->AnimalKind < kMaxAnimalTypes
@@ -40,11 +35,11 @@ void InfoWindow::Layout(Windows& windows) {
       break;
     }
     case Mode::InfoGraph:
-      s.LoadBase(game, "Info_W_C.bmp", Width(), Height());
+      LoadBase(windows, "Info_W_C.bmp");
       s.Load(game, 2, period_ == 1 ? "Graph1.bmp" : "Graph2.bmp");
       break;
     default:
-      s.LoadBase(game, "Info_W_d.bmp", Width(), Height());
+      LoadBase(windows, "Info_W_d.bmp");
       break;
   }
 }

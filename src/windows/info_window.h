@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "game/clock.h"
 #include "windows/name_box.h"
 #include "windows/window.h"
 #include "windows/window_frame.h"
@@ -14,9 +15,11 @@ struct FacilityRef;
 
 class InfoWindow : public Window {
  public:
-  bool Shows(int mode) const override;
-  int Width() const override { return 400; }
-  int Height() const override { return 300; }
+  InfoWindow()
+      : Window({.width = 400,
+                .height = 300,
+                .modes = ModeSet({Mode::InfoMain, Mode::InfoAnimals, Mode::InfoStaff, Mode::InfoGraph,
+                                  Mode::InfoPurchase})}) {}
   void Open(Windows& windows, int mode) override;
   void Layout(Windows& windows) override;
   void Draw(Windows& windows, int pressed) override;

@@ -27,11 +27,9 @@ int NearestUnread(const SimState& sim, int from, int step) {
 bool ValidMail(const Game& game) { return game.view.CurrentMail >= 0 && game.view.CurrentMail < kMailSlots; }
 }  // namespace
 
-bool MailWindow::Shows(int mode) const { return mode == Mode::Mail; }
-
 void MailWindow::Layout(Windows& windows) {
   WindowSurfaces& s = windows.Surfaces();
-  s.LoadBase(windows.game(), "Mail_W.bmp", Width(), Height());
+  Window::Layout(windows);
   for (int b = 0; b < 3; ++b) s.Load(windows.game(), 2 + b, "Mail_W_b" + std::to_string(b + 1) + ".bmp");
 }
 

@@ -4,10 +4,6 @@
 #include "windows/window_text.h"
 #include "windows/windows.h"
 
-bool MessageWindow::Shows(int mode) const { return mode == Mode::MessageBox; }
-
-void MessageWindow::Layout(Windows& windows) { windows.Surfaces().LoadBase(windows.game(), "Mes_W.bmp", Width(), Height()); }
-
 void MessageWindow::Draw(Windows& windows, int) {
   WindowSurfaces& s = windows.Surfaces();
   s.Clean();

@@ -3,16 +3,13 @@
 // window that refused it. Only its close box, or a non-left press, dismisses it.
 #include <string>
 
+#include "game/clock.h"
 #include "windows/window.h"
 
 class MessageWindow : public Window {
  public:
   std::string text;
 
-  bool Shows(int mode) const override;
-  int Width() const override { return 400; }
-  int Height() const override { return 120; }
-  void Layout(Windows& windows) override;
+  MessageWindow() : Window({.width = 400, .height = 120, .modes = ModeSet({Mode::MessageBox}), .base = "Mes_W.bmp"}) {}
   void Draw(Windows& windows, int pressed) override;
-  void Press(Windows&, int, int) override {}
 };

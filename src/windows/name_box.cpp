@@ -17,7 +17,15 @@ int Characters(const std::string& utf8) {
 }
 }  // namespace
 
-NameBox::NameBox() : field_([](const std::string& s) { return Characters(s) <= kMaxCharacters; }) {}
+// Left by Enter or Escape, not by a close box; typed into through the input method.
+NameBox::NameBox()
+    : Window({.width = 480,
+              .height = 140,
+              .modes = ModeSet({Mode::AnimalName}),
+              .base = "Name_W.bmp",
+              .closeBox = false,
+              .takesText = true}),
+      field_([](const std::string& s) { return Characters(s) <= kMaxCharacters; }) {}
 
 void NameBox::Begin(int x, int y, int slot, std::string name) {
   x_ = x;
@@ -26,11 +34,7 @@ void NameBox::Begin(int x, int y, int slot, std::string name) {
   field_.Set(std::move(name));
 }
 
-bool NameBox::Shows(int mode) const { return mode == Mode::AnimalName; }
-
 Rect NameBox::TextArea() const { return kField; }
-
-void NameBox::Layout(Windows& windows) { windows.Surfaces().LoadBase(windows.game(), "Name_W.bmp", Width(), Height()); }
 
 void NameBox::Draw(Windows& windows, int) {
   WindowSurfaces& s = windows.Surfaces();

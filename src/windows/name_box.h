@@ -13,17 +13,10 @@ class NameBox : public Window {
   // The animal whose name is edited: its enclosure's origin and its slot.
   void Begin(int x, int y, int slot, std::string name);
 
-  bool Shows(int mode) const override;
-  int Width() const override { return 480; }
-  int Height() const override { return 140; }
-  void Layout(Windows& windows) override;
   void Draw(Windows& windows, int pressed) override;
-  void Press(Windows&, int, int) override {}
   void Key(Windows& windows, const KeyEvent& key) override;
   void Typed(Windows& windows, std::string_view utf8) override;
   void Composing(Windows& windows, std::string_view utf8) override;
-  bool HasCloseBox() const override { return false; }
-  bool TakesText() const override { return true; }
   Rect TextArea() const override;
 
   const std::string& Entered() const { return field_.Text(); }

@@ -28,8 +28,6 @@ constexpr Color16 kWorkBar = Rgb565(255, 255, 0);
 PersonKind KindOfTab(int tab) { return kTabKinds[std::clamp(tab, 1, 3) - 1]; }
 }  // namespace
 
-bool StaffWindow::Shows(int mode) const { return mode == Mode::Hiring; }
-
 void StaffWindow::Open(Windows& windows, int) {
   tab_ = 1;
   scroll_ = 0;
@@ -39,7 +37,7 @@ void StaffWindow::Open(Windows& windows, int) {
 }
 
 void StaffWindow::Layout(Windows& windows) {
-  windows.Surfaces().LoadBase(windows.game(), "jyugyo_W" + std::to_string(tab_) + ".bmp", Width(), Height());
+  LoadBase(windows, "jyugyo_W" + std::to_string(tab_) + ".bmp");
 }
 
 void StaffWindow::BuildList(Windows& windows) {

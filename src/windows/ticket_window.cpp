@@ -15,11 +15,9 @@ constexpr int kStepFace = 40;
 constexpr int kOpenSign = 2, kClosedSign = 3;  // surface slots
 }  // namespace
 
-bool TicketWindow::Shows(int mode) const { return mode == Mode::Ticket; }
-
 void TicketWindow::Layout(Windows& windows) {
   WindowSurfaces& s = windows.Surfaces();
-  s.LoadBase(windows.game(), "Ticket_W.bmp", Width(), Height());
+  Window::Layout(windows);
   s.Load(windows.game(), kOpenSign, "Ticket_W_b1.bmp");
   s.Load(windows.game(), kClosedSign, "Ticket_W_b2.bmp");
 }

@@ -23,12 +23,6 @@ std::vector<std::pair<int, std::string>> RemarkLines(const Person& p) {
   return lines;
 }
 
-bool VisitorWindow::Shows(int mode) const { return mode == Mode::VisitorInfo; }
-
-void VisitorWindow::Layout(Windows& windows) {
-  windows.Surfaces().LoadBase(windows.game(), "kyaku_W.bmp", Width(), Height());
-}
-
 void VisitorWindow::Draw(Windows& windows, int) {
   Game& game = windows.game();
   WindowSurfaces& s = windows.Surfaces();

@@ -8,14 +8,13 @@
 #include <utility>
 #include <vector>
 
+#include "game/clock.h"
 #include "platform/surface.h"
 #include "windows/window.h"
 
 class StaffWindow : public Window {
  public:
-  bool Shows(int mode) const override;
-  int Width() const override { return 400; }
-  int Height() const override { return 300; }
+  StaffWindow() : Window({.width = 400, .height = 300, .modes = ModeSet({Mode::Hiring})}) {}
   void Open(Windows& windows, int mode) override;
   void Layout(Windows& windows) override;
   void Draw(Windows& windows, int pressed) override;
@@ -38,9 +37,7 @@ class StaffWindow : public Window {
 
 class TicketWindow : public Window {
  public:
-  bool Shows(int mode) const override;
-  int Width() const override { return 360; }
-  int Height() const override { return 210; }
+  TicketWindow() : Window({.width = 360, .height = 210, .modes = ModeSet({Mode::Ticket}), .base = "Ticket_W.bmp"}) {}
   void Layout(Windows& windows) override;
   void Draw(Windows& windows, int pressed) override;
   void Press(Windows& windows, int x, int y) override;
@@ -51,9 +48,8 @@ std::string BusRateText(int ticksPerDay, int busInterval);
 
 class AdvertisingWindow : public Window {
  public:
-  bool Shows(int mode) const override;
-  int Width() const override { return 430; }
-  int Height() const override { return 369; }
+  AdvertisingWindow()
+      : Window({.width = 430, .height = 369, .modes = ModeSet({Mode::Advertising}), .base = "koukoku_W.bmp"}) {}
   void Open(Windows& windows, int mode) override;
   void Layout(Windows& windows) override;
   void Draw(Windows& windows, int pressed) override;
@@ -67,13 +63,13 @@ class AdvertisingWindow : public Window {
 
 class MailWindow : public Window {
  public:
-  bool Shows(int mode) const override;
-  int Width() const override { return 370; }
-  int Height() const override { return 400; }
+  // Its close button sits on the letter.
+  MailWindow()
+      : Window({.width = 370, .height = 400, .modes = ModeSet({Mode::Mail}), .base = "Mail_W.bmp",
+                .closeBox = false}) {}
   void Layout(Windows& windows) override;
   void Draw(Windows& windows, int pressed) override;
   void Press(Windows& windows, int x, int y) override;
-  bool HasCloseBox() const override { return false; }  // its close button sits on the letter
 
  private:
   std::array<uint8_t, 3> shown_{};  // previous, next, go to
@@ -85,13 +81,10 @@ inline constexpr int kEventFrames = 30;
 
 class EventWindow : public Window {
  public:
-  bool Shows(int mode) const override;
-  int Width() const override { return 270; }
-  int Height() const override { return 290; }
+  EventWindow() : Window({.width = 270, .height = 290, .modes = ModeSet({Mode::Event}), .base = "Ivent_W.bmp"}) {}
   void Open(Windows& windows, int mode) override;
   void Layout(Windows& windows) override;
   void Draw(Windows& windows, int pressed) override;
-  void Press(Windows&, int, int) override {}
   void Tick(Windows& windows) override;
   int Frame() const { return frame_; }
   bool Done() const { return done_; }
@@ -112,12 +105,9 @@ std::vector<std::pair<int, std::string>> RemarkLines(const struct Person& p);
 
 class VisitorWindow : public Window {
  public:
-  bool Shows(int mode) const override;
-  int Width() const override { return 400; }
-  int Height() const override { return 300; }
-  void Layout(Windows& windows) override;
+  VisitorWindow()
+      : Window({.width = 400, .height = 300, .modes = ModeSet({Mode::VisitorInfo}), .base = "kyaku_W.bmp"}) {}
   void Draw(Windows& windows, int pressed) override;
-  void Press(Windows&, int, int) override {}
 };
 
 // The goal lines of the goals window, as the map sets them.
@@ -125,25 +115,23 @@ std::vector<std::string> GoalWindowLines(const struct Zoo& zoo);
 
 class GoalsWindow : public Window {
  public:
-  bool Shows(int mode) const override;
-  int Width() const override { return 270; }
-  int Height() const override { return 200; }
-  void Layout(Windows& windows) override;
+  GoalsWindow() : Window({.width = 270, .height = 200, .modes = ModeSet({Mode::Goals}), .base = "target_W.bmp"}) {}
   void Draw(Windows& windows, int pressed) override;
-  void Press(Windows&, int, int) override {}
 };
 
 class EndWindow : public Window {
  public:
-  bool Shows(int mode) const override;
-  int Width() const override { return 400; }
-  int Height() const override { return 120; }
+  // Only left presses count: its answers are its own buttons.
+  EndWindow()
+      : Window({.width = 400,
+                .height = 120,
+                .modes = ModeSet({Mode::EndAskQuit, Mode::EndBankrupt, Mode::EndTimeUp, Mode::EndGoalsReached}),
+                .closeBox = false,
+                .otherButtonsClose = false}) {}
   void Open(Windows& windows, int mode) override;
   void Layout(Windows& windows) override;
   void Draw(Windows& windows, int pressed) override;
   void Press(Windows& windows, int x, int y) override;
-  bool HasCloseBox() const override { return false; }
-  bool OtherButtonsClose() const override { return false; }
 
  private:
   int mode_ = 0;

@@ -1,11 +1,9 @@
 // The map view's cost: a full redraw and an ordinary cached frame of an 800 x 600
-// view over a 51 x 51 map covered with buildings and 200 people, each beside one
-// screen-sized 16-bit memory copy measured in the same run.
-//   cmake --build build --target zoovana_bench && ./build/zoovana_bench --benchmark_filter=Render
+// view over a 51 x 51 map covered with buildings and 200 people, each beside the
+// screen copy of sim_bench.cpp measured in the same run.
+//   cmake --build build --target zoovana_bench
+//   ./build/zoovana_bench --benchmark_filter='Render|ScreenCopy'
 #include <benchmark/benchmark.h>
-
-#include <cstring>
-#include <vector>
 
 #include "view/render.h"
 #include "view/test_pictures.h"
@@ -41,16 +39,6 @@ std::unique_ptr<Game> BusyPark() {
   g->view.ScrollY = 600;
   return g;
 }
-
-void BM_ScreenCopy(benchmark::State& state) {
-  std::vector<uint16_t> from(800 * 600, 1), to(800 * 600);
-  for (auto _ : state) {
-    std::memcpy(to.data(), from.data(), from.size() * sizeof(uint16_t));
-    benchmark::DoNotOptimize(to.data());
-    benchmark::ClobberMemory();
-  }
-}
-BENCHMARK(BM_ScreenCopy);
 
 void BM_RenderFullRedraw(benchmark::State& state) {
   auto g = BusyPark();

@@ -6,48 +6,25 @@
 #include <cstdlib>
 
 #include "content/content_folder.h"
+#include "sim/enclosure.h"
+#include "sim/sim_steps.h"
+#include "support/test_world.h"
 
 namespace {
 
-// Picture geometry of a building of footprint side s.
-int PictureWidth(int size) { return 72 * size + 2; }
-
-struct Figure {
-  int x, y, width, height;  // feet position; box half the width to either side, the height above
-};
-
-bool Inside(int x, int y, const Figure& f) { return std::abs(x - f.x) * 2 < f.width && y > f.y - f.height && y <= f.y; }
-
-// Places figures one by one on level-1 points, as the game places bought animals and
-// hired keepers: only where the mask says 1 and where no other figure's box is.
-int PlaceFigures(const WalkMask& mask, int pictureWidth, int pictureHeight, const std::vector<std::pair<int, int>>& sizes) {
-  const int w = std::max(1, static_cast<int>(std::nearbyint(pictureWidth / 60.0)));
-  const int h = std::max(1, static_cast<int>(std::nearbyint(pictureHeight / 50.0)));
-  std::vector<Figure> placed;
-  for (int row = 0; row < kMaskRows && placed.size() < sizes.size(); ++row)
-    for (int column = 0; column < kMaskColumns && placed.size() < sizes.size(); ++column) {
-      const int x = column * w, y = row * h;
-      if (mask.At(column, row) != 1 || x >= pictureWidth || y >= pictureHeight) continue;
-      const auto [fw, fh] = sizes[placed.size()];
-      Figure f{x, y, fw, fh};
-      bool free = true;
-      for (const Figure& other : placed) free = free && !Inside(x, y, other) && !Inside(other.x, other.y, f);
-      if (free) placed.push_back(f);
-    }
-  return static_cast<int>(placed.size());
-}
-
+// Each enclosure filled as the game fills it: as many animals as its type holds,
+// then a keeper hired, each placed by the game's own search on the walk mask.
 TEST(ContentWalkMasks, HoldAFullEnclosureAndItsKeeperOnLevelOneGround) {
-  const Catalogue& c = GeneratedCatalogue().catalogue;
   ASSERT_TRUE(GeneratedCatalogue().definitions.ok()) << GeneratedCatalogue().definitions.error;
+  auto g = MakeHeadlessGame();
+  g->catalogue = GeneratedCatalogue().catalogue;
+  test_world::ClearMap(g->world, g->zoo, 20, 20);
   for (int t = kFirstEnclosureType; t < kFirstEnclosureType + kEnclosureTypes; ++t) {
-    const BuildTypeRecord& type = c.BuildType[t];
-    const AnimalTypeRecord& animal = c.AnimalType[type.AnimalKind];
-    SCOPED_TRACE(type.Name.str());
-    std::vector<std::pair<int, int>> figures(type.MaxAnimals, {animal.FrameWidth, animal.FrameHeight});
-    figures.push_back({40, 45});  // the keeper
-    EXPECT_EQ(PlaceFigures(c.PatternOf(t), PictureWidth(type.Size), type.PixelHeight, figures),
-              static_cast<int>(figures.size()));
+    SCOPED_TRACE(g->catalogue.BuildType[t].Name.str());
+    const int animals = g->catalogue.BuildType[t].MaxAnimals;
+    test_world::Place(*g, t, 5, 5);
+    for (int i = 0; i < animals; ++i) EXPECT_TRUE(AddAnimal(*g, 5, 5, 1)) << i;
+    EXPECT_TRUE(AddStaff(*g, 5, 5, 0));
   }
 }
 

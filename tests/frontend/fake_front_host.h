@@ -34,7 +34,7 @@ class FakeFrontHost : public FrontHost {
   bool MusicOn() override { return musicOn; }
   int64_t MusicPositionMs() override { return music.empty() ? 0 : now - musicStarted; }
   int64_t MusicLengthMs() override { return musicLength; }
-  void PreviewMusic(int volume) override { previewVolume = volume; }
+  void PreviewMusic(int) override {}
   void PlayFilmSound(std::vector<uint8_t> wav) override { filmSound = std::move(wav); }
   void ShowPointer(bool shown) override { pointerShown = shown; }
   int64_t NowMs() override { return now; }
@@ -52,7 +52,6 @@ class FakeFrontHost : public FrontHost {
   bool musicOn = true;
   std::vector<uint8_t> filmSound;
   int64_t now = 0, musicStarted = 0, musicLength = 60000;
-  int previewVolume = -1;
   int shows = 0, clicksStopped = 0;
   bool pointerShown = true;
 };

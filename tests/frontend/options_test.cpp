@@ -9,9 +9,7 @@ TEST(OptionSliders, SpeedRunsFromThreeAtTheLeftToZeroAtTheRight) {
   EXPECT_EQ(SpeedAt(520), 0);
   EXPECT_EQ(SpeedAt(120 + 62), 2);  // 308 / 123.3 = 2.497: nearest is 2
   EXPECT_EQ(SpeedKnob(0), 370);
-}
-
-TEST(OptionSliders, VolumesAndScrollStopAtTheirMaximum) {
+  // Volumes and scroll stop at their maximum.
   EXPECT_EQ(VolumeAt(520), 100);
   EXPECT_EQ(VolumeAt(120), 0);
   EXPECT_EQ(VolumeAt(120 + 185), 50);

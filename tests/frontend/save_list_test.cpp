@@ -19,29 +19,23 @@ void MakeSaves(const TestFolder& dir, int n) {
   }
 }
 
+// With twenty saves the 20th shows on the last row; fifteen or fewer do not
+// scroll down.
 TEST(SaveList, NewestFirstWithTheLastRowsInView) {
-  TestFolder dir;
-  MakeSaves(dir, 20);
-  SaveList list;
-  list.Read(dir.path);
-  ASSERT_EQ(list.entries.size(), 20u);
-  EXPECT_EQ(list.entries.front(), "s20.aps");
-  EXPECT_EQ(list.entries.back(), "s1.aps");
-  EXPECT_EQ(list.top, 6);  // the 20th save shows on the last row
-  list.Down();
-  EXPECT_EQ(list.top, 6);
-  for (int i = 0; i < 10; ++i) list.Up();
-  EXPECT_EQ(list.top, 0);
-}
-
-TEST(SaveList, FifteenSavesOrFewerDoNotScrollDown) {
-  TestFolder dir;
-  MakeSaves(dir, 15);
-  SaveList list;
-  list.Read(dir.path);
-  EXPECT_EQ(list.top, 1);
-  list.Down();
-  EXPECT_EQ(list.top, 1);
+  for (auto [n, top] : {std::pair{20, 6}, {15, 1}}) {
+    TestFolder dir;
+    MakeSaves(dir, n);
+    SaveList list;
+    list.Read(dir.path);
+    ASSERT_EQ(list.entries.size(), static_cast<size_t>(n));
+    EXPECT_EQ(list.entries.front(), std::string("s").append(std::to_string(n)).append(".aps"));
+    EXPECT_EQ(list.entries.back(), "s1.aps");
+    EXPECT_EQ(list.top, top);
+    list.Down();
+    EXPECT_EQ(list.top, top);
+    for (int i = 0; i < 10; ++i) list.Up();
+    EXPECT_EQ(list.top, 0);
+  }
 }
 
 TEST(SaveList, AClickBelowTheLastRowSelectsNothing) {

@@ -9,17 +9,12 @@
 #include "data/save_game.h"
 #include "fuzz_save_input.h"
 #include "platform/picture_bytes.h"
+#include "support/definition_files.h"
 #include "support/file_bytes.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Lines(std::initializer_list<std::string> values) {
-  std::string out;
-  for (const auto& v : values) out += "#\r\n" + v + "\r\n";
-  return out;
-}
 
 // A small world with a facility holding animals and staff, a visitor and an escapee.
 void Populate(SavedState& s, int w, int h) {
@@ -71,19 +66,14 @@ int main(int argc, char** argv) {
     ++n;
   }
 
-  std::string build = Lines({"Bear house", "1200", "0", "30", "0", "0", "40", "3", "150", "Cage.bmp", "2", "cage",
-                             "2", "4", "1", "toile", "A den"}) + "win\r\n";
+  BuildValues build;
+  build.shape = "toile", build.season = "win";
   std::string mask;
   for (int i = 0; i < 3000; ++i) mask += std::to_string(i % 5) + "\r\n";
-  std::string animal = Lines({"Bear", "64", "48", "3", "7", "Bear.bmp", "900", "25"}) + "#\r\n";
-  for (int i = 0; i < 10; ++i) animal += "a\r\n";
-  animal += "#\r\nnon\r\n";
-  for (int i = 1; i < 10; ++i) animal += "b\r\n";
-  animal += Lines({"bear.wav", "non"});
-  std::string info = Lines({"3", "5"}) + "#\r\n1\r\n0\r\n1 \r\n#\r\n0\r\n1\r\n0\r\n";
-  PutFile(root / "definitions" / "build", std::string(1, '\0') + build);
+  const std::string info = "#\r\n3\r\n#\r\n5\r\n#\r\n1\r\n0\r\n1 \r\n#\r\n0\r\n1\r\n0\r\n";
+  PutFile(root / "definitions" / "build", std::string(1, '\0') + BuildFile(build));
   PutFile(root / "definitions" / "pattern", std::string(1, '\1') + mask);
-  PutFile(root / "definitions" / "animal", std::string(1, '\2') + animal);
+  PutFile(root / "definitions" / "animal", std::string(1, '\2') + AnimalFile("Bear"));
   PutFile(root / "definitions" / "info", std::string(1, '\3') + info);
 
   // One picture of each depth the game reads, one top-down, and a cursor.

@@ -15,40 +15,22 @@ void DeveloperKey(Game& g, int vk) {
 
 }  // namespace
 
-TEST(DeveloperKeys, UAndEToggleTheDisasterOdds) {
+// U and E toggle the disaster odds; B makes births likely for good.
+TEST(DeveloperKeys, UAndEToggleTheDisasterOddsBMakesBirthsLikely) {
   auto g = Playing();
-  EXPECT_EQ(g->sim.QuakeOdds, 90000);
-  EXPECT_EQ(g->sim.SkyOdds, 90000);
-  DeveloperKey(*g, 'U');
-  EXPECT_EQ(g->sim.QuakeOdds, 5);
-  EXPECT_EQ(g->sim.SkyOdds, 90000);
-  DeveloperKey(*g, 'E');
-  EXPECT_EQ(g->sim.SkyOdds, 5);
-  DeveloperKey(*g, 'U');
-  EXPECT_EQ(g->sim.QuakeOdds, 90000);
-  EXPECT_EQ(g->sim.SkyOdds, 5);
-  DeveloperKey(*g, 'E');
-  EXPECT_EQ(g->sim.SkyOdds, 90000);
+  struct Step {
+    int vk, quake, sky, birth;
+  } steps[] = {{'U', 5, 90000, 1000}, {'E', 5, 5, 1000}, {'U', 90000, 5, 1000},
+               {'E', 90000, 90000, 1000}, {'B', 90000, 90000, 5}, {'B', 90000, 90000, 5}};
+  for (const Step& s : steps) {
+    DeveloperKey(*g, s.vk);
+    EXPECT_EQ(g->sim.QuakeOdds, s.quake) << static_cast<char>(s.vk);
+    EXPECT_EQ(g->sim.SkyOdds, s.sky) << static_cast<char>(s.vk);
+    EXPECT_EQ(g->sim.BirthOdds, s.birth) << static_cast<char>(s.vk);
+  }
 }
 
-TEST(DeveloperKeys, BMakesBirthsLikely) {
-  auto g = Playing();
-  EXPECT_EQ(g->sim.BirthOdds, 1000);
-  DeveloperKey(*g, 'B');
-  EXPECT_EQ(g->sim.BirthOdds, 5);
-  DeveloperKey(*g, 'B');
-  EXPECT_EQ(g->sim.BirthOdds, 5);
-}
-
-TEST(DeveloperKeys, MoneyAndShortDays) {
-  auto g = Playing();
-  DeveloperKey(*g, 'M');
-  EXPECT_EQ(g->zoo.Money, 110000);
-  DeveloperKey(*g, 'D');
-  EXPECT_EQ(g->clock.TicksPerDay, 60);
-}
-
-TEST(DeveloperKeys, NeedShiftAndAltAndPlay) {
+TEST(DeveloperKeys, MoneyAndShortDaysAllNeedShiftAndAltAndPlay) {
   auto g = Playing();
   for (int vk : {'U', 'E', 'B', 'M'}) FormKeyDown(*g, Key(vk));
   g->clock.GameMode = Mode::Mail;
@@ -57,13 +39,9 @@ TEST(DeveloperKeys, NeedShiftAndAltAndPlay) {
   EXPECT_EQ(g->sim.SkyOdds, 90000);
   EXPECT_EQ(g->sim.BirthOdds, 1000);
   EXPECT_EQ(g->zoo.Money, 100000);
-}
-
-TEST(DeveloperKeys, ANewGameStartsWithTheUsualOdds) {
-  auto g = Playing();
-  for (int vk : {'U', 'E', 'B'}) DeveloperKey(*g, vk);
-  ResetWorld(*g);
-  EXPECT_EQ(g->sim.QuakeOdds, 90000);
-  EXPECT_EQ(g->sim.SkyOdds, 90000);
-  EXPECT_EQ(g->sim.BirthOdds, 1000);
+  g->clock.GameMode = Mode::Playing;
+  DeveloperKey(*g, 'M');
+  EXPECT_EQ(g->zoo.Money, 110000);
+  DeveloperKey(*g, 'D');
+  EXPECT_EQ(g->clock.TicksPerDay, 60);
 }

@@ -33,23 +33,17 @@ TEST(ResearchTip, CountsTheUnfinishedItemsWhereTheMarkerIs) {
   EXPECT_EQ(g->view.HintText, "未完成的研發數：4");
 }
 
-TEST(ResearchTip, SaysAllIsDoneOnceItIs) {
+TEST(ResearchTip, APressDoesNothingButShowTheTipWhichSaysAllIsDoneOnceItIs) {
   auto g = Playing();
-  g->zoo.TypeResearchPending[50] = 1;
-  g->sim.AllResearched = 1;
-  MoveTo(*g, kPanel + 5, 65);
-  EXPECT_EQ(g->view.HintText, "所有的研發都已完成");
-}
-
-TEST(ResearchTip, APressDoesNothingButShowTheTip) {
-  auto g = Playing();
-  Recorder ui;
-  g->ui = &ui;
+  Recording ui(*g);
   Click(*g, kPanel + 5, 65);
   EXPECT_EQ(g->view.HintText, "未完成的研發數：0");
   EXPECT_TRUE(ui.effects.empty());
   EXPECT_TRUE(ui.windows.empty());
-  g->ui = g->ownUi.get();
+  g->zoo.TypeResearchPending[50] = 1;
+  g->sim.AllResearched = 1;
+  MoveTo(*g, kPanel + 5, 66);
+  EXPECT_EQ(g->view.HintText, "所有的研發都已完成");
 }
 
 TEST(ResearchTip, TheGaugeGrowsUpToTheMarkerAsResearchProceeds) {

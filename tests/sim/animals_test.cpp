@@ -9,6 +9,10 @@
 
 using namespace test_world;
 
+using Health = SimTest;
+using Placement = SimTest;
+using Figures = SimTest;
+
 namespace {
 
 Facility& StockedPen(SimGame& s, int animals, int keepers) {
@@ -22,8 +26,7 @@ Facility& StockedPen(SimGame& s, int animals, int keepers) {
 
 }  // namespace
 
-TEST(Health, RisesWhenKeepersMatchTheAnimals) {
-  SimGame s;
+TEST_F(Health, RisesWhenKeepersMatchTheAnimals) {
   Facility& pen = StockedPen(s, 2, 1);  // a = 2/4 = k = 1/2
   pen.AnimalHealth = {90, 95, 0, 0, 0};
   for (int day = 0; day < 10; ++day) AnimalHealthDay(s.g, 5, 5);
@@ -31,16 +34,14 @@ TEST(Health, RisesWhenKeepersMatchTheAnimals) {
   EXPECT_EQ(pen.AnimalHealth[1], 100);
 }
 
-TEST(Health, FallsHalfAPointADayWhenUnderstaffed) {
-  SimGame s;
+TEST_F(Health, FallsHalfAPointADayWhenUnderstaffed) {
   Facility& pen = StockedPen(s, 4, 1);  // a = 1.0 > k = 0.5
   for (int day = 0; day < 100; ++day) AnimalHealthDay(s.g, 5, 5);
   ASSERT_EQ(pen.AnimalCount, 4);
   for (int i = 0; i < 4; ++i) EXPECT_NEAR(pen.AnimalHealth[i], 50, 12);
 }
 
-TEST(Health, DeathLeavesRemainsAndAnEvent) {
-  SimGame s;
+TEST_F(Health, DeathLeavesRemainsAndAnEvent) {
   Facility& pen = StockedPen(s, 3, 0);
   pen.AnimalName[1].Assign("小白");
   pen.AnimalHealth = {100, 1, 100, 0, 0};
@@ -60,8 +61,7 @@ TEST(Health, DeathLeavesRemainsAndAnEvent) {
   EXPECT_EQ(s.g.clock.GameMode, Mode::Playing);
 }
 
-TEST(Health, NoKeeperPostsNeverDividesByZero) {
-  SimGame s;
+TEST_F(Health, NoKeeperPostsNeverDividesByZero) {
   s.g.catalogue.BuildType[kPen].StaffSlots = 0;
   s.g.catalogue.BuildType[kPen].MaxAnimals = 0;
   Facility& pen = Place(s.g, kPen, 5, 5);
@@ -80,12 +80,18 @@ TEST(Births, NeverWithOneAnimal) {
   EXPECT_EQ(s.g.sim.Births, 0);
 }
 
-TEST(Births, NewbornJoinsOrIsSoldWhenFull) {
-  SimGame s;
+TEST(Births, NewbornJoinsWithTheViewOnThePenOrIsSoldWhenFull) {
+  SimGame s(30, 30);
   s.g.sim.BirthOdds = 1;
   Facility& pen = StockedPen(s, 3, 0);
+  s.g.clock.RedrawAll = 0;
   BirthDay(s.g, 5, 5);
   ASSERT_EQ(pen.AnimalCount, 4);
+  // The 2 x 2 pen's middle is half a cell below its origin cell's middle.
+  ScreenPoint origin = CellCentre(s.g, 5, 5);
+  EXPECT_EQ(origin.x, (ScreenWidth(s.g) - 125) / 2);
+  EXPECT_EQ(origin.y + 18, 30 + (ScreenHeight(s.g) - 30) / 2);
+  EXPECT_EQ(s.g.clock.RedrawAll, 1);
   EXPECT_EQ(pen.AnimalAge[3], 0);
   EXPECT_EQ(pen.AnimalHealth[3], 100);
   EXPECT_EQ(pen.AnimalAux[3], 255);
@@ -100,8 +106,7 @@ TEST(Births, NewbornJoinsOrIsSoldWhenFull) {
   EXPECT_EQ(s.recorder.events.back().Text, "獅子園生了小BABY，但柵欄不夠用，所以只好賣掉。嗚嗚嗚！");
 }
 
-TEST(Placement, BoundedWhenTheMaskHasNoGround) {
-  SimGame s;
+TEST_F(Placement, BoundedWhenTheMaskHasNoGround) {
   for (auto& column : s.g.catalogue.EnclosurePattern[0].Cells) column.fill(4);
   Facility& pen = Place(s.g, kPen, 5, 5);
   EXPECT_FALSE(AddAnimal(s.g, 5, 5, 0));
@@ -117,16 +122,12 @@ TEST(Placement, BoundedWhenTheMaskHasNoGround) {
   EXPECT_EQ(s.g.zoo.Money, 1000);
 }
 
-TEST(Placement, PurchasePaysAndPlacesOnGroundApart) {
-  SimGame s;
-  s.g.zoo.Money = 5000;
+// What a purchase pays and books: AnimalCommands.TheMoneyCheckComesBeforeTheLimit.
+TEST_F(Placement, PlacesOnGroundApartUpToTheLimits) {
   Facility& pen = Place(s.g, kPen, 5, 5);
   for (int i = 0; i < 4; ++i) ASSERT_TRUE(AddAnimal(s.g, 5, 5, 0));
   EXPECT_FALSE(AddAnimal(s.g, 5, 5, 0));  // the limit of the type
-  EXPECT_EQ(s.g.zoo.Money, 1000);
-  EXPECT_EQ(s.g.zoo.MonthAnimalPurchases, 4000);
   for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(pen.AnimalAge[i], 12);
     EXPECT_NE(pen.AnimalDir[i], 5);
     EXPECT_GE(pen.AnimalX[i], 0);
     EXPECT_LT(pen.AnimalX[i], 72 * 2 + 2);
@@ -139,8 +140,7 @@ TEST(Placement, PurchasePaysAndPlacesOnGroundApart) {
   EXPECT_EQ(s.g.zoo.StaffTotal, 2);
 }
 
-TEST(Figures, WalkOnlyOnTheirGroundAndNeverLeaveThePicture) {
-  SimGame s;
+TEST_F(Figures, WalkOnlyOnTheirGroundAndNeverLeaveThePicture) {
   auto& mask = s.g.catalogue.EnclosurePattern[0].Cells;
   for (int c = 0; c < kMaskColumns; ++c)
     for (int r = 0; r < kMaskRows; ++r) mask[c][r] = (c >= 10 && c < 50 && r >= 10 && r < 40) ? 1 : 0;
@@ -160,8 +160,7 @@ TEST(Figures, WalkOnlyOnTheirGroundAndNeverLeaveThePicture) {
   EXPECT_LT(column, 31);
 }
 
-TEST(Figures, AShopClerkNeverRunsASpeciesScript) {
-  SimGame s;
+TEST_F(Figures, AShopClerkNeverRunsASpeciesScript) {
   s.g.catalogue.BuildType[kShop].AnimalKind = 30000;  // a shop has no species
   Facility& shop = Place(s.g, kShop, 5, 5);
   shop.StaffCount = 1;
@@ -169,18 +168,4 @@ TEST(Figures, AShopClerkNeverRunsASpeciesScript) {
   FacilityRef f = FacilityWithOrigin(s.g, 5, 5);
   for (int tick = 0; tick < 200; ++tick) RunFigures(s.g, f);
   EXPECT_NE(shop.StaffAction[0], FigureState::Script0);
-}
-
-TEST(Births, TheViewCentresOnThePen) {
-  SimGame s(30, 30);
-  s.g.sim.BirthOdds = 1;
-  StockedPen(s, 2, 0);
-  s.g.clock.RedrawAll = 0;
-  BirthDay(s.g, 5, 5);
-  ASSERT_EQ(s.g.sim.Births, 1);
-  // The 2 x 2 pen's middle is half a cell below its origin cell's middle.
-  ScreenPoint origin = CellCentre(s.g, 5, 5);
-  EXPECT_EQ(origin.x, (ScreenWidth(s.g) - 125) / 2);
-  EXPECT_EQ(origin.y + 18, 30 + (ScreenHeight(s.g) - 30) / 2);
-  EXPECT_EQ(s.g.clock.RedrawAll, 1);
 }

@@ -6,6 +6,14 @@
 
 using namespace test_world;
 
+using TicketEvaluation = SimTest;
+using SalaryEvaluation = SimTest;
+using Advice = SimTest;
+using MonthEnd = SimTest;
+using Advertising = SimTest;
+using Money = SimTest;
+using Weather = SimTest;
+
 namespace {
 
 int TicketLevel(Game& g, int attraction, int fee) {
@@ -26,8 +34,7 @@ int SalaryLevel(Game& g, int attraction, int salary) {
 
 // At attraction 2000 the fair fee is 300 and the fair salary 130; each pair is a
 // value and the level it earns, on both sides of every border.
-TEST(TicketEvaluation, LevelsAtTheirBorders) {
-  SimGame s;
+TEST_F(TicketEvaluation, LevelsAtTheirBorders) {
   EXPECT_EQ(FairEntryFee(2000), 300);
   EXPECT_EQ(FairEntryFee(100), 15);
   EXPECT_EQ(FairEntryFee(10), 2);  // 1.5 to even
@@ -37,17 +44,14 @@ TEST(TicketEvaluation, LevelsAtTheirBorders) {
     EXPECT_EQ(TicketLevel(s.g, 2000, fee), level) << fee;
 }
 
-TEST(SalaryEvaluation, LevelsAtTheirBorders) {
-  SimGame s;
+TEST_F(SalaryEvaluation, LevelsAtTheirBorders) {
   EXPECT_EQ(FairSalary(2000), 130);
   for (auto [salary, level] : {std::pair{150, 1}, {151, 2}, {110, 1}, {109, -1}, {90, -1}, {89, -2}, {70, -2},
                                {69, -3}, {170, 2}, {171, 3}, {190, 3}, {191, 4}})
     EXPECT_EQ(SalaryLevel(s.g, 2000, salary), level) << salary;
 }
 
-TEST(Advice, AtMostOncePer9000EvaluationsAndRare) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Advice, AtMostOncePer9000EvaluationsAndRare) {
   g.zoo.Attraction = 2000;
   g.zoo.EntryFee = 10;  // far too cheap
   int mails = 0;
@@ -64,9 +68,7 @@ TEST(Advice, AtMostOncePer9000EvaluationsAndRare) {
   EXPECT_LE(mails, 200000 / 9000);
 }
 
-TEST(MonthEnd, BillsByTheirRules) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(MonthEnd, BillsByTheirRules) {
   g.zoo.StaffTotal = 3;
   g.zoo.Salary = 100;
   Facility& shop = Place(g, kShop, 3, 3);
@@ -94,9 +96,7 @@ TEST(MonthEnd, BillsByTheirRules) {
   EXPECT_EQ(g.zoo.MonthSalaries, 0);
 }
 
-TEST(MonthEnd, StockSaturatesInsteadOfWrapping) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(MonthEnd, StockSaturatesInsteadOfWrapping) {
   Facility& shop = Place(g, kShop, 3, 3);
   shop.Stock = 32000;
   shop.PurchaseQty = 1000;
@@ -104,9 +104,7 @@ TEST(MonthEnd, StockSaturatesInsteadOfWrapping) {
   EXPECT_EQ(shop.Stock, 32767);
 }
 
-TEST(MonthEnd, ReportSeesTheBillsBeforeAgeingAndPayment) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(MonthEnd, ReportSeesTheBillsBeforeAgeingAndPayment) {
   Facility& pen = Place(g, kPen, 6, 6);
   pen.AnimalCount = 1;
   pen.AnimalAge[0] = 5;
@@ -137,9 +135,7 @@ TEST(MonthEnd, ReportSeesTheBillsBeforeAgeingAndPayment) {
   EXPECT_EQ(g.zoo.MonthAnimalKeeping, 0);
 }
 
-TEST(Advertising, ThirtyDayMonthAtLevelThreeCosts3000) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Advertising, ThirtyDayMonthAtLevelThreeCosts3000) {
   g.zoo.AdLevel = 3;
   g.zoo.Money = 100000;
   g.clock.Month = 4;
@@ -154,9 +150,7 @@ TEST(Advertising, ThirtyDayMonthAtLevelThreeCosts3000) {
   EXPECT_EQ(g.zoo.Money, 100000 - 3000);
 }
 
-TEST(Money, CappedWheneverItComesIn) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Money, CappedWheneverItComesIn) {
   g.zoo.Money = 99999990;
   AddMoney(g, 50);
   EXPECT_EQ(g.zoo.Money, 99999999);
@@ -182,9 +176,7 @@ TEST(Mail, FourteenKeptNewestLastWithTheDate) {
   EXPECT_EQ(s.recorder.effects.back(), "Mail.wav");
 }
 
-TEST(Weather, RainAndWinterSnow) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Weather, RainAndWinterSnow) {
   int rain = 0, snow = 0;
   g.clock.Month = 1;
   for (int i = 0; i < 30000; ++i) {
@@ -209,9 +201,7 @@ TEST(Weather, RainAndWinterSnow) {
   }
 }
 
-TEST(Money, NeverAboveTheCapAfterATickWhileVisitorsPay) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Money, NeverAboveTheCapAfterATickWhileVisitorsPay) {
   g.sim.EntranceX = 6;
   g.sim.EntranceY = 12;
   g.zoo.EntryFee = 5000;

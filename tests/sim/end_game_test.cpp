@@ -76,42 +76,37 @@ TEST(EndWindow, EachFormMapsItsAnswersToModes) {
   }
 }
 
-TEST(EndWindow, BankruptcyEndsTheGameWithItsFilm) {
-  Player ui;
-  auto g = LastTickOfDay(ui);
-  g->zoo.Money = -1;
-  PlayOn(*g);
-  EXPECT_FALSE(g->clock.GameRunning);
-  EXPECT_FALSE(g->clock.TimerEnabled);
-  EXPECT_EQ(ui.windows.front(), Mode::EndBankrupt);
-  EXPECT_EQ(ui.leftRefused, std::vector<bool>{true});
-  EXPECT_EQ(ui.films, std::vector<int>{1});
-}
-
-TEST(EndWindow, TimeLimitEndsTheGame) {
-  Player ui;
-  auto g = LastTickOfDay(ui);
-  g->zoo.HasGoalYears = 1;
-  g->zoo.GoalYears = 1;
-  g->zoo.HasGoalAssets = 1;
-  g->zoo.GoalAssets = 1'000'000;
-  g->clock.Year = 2;
-  PlayOn(*g);
-  EXPECT_FALSE(g->clock.GameRunning);
-  EXPECT_EQ(ui.windows.front(), Mode::EndTimeUp);
-  EXPECT_EQ(ui.leftRefused, std::vector<bool>{true});
-  EXPECT_EQ(ui.films, std::vector<int>{1});
-}
-
-TEST(EndWindow, ReachedGoalEndsTheGameWhenTheRightAnswerIsChosen) {
-  Player ui;
-  auto g = LastTickOfDay(ui);
-  g->zoo.HasGoalAssets = 1;
-  g->zoo.GoalAssets = 1000;
-  PlayOn(*g);
-  EXPECT_FALSE(g->clock.GameRunning);
-  EXPECT_EQ(ui.windows.front(), Mode::EndGoalsReached);
-  EXPECT_EQ(ui.films, std::vector<int>{3});
+// Bankruptcy and the time limit refuse to play on; reached goals end the game
+// when the right answer is chosen. Each ends with its film.
+TEST(EndWindow, BankruptcyTimeLimitAndGoalsEndTheGameWithTheirFilm) {
+  struct Case {
+    int32_t money;
+    int32_t goalYears, year;
+    int32_t goalAssets;
+    int window, film;
+  } cases[] = {
+      {-1, 0, 1, 0, Mode::EndBankrupt, 1},
+      {1000, 1, 2, 1'000'000, Mode::EndTimeUp, 1},
+      {1000, 0, 1, 1000, Mode::EndGoalsReached, 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.window);
+    Player ui;
+    auto g = LastTickOfDay(ui);
+    g->zoo.Money = c.money;
+    g->zoo.HasGoalYears = c.goalYears > 0;
+    g->zoo.GoalYears = c.goalYears;
+    g->clock.Year = c.year;
+    g->zoo.HasGoalAssets = c.goalAssets > 0;
+    g->zoo.GoalAssets = c.goalAssets;
+    PlayOn(*g);
+    EXPECT_FALSE(g->clock.GameRunning);
+    EXPECT_FALSE(g->clock.TimerEnabled);
+    EXPECT_EQ(ui.windows.front(), c.window);
+    const bool canRefuse = c.window != Mode::EndGoalsReached;
+    EXPECT_EQ(ui.leftRefused, std::vector<bool>(canRefuse ? 1 : 0, true));
+    EXPECT_EQ(ui.films, std::vector<int>{c.film});
+  }
 }
 
 TEST(EndWindow, ATimerEventDuringTheEndRoutineStartsNoSecondOne) {

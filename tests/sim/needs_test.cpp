@@ -7,6 +7,15 @@
 
 using namespace test_world;
 
+using Purchase = SimTest;
+using Bench = SimTest;
+using Deprivation = SimTest;
+using Looking = SimTest;
+using Toilet = SimTest;
+using Sign = SimTest;
+using Litter = SimTest;
+using Remarks = SimTest;
+
 namespace {
 
 // A visitor on a road centre whose counters ask for nothing.
@@ -18,51 +27,42 @@ Person& Calm(Game& g, int slot, int x, int y) {
 
 }  // namespace
 
-TEST(Purchase, DivisorByPriceEconomyMoodSeasonAndDifficulty) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Purchase, DivisorByPriceEconomyMoodSeasonAndDifficulty) {
   Facility& shop = Place(g, kShop, 5, 4);
   shop.StaffCount = 1;
   FacilityRef f = FacilityWithOrigin(g, 5, 4);
   Person& p = Calm(g, 0, 5, 5);
-  p.MoodPoints = 0;
-  g.clock.Month = 4;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 25);  // difficulty 1, economy 3, standard price
-  shop.SalePrice = 60;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 35);
-  shop.SalePrice = 50;
-  p.MoodPoints = 15;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 12);
-  p.MoodPoints = 21;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 8);
-  p.MoodPoints = -11;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 50);
-  p.MoodPoints = -21;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 75);
-  p.MoodPoints = 0;
-  g.catalogue.BuildType[kShop].Season = Season::Winter;
-  g.clock.Month = 12;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 6);
-  g.clock.Month = 7;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 200);
-  g.clock.Month = 5;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 25);
-  g.catalogue.BuildType[kShop].Season = Season::Summer;
-  g.clock.Month = 8;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 6);
-  g.clock.Month = 5;
-  g.settings.Difficulty = 0;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 32);  // 32.5 to even
-  g.settings.Difficulty = 2;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 18);  // 17.5 to even
-  g.zoo.Economy = 5;
-  shop.SalePrice = 10;
-  EXPECT_EQ(PurchaseDivisor(g, p, f), 1);  // never below 1
+  struct Case {
+    int price, mood, month;
+    int16_t season;
+    int difficulty, economy, divisor;
+  } cases[] = {
+      {50, 0, 4, Season::AllYear, 1, 3, 25},  // standard price
+      {60, 0, 4, Season::AllYear, 1, 3, 35},
+      {50, 15, 4, Season::AllYear, 1, 3, 12},
+      {50, 21, 4, Season::AllYear, 1, 3, 8},
+      {50, -11, 4, Season::AllYear, 1, 3, 50},
+      {50, -21, 4, Season::AllYear, 1, 3, 75},
+      {50, 0, 12, Season::Winter, 1, 3, 6},
+      {50, 0, 7, Season::Winter, 1, 3, 200},
+      {50, 0, 5, Season::Winter, 1, 3, 25},
+      {50, 0, 8, Season::Summer, 1, 3, 6},
+      {50, 0, 5, Season::Summer, 0, 3, 32},  // 32.5 to even
+      {50, 0, 5, Season::Summer, 2, 3, 18},  // 17.5 to even
+      {10, 0, 5, Season::Summer, 2, 5, 1},   // never below 1
+  };
+  for (const Case& c : cases) {
+    shop.SalePrice = c.price;
+    p.MoodPoints = c.mood;
+    g.clock.Month = c.month;
+    g.catalogue.BuildType[kShop].Season = c.season;
+    g.settings.Difficulty = c.difficulty;
+    g.zoo.Economy = c.economy;
+    EXPECT_EQ(PurchaseDivisor(g, p, f), c.divisor) << c.price << " " << c.mood << " " << c.month;
+  }
 }
 
-TEST(Purchase, SaleMovesMoneyStockAndStatistics) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Purchase, SaleMovesMoneyStockAndStatistics) {
   g.zoo.Economy = 5;  // d = 5 + 0 -> with a cheap price, d = 1
   Facility& shop = Place(g, kShop, 5, 4);
   shop.StaffCount = 1;
@@ -90,9 +90,7 @@ TEST(Purchase, SaleMovesMoneyStockAndStatistics) {
   EXPECT_FALSE(TryPurchase(g, 0));  // no clerk
 }
 
-TEST(Bench, NeverAt299AndOneInThreeAt300) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Bench, NeverAt299AndOneInThreeAt300) {
   Road(g, 5, 5);
   Place(g, kBench91, 5, 4);
   for (int tired : {299, 300}) {
@@ -113,9 +111,7 @@ TEST(Bench, NeverAt299AndOneInThreeAt300) {
   }
 }
 
-TEST(Bench, StepsOnSitsTurnsAboutAndGetsUp) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Bench, StepsOnSitsTurnsAboutAndGetsUp) {
   Road(g, 5, 5);
   Place(g, kBench91, 5, 4);
   Person& p = Calm(g, 0, 5, 5);
@@ -138,9 +134,7 @@ TEST(Bench, StepsOnSitsTurnsAboutAndGetsUp) {
   EXPECT_EQ(p.TurnMemo, 12);
 }
 
-TEST(Deprivation, StandingAt600LosesAPointEveryTick) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Deprivation, StandingAt600LosesAPointEveryTick) {
   Person& p = Calm(g, 0, 5, 5);
   p.ToiletTicks = 600;
   p.MoodPoints = 5;
@@ -161,19 +155,12 @@ TEST(Deprivation, StandingAt600LosesAPointEveryTick) {
 }
 
 TEST(Mood, FollowsThePointsTable) {
-  EXPECT_EQ(MoodFromPoints(21), 5);
-  EXPECT_EQ(MoodFromPoints(20), 4);
-  EXPECT_EQ(MoodFromPoints(11), 4);
-  EXPECT_EQ(MoodFromPoints(10), 3);
-  EXPECT_EQ(MoodFromPoints(-10), 3);
-  EXPECT_EQ(MoodFromPoints(-11), 2);
-  EXPECT_EQ(MoodFromPoints(-20), 2);
-  EXPECT_EQ(MoodFromPoints(-21), 1);
+  const std::pair<int, int> cases[] = {{21, 5},  {20, 4},  {11, 4},  {10, 3},
+                                       {-10, 3}, {-11, 2}, {-20, 2}, {-21, 1}};
+  for (auto [points, mood] : cases) EXPECT_EQ(MoodFromPoints(points), mood) << points;
 }
 
-TEST(Looking, YoungAnimalIsAlwaysChosenWhenTheCellIsFree) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Looking, YoungAnimalIsAlwaysChosenWhenTheCellIsFree) {
   Road(g, 5, 5);
   Facility& pen = Place(g, kPen, 5, 6);
   pen.AnimalCount = 1;
@@ -196,9 +183,7 @@ TEST(Looking, YoungAnimalIsAlwaysChosenWhenTheCellIsFree) {
   EXPECT_TRUE(p.Activity == Activity::Walking || p.Activity == Activity::Standing);
 }
 
-TEST(Looking, AttractionSumCountsYoungTwice) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Looking, AttractionSumCountsYoungTwice) {
   Facility& pen = Place(g, kPen, 5, 6);
   pen.AnimalCount = 3;
   pen.AnimalAge = {6, 7, 30, 0, 0};
@@ -208,9 +193,7 @@ TEST(Looking, AttractionSumCountsYoungTwice) {
   EXPECT_FALSE(HasYoung(pen));
 }
 
-TEST(Toilet, GoesInAndComesOutAtRandom) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Toilet, GoesInAndComesOutAtRandom) {
   Road(g, 5, 5);
   Place(g, kToilet, 6, 5);
   Person& p = Calm(g, 0, 5, 5);
@@ -228,9 +211,7 @@ TEST(Toilet, GoesInAndComesOutAtRandom) {
   EXPECT_GT(ticks, 0);
 }
 
-TEST(Sign, ReadsAndResetsLostTicks) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Sign, ReadsAndResetsLostTicks) {
   Road(g, 5, 5);
   Place(g, kSign, 4, 5);
   Person& p = Calm(g, 0, 5, 5);
@@ -244,9 +225,7 @@ TEST(Sign, ReadsAndResetsLostTicks) {
   EXPECT_EQ(p.Dir, 3);
 }
 
-TEST(Litter, PuddleAtTheLimitAndOnlyVisitorsDrop) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Litter, PuddleAtTheLimitAndOnlyVisitorsDrop) {
   Person& p = Calm(g, 0, 5, 5);
   p.ToiletTicks = 20500;
   DropLitter(g, 0);
@@ -258,9 +237,7 @@ TEST(Litter, PuddleAtTheLimitAndOnlyVisitorsDrop) {
   for (int8_t mark : g.world.Litter[6][6]) EXPECT_EQ(mark, -1);
 }
 
-TEST(Remarks, NeedRemarksAreRareAndShiftTheOldestOut) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Remarks, NeedRemarksAreRareAndShiftTheOldestOut) {
   Person& p = Calm(g, 0, 5, 5);
   p.BoredTicks = 2500;
   int made = 0;

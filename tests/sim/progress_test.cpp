@@ -5,9 +5,12 @@
 
 using namespace test_world;
 
-TEST(Ranking, ClimbsOnePlacePerSuccessfulDay) {
-  SimGame s;
-  Game& g = s.g;
+using Ranking = SimTest;
+using Research = SimTest;
+using Events = SimTest;
+
+TEST_F(Ranking, ClimbsOnePlacePerSuccessfulDay) {
+  g.view.ToolMode = 5;  // the palette the director's office joins at third place
   g.zoo.Attraction = 9000;
   int days = 0, last = 0;
   while (g.zoo.Rank < 5 && days < 100000) {
@@ -23,22 +26,19 @@ TEST(Ranking, ClimbsOnePlacePerSuccessfulDay) {
   EXPECT_EQ(s.recorder.events[4].Text, "你的動物園被選為動物園排行榜第1名！");
   for (const auto& e : s.recorder.events) EXPECT_EQ(e.Kind, 2);
   EXPECT_EQ(g.zoo.TypeAvailable[kDirectorOffice], 1);
+  EXPECT_EQ(g.view.PaletteTypes[0], kDirectorOffice);
   for (int i = 0; i < 1000; ++i) RankingStep(g);
   EXPECT_EQ(s.recorder.events.size(), 5u);
 }
 
-TEST(Ranking, NeedsTheAttractionOfTheNextPlace) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Ranking, NeedsTheAttractionOfTheNextPlace) {
   g.zoo.Attraction = 1999;
   for (int i = 0; i < 20000; ++i) RankingStep(g);
   EXPECT_EQ(g.zoo.Rank, 2);
   EXPECT_EQ(g.zoo.TypeAvailable[kDirectorOffice], 0);
 }
 
-TEST(Research, LowestPendingFirstAt500PointsPerIndex) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Research, LowestPendingFirstAt500PointsPerIndex) {
   g.zoo.TypeResearchPending[3] = 1;
   g.zoo.TypeResearchPending[5] = 1;
   g.zoo.TypeResearchPending[7] = 1;
@@ -68,16 +68,16 @@ TEST(Research, LowestPendingFirstAt500PointsPerIndex) {
   EXPECT_EQ(g.sim.AllResearched, 1);
 }
 
-TEST(Research, EnclosureTextAndItemZeroCostsNothing) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Research, EnclosureTextOnTheOpenPaletteAndItemZeroCostsNothing) {
   g.zoo.TypeResearchPending[0] = 1;
   g.zoo.TypeResearchPending[kPen] = 1;
   ResearchStep(g);
   EXPECT_EQ(g.zoo.TypeAvailable[0], 1);
+  g.view.ToolMode = 4;  // the enclosure palette is open
   g.zoo.ResearchPoints = 500 * kPen;
   ResearchStep(g);
   EXPECT_EQ(g.zoo.TypeAvailable[kPen], 1);
+  EXPECT_EQ(g.view.PaletteTypes[0], kPen);
   EXPECT_EQ(s.recorder.events.back().Text, "恭喜你研發完成，獅子園的柵欄可以建築了！");
   EXPECT_EQ(g.sim.AllResearched, 1);  // nothing left after an enclosure item
 }
@@ -129,14 +129,17 @@ TEST(CellPass, LitterTotalClearsOnlyOnFigureTicks) {
   EXPECT_EQ(seen, (std::vector<int>{40, 40, 40, 35, 35, 35, 35, 40}));
 }
 
-TEST(CellPass, WearFromTheFourthDayAndCollapse) {
+TEST(CellPass, ConstructionWearFromTheFourthDayAndCollapse) {
   SimGame s;
   Game& g = s.g;
   Facility& statue = Place(g, kStatue, 3, 3);
   Facility& road = Place(g, kRoad, 4, 4);
   road.Durability = 100;
+  Facility& site = Place(g, kStatue, 8, 8);
+  site.ConstructionLeft = 2;
   g.clock.NewDay = 1;
   for (int day = 1; day <= 5; ++day) CellPass(g);
+  EXPECT_EQ(site.ConstructionLeft, 0);  // counted down, and no further
   EXPECT_EQ(statue.WearDays, 5);
   EXPECT_EQ(statue.Durability, 98);
   EXPECT_EQ(road.Durability, 100);
@@ -147,20 +150,7 @@ TEST(CellPass, WearFromTheFourthDayAndCollapse) {
   EXPECT_EQ(g.sim.Mails.back().X, 3);
 }
 
-TEST(CellPass, ConstructionCountsDown) {
-  SimGame s;
-  Game& g = s.g;
-  Facility& f = Place(g, kStatue, 3, 3);
-  f.ConstructionLeft = 2;
-  CellPass(g);
-  CellPass(g);
-  CellPass(g);
-  EXPECT_EQ(f.ConstructionLeft, 0);
-}
-
-TEST(Events, WindowOpensAndPlayReturns) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Events, WindowOpensAndPlayReturns) {
   AddEvent(g, 3, "x", 1, 2, 0);
   EXPECT_EQ(s.recorder.windows.back(), Mode::Event);
   EXPECT_EQ(s.recorder.effects.back(), "ivent1.wav");
@@ -169,25 +159,4 @@ TEST(Events, WindowOpensAndPlayReturns) {
   AddEvent(g, 5, "你的動物園倒閉了！", -1, -1, 0);
   EXPECT_EQ(g.clock.GameMode, Mode::LeaveGameOver);
   EXPECT_EQ(s.recorder.effects.back(), "ivent2.wav");
-}
-
-TEST(Research, ACompletedTypeShowsOnTheOpenPalette) {
-  SimGame s;
-  Game& g = s.g;
-  g.view.ToolMode = 4;  // the enclosure palette is open
-  g.zoo.TypeResearchPending[kPen] = 1;
-  g.zoo.ResearchPoints = 500 * kPen;
-  ResearchStep(g);
-  EXPECT_EQ(g.view.PaletteTypes[0], kPen);
-}
-
-TEST(Ranking, ThirdPlaceShowsTheDirectorsOfficeOnTheOpenPalette) {
-  SimGame s;
-  Game& g = s.g;
-  g.view.ToolMode = 5;
-  g.zoo.Rank = 2;
-  g.zoo.Attraction = 2000;
-  for (int day = 0; day < 2000 && g.zoo.Rank == 2; ++day) RankingStep(g);
-  ASSERT_EQ(g.zoo.Rank, 3);
-  EXPECT_EQ(g.view.PaletteTypes[0], kDirectorOffice);
 }

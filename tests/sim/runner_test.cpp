@@ -94,7 +94,6 @@ TEST(SimRunner, ASaveLoadsBackToTheSameState) {
 TEST(SimRunner, BadArgumentsAreRefused) {
   EXPECT_NE(RunSim("--map Camp1.mdt --speed 9").status, 0);
   EXPECT_NE(RunSim("--days 3").status, 0);
-  EXPECT_NE(RunSim("--map NoSuchMap.mdt").status, 0);
   EXPECT_NE(RunSim("--map Camp1.mdt --layout castle").status, 0);
 }
 

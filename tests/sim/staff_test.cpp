@@ -6,9 +6,15 @@
 
 using namespace test_world;
 
-TEST(Repair, NinetySevenBecomesNinetyNineThenAHundred) {
-  SimGame s;
-  Game& g = s.g;
+using Repair = SimTest;
+using Sweep = SimTest;
+using Sulking = SimTest;
+using Research = SimTest;
+using Quitting = SimTest;
+using Hiring = SimTest;
+using Capacity = SimTest;
+
+TEST_F(Repair, NinetySevenBecomesNinetyNineThenAHundred) {
   Road(g, 5, 5);
   Facility& statue = Place(g, kStatue, 5, 4);
   statue.Durability = 97;
@@ -32,9 +38,7 @@ TEST(Repair, NinetySevenBecomesNinetyNineThenAHundred) {
   EXPECT_EQ(p.StayTicks, 1);
 }
 
-TEST(Repair, RoadsAndSoundBuildingsAreLeftAlone) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Repair, RoadsAndSoundBuildingsAreLeftAlone) {
   Road(g, 5, 5);
   Facility& road = Place(g, kRoad, 5, 4);
   road.Durability = 10;
@@ -48,9 +52,7 @@ TEST(Repair, RoadsAndSoundBuildingsAreLeftAlone) {
   }
 }
 
-TEST(Sweep, ACleanerWalksOnWhereAColleagueSweeps) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Sweep, ACleanerWalksOnWhereAColleagueSweeps) {
   g.world.Litter[5][5][2] = 2;
   PutWalker(g, 150, 2, 5, 5, 3).Activity = Activity::Sweeping;
   Person& second = PutWalker(g, 151, 2, 5, 5, 9);
@@ -66,9 +68,7 @@ TEST(Sweep, ACleanerWalksOnWhereAColleagueSweeps) {
   for (int8_t mark : g.world.Litter[5][5]) EXPECT_EQ(mark, -1);
 }
 
-TEST(Sulking, UnderpaidStaffSulkUntilTheSalaryIsFair) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Sulking, UnderpaidStaffSulkUntilTheSalaryIsFair) {
   Person& p = PutWalker(g, 150, 4, 5, 5, 3);
   g.sim.SalaryLevel = -3;
   int ticks = 0;
@@ -90,9 +90,7 @@ TEST(Sulking, UnderpaidStaffSulkUntilTheSalaryIsFair) {
   }
 }
 
-TEST(Research, ResearchersAddPointsUnlessSulkingAndStopAtTheCap) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Research, ResearchersAddPointsUnlessSulkingAndStopAtTheCap) {
   Person& p = PutWalker(g, 150, 4, 5, 5, 3);
   PutWalker(g, 151, 2, 5, 5, 3);
   g.sim.TickStaff = 0;
@@ -110,9 +108,7 @@ TEST(Research, ResearchersAddPointsUnlessSulkingAndStopAtTheCap) {
   EXPECT_EQ(g.zoo.ResearchPoints, 500 * 130 + 1);
 }
 
-TEST(Quitting, OneOverCapacityLosesExactlyOne) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Quitting, OneOverCapacityLosesExactlyOne) {
   Place(g, kOffice, 2, 2);
   g.catalogue.BuildType[kOffice].StaffSlots = 2;
   Facility& shop = Place(g, kShop, 6, 6);
@@ -134,9 +130,7 @@ TEST(Quitting, OneOverCapacityLosesExactlyOne) {
   EXPECT_NE(mail.find("離職了"), std::string::npos);
 }
 
-TEST(Hiring, WalkingStaffStartAboveTheGate) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Hiring, WalkingStaffStartAboveTheGate) {
   g.sim.EntranceX = 6;
   g.sim.EntranceY = 12;
   Place(g, kOffice, 2, 2);
@@ -155,9 +149,7 @@ TEST(Hiring, WalkingStaffStartAboveTheGate) {
   EXPECT_EQ(g.world.Walkers[199].CellY, 0);
 }
 
-TEST(Capacity, DirectorOfficeCountsByIndex) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Capacity, DirectorOfficeCountsByIndex) {
   g.catalogue.BuildType[kDirectorOffice].Kind = BuildKind::DirectorOffice;
   g.catalogue.BuildType[kDirectorOffice].StaffSlots = 3;
   g.catalogue.BuildType[kDirectorOffice].Size = 1;

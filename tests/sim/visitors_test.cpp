@@ -7,6 +7,9 @@
 
 using namespace test_world;
 
+using Alighting = SimTest;
+using Counting = SimTest;
+
 namespace {
 
 int LoadFor(Game& g, int attraction, int population, int difficulty, int ticketLevel) {
@@ -49,18 +52,17 @@ TEST(Bus, DrivesToTheStopExactlyLetsVisitorsOffAndLeaves) {
   g.sim.TicketLevel = 1;
   g.zoo.EntryFee = 50;
   g.zoo.BusInterval = 10;
+  // Steps the bus while it is in `state`, 20000 steps at most in all.
   int ticks = 0;
-  while (g.zoo.BusState != 1 && ticks < 5000) {
-    BusStep(g);
-    ++ticks;
-  }
+  auto stepWhile = [&](int state) {
+    while (g.zoo.BusState == state && ticks++ < 20000) BusStep(g);
+  };
+  stepWhile(3);  // waiting out the interval
+  stepWhile(2);  // driving to the stop
   ASSERT_EQ(g.zoo.BusState, 1);
   EXPECT_EQ(g.zoo.BusX, g.zoo.BusStopX);
   EXPECT_EQ(g.zoo.BusLoad, 12);
-  while (g.zoo.BusState == 1 && ticks < 20000) {
-    BusStep(g);
-    ++ticks;
-  }
+  stepWhile(1);
   EXPECT_EQ(g.zoo.BusUnloaded, 12);
   EXPECT_EQ(g.zoo.TotalVisitors, 12);
   EXPECT_EQ(g.zoo.Money, 600);
@@ -79,10 +81,7 @@ TEST(Bus, DrivesToTheStopExactlyLetsVisitorsOffAndLeaves) {
   }
   EXPECT_EQ(used, 12);
   EXPECT_EQ(g.zoo.BusState, 2);
-  while (g.zoo.BusState == 2 && ticks < 40000) {
-    BusStep(g);
-    ++ticks;
-  }
+  stepWhile(2);
   EXPECT_EQ(g.zoo.BusState, 3);
   EXPECT_EQ(g.zoo.BusWaitTicks, 0);
 }
@@ -213,9 +212,7 @@ TEST(Leaving, WalksOffTheMapAndFreesTheSlot) {
   EXPECT_EQ(g.view.TrackedVisitor, -1);
 }
 
-TEST(Alighting, StepsUpIntoTheRoadAndStartsWalking) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Alighting, StepsUpIntoTheRoadAndStartsWalking) {
   g.sim.EntranceX = 6;
   g.sim.EntranceY = 12;
   Road(g, 5, 11);
@@ -232,9 +229,7 @@ TEST(Alighting, StepsUpIntoTheRoadAndStartsWalking) {
   EXPECT_EQ(g.world.Walkers[1].Used, 0);
 }
 
-TEST(Counting, CellFreeOfVisitorsIgnoresSelfStaffAndTheDying) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Counting, CellFreeOfVisitorsIgnoresSelfStaffAndTheDying) {
   PutWalker(g, 0, 1, 3, 3, 9);
   EXPECT_TRUE(CellFreeOfVisitors(g, 0, 3, 3));
   PutWalker(g, 150, 2, 3, 3, 9);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "game/game.h"
 #include "view/headless_presentation.h"
 
@@ -51,6 +53,13 @@ struct SimGame {
   Game& g = *owner;
   Recorder recorder;
   SimGame(int width = 16, int height = 16);
+};
+
+// A test of the rules on the default test world: `g` is the game, `s.recorder` what it showed.
+class SimTest : public testing::Test {
+ protected:
+  SimGame s;
+  Game& g = s.g;
 };
 
 // The test world as the player finds it: money to build with and an 800 x 600 screen.

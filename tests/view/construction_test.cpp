@@ -41,7 +41,7 @@ TEST(Preview, FootprintPastTheMapEdgeCannotBeBuilt) {
   EXPECT_FALSE(g->view.PreviewOutline.refused);
 }
 
-TEST(Preview, ObstaclesAndBuildingsBlockTheSite) {
+TEST(Preview, ObstaclesAndBuildingsBlockTheSiteAndExactMoneyIsEnough) {
   auto g = MakePark();
   g->world.LandMap[5][5] = Land::Timber;
   Aim(*g, 2, 5, 5, kRoad);
@@ -50,7 +50,10 @@ TEST(Preview, ObstaclesAndBuildingsBlockTheSite) {
   Aim(*g, 3, 12, 12, kBench);  // last cell of the pen
   EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
   Aim(*g, 3, 13, 12, kBench);
+  g->zoo.Money = 50;
   EXPECT_EQ(Preview(*g), BuildText::BuildOk);
+  g->zoo.Money = 49;
+  EXPECT_EQ(Preview(*g), BuildText::BuildNoFunds);
 }
 
 TEST(Preview, RefusalsComeInOrderSiteMoneyPeopleDirector) {
@@ -86,15 +89,6 @@ TEST(Preview, RoadsMayBeLaidWherePeopleStand) {
   EXPECT_EQ(Preview(*g), BuildText::BuildOk);
 }
 
-TEST(Preview, ExactMoneyIsEnough) {
-  auto g = MakePark();
-  g->zoo.Money = 50;
-  Aim(*g, 3, 4, 4, kBench);
-  EXPECT_EQ(Preview(*g), BuildText::BuildOk);
-  g->zoo.Money = 49;
-  EXPECT_EQ(Preview(*g), BuildText::BuildNoFunds);
-}
-
 TEST(Preview, NothingWithoutToolCursorOrOverThePanel) {
   auto g = MakePark();
   Aim(*g, 3, 4, 4, kBench);
@@ -112,8 +106,13 @@ TEST(Preview, NothingWithoutToolCursorOrOverThePanel) {
   EXPECT_EQ(g->view.HintText, "keep");
 }
 
-TEST(Level, StoneCostsOneCellAndBuildingsTheirWholeFootprint) {
+TEST(Level, StoneCostsOneCellBuildingsTheirWholeFootprintBareLandNothing) {
   auto g = MakePark();
+  Aim(*g, 1, 6, 6);
+  EXPECT_EQ(Preview(*g), BuildText::CannotLevel);
+  EXPECT_EQ(g->view.CostText, "No!");
+  LevelAt(*g, 6, 6);
+  EXPECT_EQ(g->zoo.Money, 100000);
   g->world.LandMap[3][3] = Land::Stones;
   Aim(*g, 1, 3, 3);
   EXPECT_EQ(Preview(*g), BuildText::LevelOk);
@@ -133,43 +132,26 @@ TEST(Level, StoneCostsOneCellAndBuildingsTheirWholeFootprint) {
   EXPECT_EQ(g->world.LandMap[13][13], Land::Clear);
 }
 
-TEST(Level, BareLandCannotBeLevelled) {
-  auto g = MakePark();
-  Aim(*g, 1, 6, 6);
-  EXPECT_EQ(Preview(*g), BuildText::CannotLevel);
-  EXPECT_EQ(g->view.CostText, "No!");
-  LevelAt(*g, g->view.CursorCellX, g->view.CursorCellY);
-  EXPECT_EQ(g->zoo.Money, 100000);
-}
-
-TEST(Level, ClearingAStoneMakesClearLand) {
+// Exact money is enough; a penny short changes nothing.
+TEST(Level, ClearingAStoneMakesClearLandAndMoneyNeverGoesBelowZero) {
   auto g = MakePark();
   g->world.LandMap[3][3] = Land::Timber;
   g->world.TileMap[3][3] = 17;
   g->world.Litter[3][3][2] = 1;
+  g->zoo.Money = 29;
   Aim(*g, 1, 3, 3);
-  LevelAt(*g, g->view.CursorCellX, g->view.CursorCellY);
+  EXPECT_EQ(Preview(*g), BuildText::LevelNoFunds);
+  LevelAt(*g, 3, 3);
+  EXPECT_EQ(g->world.LandMap[3][3], Land::Timber);
+  EXPECT_EQ(g->zoo.Money, 29);
+  g->zoo.Money = 30;
+  LevelAt(*g, 3, 3);
   EXPECT_EQ(g->world.LandMap[3][3], Land::Clear);
   EXPECT_EQ(g->world.TileMap[3][3], 0);
   EXPECT_EQ(g->world.CellEffect[3][3], 0.0);
   EXPECT_EQ(g->world.Litter[3][3][2], -1);
   EXPECT_EQ(g->clock.RedrawAll, 1);
-  EXPECT_EQ(g->zoo.Money, 100000 - 30);
-}
-
-TEST(Level, MoneyNeverGoesBelowZero) {
-  auto g = MakePark();
-  g->world.LandMap[3][3] = Land::Timber;
-  g->zoo.Money = 29;
-  Aim(*g, 1, 3, 3);
-  EXPECT_EQ(Preview(*g), BuildText::LevelNoFunds);
-  LevelAt(*g, g->view.CursorCellX, g->view.CursorCellY);
-  EXPECT_EQ(g->world.LandMap[3][3], Land::Timber);
-  EXPECT_EQ(g->zoo.Money, 29);
-  g->zoo.Money = 30;
-  LevelAt(*g, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->zoo.Money, 0);
-  EXPECT_EQ(g->world.LandMap[3][3], Land::Clear);
 }
 
 TEST(Level, HugeLevellingCostDoesNotWrap) {
@@ -188,7 +170,10 @@ TEST(Level, LastManagementOfficeStaysWhileStaffNeedIt) {
   Place(*g, kOffice, 4, 4);  // room for 10
   g->zoo.StaffCapacity = 10;
   g->zoo.StaffTotal = 1;
+  g->zoo.Money = 0;  // money is checked before the office rule
   Aim(*g, 1, 5, 5);
+  EXPECT_EQ(Preview(*g), BuildText::LevelNoFunds);
+  g->zoo.Money = 100000;
   EXPECT_EQ(Preview(*g), BuildText::LevelOfficeNeeded);
   EXPECT_EQ(LevelAt(*g, 5, 5).refusal, BuildText::OfficesShort);
   EXPECT_EQ(g->world.Cells[4][4].Type, kOffice);
@@ -199,22 +184,11 @@ TEST(Level, LastManagementOfficeStaysWhileStaffNeedIt) {
   EXPECT_EQ(g->world.Cells[4][4].Type, -1);
 }
 
-TEST(Level, MoneyIsCheckedBeforeTheOfficeRule) {
-  auto g = MakePark();
-  Place(*g, kOffice, 4, 4);
-  g->zoo.StaffCapacity = 10;
-  g->zoo.StaffTotal = 1;
-  g->zoo.Money = 0;
-  Aim(*g, 1, 4, 4);
-  EXPECT_EQ(Preview(*g), BuildText::LevelNoFunds);
-}
-
 TEST(Build, PaysAndSetsUpTheRecord) {
   auto g = MakePark();
   g->world.Litter[9][10][0] = 3;
   g->world.DayStats1[9][9][5][5] = 7;
-  Aim(*g, 3, 10, 10, kBigShop);
-  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
+  BuildAt(*g, kBigShop, 10, 10);
   EXPECT_EQ(g->zoo.Money, 100000 - 300);
   EXPECT_EQ(g->zoo.MonthBuildSpend, 300);
   const Facility& f = g->world.Cells[9][9];
@@ -230,12 +204,8 @@ TEST(Build, PaysAndSetsUpTheRecord) {
   // Every cell of the footprint is now taken.
   Aim(*g, 3, 10, 10, kBench);
   EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
-}
-
-TEST(Build, RoadsAndPlantsAreFinishedAtOnce) {
-  auto g = MakePark();
-  Aim(*g, 2, 5, 5, kRoad);
-  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
+  // Roads and plants are finished at once.
+  BuildAt(*g, kRoad, 5, 5);
   EXPECT_EQ(g->world.Cells[5][5].Type, kRoad);
   EXPECT_EQ(g->world.Cells[5][5].ConstructionLeft, 0);
 }
@@ -243,17 +213,16 @@ TEST(Build, RoadsAndPlantsAreFinishedAtOnce) {
 TEST(Build, RefusedBuildingChangesNothing) {
   auto g = MakePark();
   Place(*g, kDirector, 2, 2);
-  Aim(*g, 5, 10, 10, kDirector);
-  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
+  BuildAt(*g, kDirector, 10, 10);
   EXPECT_EQ(g->world.Cells[9][9].Type, -1);
   EXPECT_EQ(g->zoo.Money, 100000);
   g->world.Cells[2][2].Type = -1;
   g->zoo.Money = 4999;
-  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
+  BuildAt(*g, kDirector, 10, 10);
   EXPECT_EQ(g->world.Cells[9][9].Type, -1);
   EXPECT_EQ(g->zoo.Money, 4999);
   g->zoo.Money = 5000;
-  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
+  BuildAt(*g, kDirector, 10, 10);
   EXPECT_EQ(g->world.Cells[9][9].Type, kDirector);
   EXPECT_EQ(g->zoo.Money, 0);
   EXPECT_TRUE(DirectorOfficeExists(g->world));
@@ -273,9 +242,11 @@ TEST(Build, AnAvailableTypeWithoutADefinitionCannotBeBuilt) {
   EXPECT_EQ(g->zoo.Money, 100000);
 }
 
-TEST(Clear, FindsTheOriginFromAnyCell) {
+// The player's demolition lets no animals out.
+TEST(Clear, FindsTheOriginFromAnyCellAndReleasesNoAnimals) {
   auto g = MakePark();
-  Place(*g, kMidPen, 5, 5);
+  Place(*g, kMidPen, 5, 5).AnimalCount = 3;
+  g->catalogue.AnimalEscapes[0] = 1;
   g->world.FoundDX = 3;  // stale values from some earlier lookup
   g->world.FoundDY = 3;
   ClearCells(*g, 7, 6, false);
@@ -285,6 +256,7 @@ TEST(Clear, FindsTheOriginFromAnyCell) {
       EXPECT_EQ(g->world.CellEffect[y][x], 0.0);
       EXPECT_EQ(g->world.LandMap[y][x], Land::Clear);
     }
+  for (const Person& p : g->world.Escapees) EXPECT_NE(p.Used, 1);
 }
 
 TEST(Clear, DisasterLeavesRubbleAndLetsEscapingAnimalsOut) {
@@ -325,26 +297,6 @@ TEST(Clear, DisasterLeavesRubbleAndLetsEscapingAnimalsOut) {
   EXPECT_EQ(g->world.Cells[5][5].AnimalCount, 0);
 }
 
-TEST(Clear, PlayerDemolitionReleasesNoAnimals) {
-  auto g = MakePark();
-  Place(*g, kMidPen, 5, 5);
-  g->catalogue.AnimalEscapes[0] = 1;
-  g->world.Cells[5][5].AnimalCount = 3;
-  ClearCells(*g, 5, 5, false);
-  for (const Person& p : g->world.Escapees) EXPECT_NE(p.Used, 1);
-}
-
-TEST(Clear, FullEscapeeTableReleasesNoMore) {
-  auto g = MakePark();
-  Place(*g, kMidPen, 5, 5);
-  g->catalogue.AnimalEscapes[0] = 1;
-  g->world.Cells[5][5].AnimalCount = 3;
-  for (int i = 0; i < kEscapeeSlots - 1; ++i) g->world.Escapees[i].Used = 1;
-  ClearCells(*g, 5, 5, true);
-  EXPECT_EQ(g->world.Escapees[kEscapeeSlots - 1].Used, 1);
-  EXPECT_EQ(g->world.Cells[5][5].Type, -1);
-}
-
 TEST(People, InAreaCountsOnlyUsedSlotsInsideTheSquare) {
   auto g = MakePark();
   PutWalker(*g, 199, 1, 9, 9);
@@ -360,15 +312,12 @@ TEST(Build, AutomaticHiringPostsAClerkButNotAtAVendingMachine) {
   g->settings.AutoKoyou = true;
   g->catalogue.BuildType[kBigShop].StaffSlots = 2;
   g->catalogue.BuildType[kVending].StaffSlots = 2;
-  Aim(*g, 3, 10, 10, kBigShop);
-  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
+  BuildAt(*g, kBigShop, 10, 10);
   EXPECT_EQ(g->world.Cells[9][9].StaffCount, 1);
-  Aim(*g, 3, 4, 4, kVending);
-  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
+  BuildAt(*g, kVending, 4, 4);
   EXPECT_EQ(g->world.Cells[4][4].Type, kVending);
   EXPECT_EQ(g->world.Cells[4][4].StaffCount, 0);
   g->settings.AutoKoyou = false;
-  Aim(*g, 3, 14, 14, kBigShop);
-  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
+  BuildAt(*g, kBigShop, 14, 14);
   EXPECT_EQ(g->world.Cells[13][13].StaffCount, 0);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "data/tile_mask.h"
 #include "platform/surface.h"
 #include "view/geometry.h"
@@ -56,21 +58,13 @@ ScreenPoint BringToView(Game& g, int x, int y) {
 
 Surface MaskPicture(Color16 fill) { return Surface(TileMask::kWidth, TileMask::kHeight, fill); }
 
-}  // namespace
+// A picked cell and the pointer's cell as pairs, each compared in one check.
+using XY = std::pair<int, int>;
+constexpr XY kNone{-1, -1};
+XY Of(CellPick c) { return {c.x, c.y}; }
+XY Cursor(const Game& g) { return {g.view.CursorCellX, g.view.CursorCellY}; }
 
-TEST(TileMask, EachColourNamesItsCell) {
-  const struct {
-    int r, g, b, owner;
-  } colours[] = {{0, 0, 0, 0}, {255, 255, 0, 7}, {255, 0, 0, 9}, {0, 255, 0, 1}, {0, 0, 255, 3}};
-  for (const auto& c : colours) {
-    Surface pic = MaskPicture(Rgb565(c.r, c.g, c.b));
-    TileMask mask;
-    ASSERT_TRUE(DecodeTileMask(pic, mask));
-    EXPECT_TRUE(mask.loaded);
-    EXPECT_EQ(mask.At(0, 0), c.owner);
-    EXPECT_EQ(mask.At(73, 99), c.owner);
-  }
-}
+}  // namespace
 
 TEST(TileMask, OtherSizesAndColoursAreRefused) {
   TileMask mask;
@@ -84,34 +78,33 @@ TEST(TileMask, OtherSizesAndColoursAreRefused) {
   EXPECT_FALSE(mask.loaded);
 }
 
-TEST(Hover, EveryMaskColourLeadsToItsNeighbour) {
+TEST(Hover, EveryMaskColourNamesItsCellAndLeadsToItsNeighbour) {
   auto g = MakePark(9, 9);
   // With a one-colour mask, whatever tile the scan meets first, the answer is its
   // neighbour in the colour's direction.
   const struct {
     Color16 colour;
-    int dx, dy;
-  } colours[] = {{Rgb565(0, 0, 0), 0, 0},
-                 {Rgb565(255, 255, 0), -1, 0},
-                 {Rgb565(255, 0, 0), 0, -1},
-                 {Rgb565(0, 255, 0), 0, 1},
-                 {Rgb565(0, 0, 255), 1, 0}};
+    int owner, dx, dy;
+  } colours[] = {{Rgb565(0, 0, 0), 0, 0, 0},
+                 {Rgb565(255, 255, 0), 7, -1, 0},
+                 {Rgb565(255, 0, 0), 9, 0, -1},
+                 {Rgb565(0, 255, 0), 1, 0, 1},
+                 {Rgb565(0, 0, 255), 3, 1, 0}};
   for (const auto& c : colours) {
+    const TileMask& mask = g->view.Surfaces.tileMask;
     ASSERT_TRUE(DecodeTileMask(MaskPicture(c.colour), g->view.Surfaces.tileMask));
+    EXPECT_TRUE(mask.loaded);
+    EXPECT_EQ(mask.At(0, 0), c.owner);
+    EXPECT_EQ(mask.At(73, 99), c.owner);
     ScreenPoint s = BringToView(*g, 4, 4);
     // This point lies only in the boxes of (4, 4) and of (4, 5) below it; (4, 4) comes first.
-    CellPick p = HoverCellAt(*g, s.x + 10, s.y + 93);
-    EXPECT_EQ(p.x, 4 + c.dx);
-    EXPECT_EQ(p.y, 4 + c.dy);
+    EXPECT_EQ(Of(HoverCellAt(*g, s.x + 10, s.y + 93)), XY(4 + c.dx, 4 + c.dy));
   }
   // The generated mask: the lower corners of a tile belong to the cells in front.
   ASSERT_TRUE(LoadGeneratedTileMask(*g));
   ScreenPoint s = BringToView(*g, 4, 4);
-  CellPick left = HoverCellAt(*g, s.x + 10, s.y + 93), right = HoverCellAt(*g, s.x + 63, s.y + 93);
-  EXPECT_EQ(left.x, 4);
-  EXPECT_EQ(left.y, 5);
-  EXPECT_EQ(right.x, 5);
-  EXPECT_EQ(right.y, 4);
+  EXPECT_EQ(Of(HoverCellAt(*g, s.x + 10, s.y + 93)), XY(4, 5));
+  EXPECT_EQ(Of(HoverCellAt(*g, s.x + 63, s.y + 93)), XY(5, 4));
 }
 
 TEST(Hover, FindsTheSameCellAsAScanOfEveryCell) {
@@ -124,8 +117,7 @@ TEST(Hover, FindsTheSameCellAsAScanOfEveryCell) {
     g->view.ScrollX = view.scrollX;
     g->view.ScrollY = view.scrollY;
     auto same = [&](int px, int py) {
-      CellPick want = ScanEveryCell(*g, px, py), got = HoverCellAt(*g, px, py);
-      return got.x == want.x && got.y == want.y;
+      return Of(HoverCellAt(*g, px, py)) == Of(ScanEveryCell(*g, px, py));
     };
     // Every pixel of a patch larger than one tile step (so every place where boxes
     // and diamonds meet), then the whole screen and its edges coarsely.
@@ -158,8 +150,7 @@ TEST(Hover, AMapSmallerThanTheViewPicksOnlyItsOwnCells) {
   g->view.MouseX = 700;
   g->view.MouseY = 500;
   FindHoverCell(*g);
-  EXPECT_EQ(g->view.CursorCellX, -1);
-  EXPECT_EQ(g->view.CursorCellY, -1);
+  EXPECT_EQ(Cursor(*g), kNone);
 }
 
 TEST(Hover, OffTheMapGivesNone) {
@@ -167,40 +158,27 @@ TEST(Hover, OffTheMapGivesNone) {
   g->view.MouseX = 5;
   g->view.MouseY = 590;
   FindHoverCell(*g);
-  EXPECT_EQ(g->view.CursorCellX, -1);
-  EXPECT_EQ(g->view.CursorCellY, -1);
+  EXPECT_EQ(Cursor(*g), kNone);
   ScreenPoint s = CellToScreen(*g, 4, 6);
   g->view.MouseX = s.x + 37;
   g->view.MouseY = s.y + 81;
   FindHoverCell(*g);
-  EXPECT_EQ(g->view.CursorCellX, 4);
-  EXPECT_EQ(g->view.CursorCellY, 6);
+  EXPECT_EQ(Cursor(*g), XY(4, 6));
+  // Without the mask no cell is found.
+  TileMask mask = std::exchange(g->view.Surfaces.tileMask, TileMask{});
+  FindHoverCell(*g);
+  EXPECT_EQ(Cursor(*g), kNone);
+  g->view.Surfaces.tileMask = mask;
   // The upper corners of an edge tile belong to cells that do not exist.
   s = CellToScreen(*g, 0, 6);
-  CellPick c = HoverCellAt(*g, s.x + 8, s.y + 66);
-  EXPECT_EQ(c.x, -1);
-  EXPECT_EQ(c.y, -1);
+  EXPECT_EQ(Of(HoverCellAt(*g, s.x + 8, s.y + 66)), kNone);
   s = CellToScreen(*g, 4, 0);
-  c = HoverCellAt(*g, s.x + 66, s.y + 66);
-  EXPECT_EQ(c.x, -1);
-  EXPECT_EQ(c.y, -1);
+  EXPECT_EQ(Of(HoverCellAt(*g, s.x + 66, s.y + 66)), kNone);
   // Off the screen: no cell, even where the map goes on.
   g->view.ScrollX = 100;
   g->view.ScrollY = 100;
-  EXPECT_EQ(HoverCellAt(*g, -1, 300).x, -1);
-  EXPECT_EQ(HoverCellAt(*g, 300, 600).x, -1);
-}
-
-TEST(Hover, WithoutTheMaskNoCellIsFound) {
-  auto g = MakePark(10, 10);
-  g->view.CursorCellX = 3;
-  g->view.CursorCellY = 3;
-  ScreenPoint s = CellToScreen(*g, 4, 6);
-  g->view.MouseX = s.x + 37;
-  g->view.MouseY = s.y + 81;
-  FindHoverCell(*g);
-  EXPECT_EQ(g->view.CursorCellX, -1);
-  EXPECT_EQ(g->view.CursorCellY, -1);
+  EXPECT_EQ(Of(HoverCellAt(*g, -1, 300)), kNone);
+  EXPECT_EQ(Of(HoverCellAt(*g, 300, 600)), kNone);
 }
 
 TEST(Geometry, ClampKeepsTheViewOnTheMap) {

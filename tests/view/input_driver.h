@@ -42,6 +42,13 @@ inline KeyEvent Key(int vk, bool down = true) {
   return k;
 }
 
+// Records the game's windows and effects while it lives; the game's own comes back after.
+struct Recording : Recorder {
+  Game& game;
+  explicit Recording(Game& g) : game(g) { g.ui = this; }
+  ~Recording() override { game.ui = game.ownUi.get(); }
+};
+
 // A 30 x 30 park in play on an 800 x 600 screen, with the first two groups built.
 inline std::unique_ptr<Game> Playing() {
   auto g = MakePark(30, 30);

@@ -48,18 +48,6 @@ TEST(MailIcons, NewIconsComeFromThePanelAndStackAtTheMapViewsRightEdge) {
   EXPECT_EQ(g->sim.Mails[12].IconTop, 57);  // stays where it was, not shown
 }
 
-TEST(MailIcons, HoverShowsTheTipWithoutOpening) {
-  auto g = Playing();
-  PostAndSettle(*g, {-1});
-  Recorder ui;
-  g->ui = &ui;
-  ScreenPoint p = IconCentre(*g, 13);
-  MoveTo(*g, p.x, p.y);
-  EXPECT_EQ(g->view.HintText, "資訊：閱讀收到的資訊");
-  EXPECT_TRUE(ui.windows.empty());
-  g->ui = g->ownUi.get();
-}
-
 TEST(MailIcons, PressOpensTheMailWindowForThatMail) {
   auto g = Playing();
   PostAndSettle(*g, {-1, 4, -1});
@@ -68,8 +56,7 @@ TEST(MailIcons, PressOpensTheMailWindowForThatMail) {
   g->view.VisitorInfoOn = 1;
   g->view.ToolHighlight[kTrackButton] = 1;
   g->view.CursorKind = 4;
-  Recorder ui;
-  g->ui = &ui;
+  Recording ui(*g);
   ScreenPoint p = IconCentre(*g, 12);
   Press(*g, p.x, p.y);
   EXPECT_EQ(ui.windows, std::vector<int>{Mode::Mail});
@@ -88,16 +75,20 @@ TEST(MailIcons, PressOpensTheMailWindowForThatMail) {
   EXPECT_EQ(ui.windows.size(), 1u);
   // Marking it read is the window's work.
   EXPECT_EQ(g->sim.Mails[12].Read, 0);
-  g->ui = g->ownUi.get();
 }
 
+// Hovering an unread mail's icon shows the tip without opening it.
 TEST(MailIcons, OnlyAnUnreadMailsIconIsAButton) {
   auto g = Playing();
   PostAndSettle(*g, {-1, -1});
+  Recording ui(*g);
+  ScreenPoint p = IconCentre(*g, 13);
+  MoveTo(*g, p.x, p.y);
+  EXPECT_EQ(g->view.HintText, "資訊：閱讀收到的資訊");
+  EXPECT_TRUE(ui.windows.empty());
   g->sim.Mails[12].Read = 1;  // its rectangle is still where the icon was
-  Recorder ui;
-  g->ui = &ui;
-  ScreenPoint p = IconCentre(*g, 12);
+  g->view.HintText.clear();
+  p = IconCentre(*g, 12);
   MoveTo(*g, p.x, p.y);
   EXPECT_EQ(g->view.HintText, "");
   Click(*g, p.x, p.y);
@@ -108,7 +99,6 @@ TEST(MailIcons, OnlyAnUnreadMailsIconIsAButton) {
   EXPECT_EQ(MailIconAt(*g, m.IconLeft + m.IconWidth, m.IconTop + m.IconHeight), 13);
   EXPECT_EQ(MailIconAt(*g, m.IconLeft + m.IconWidth + 1, m.IconTop), -1);
   EXPECT_EQ(MailIconAt(*g, m.IconLeft - 1, m.IconTop), -1);
-  g->ui = g->ownUi.get();
 }
 
 TEST(MailIcons, DrawnForUnreadMailsOnlyWithAPinForAPlace) {

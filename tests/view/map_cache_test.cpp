@@ -19,6 +19,7 @@ std::unique_ptr<Game> ParkWithPenBeingBuilt() {
   g->view.Surfaces.construction = Surface(4 * kTileWidth, 2 * kTileHeight, Rgb565(200, 160, 40));
   Place(*g, kMidPen, 8, 8);
   GiveBuildingPicture(*g, kMidPen);
+  g->world.TileMap[3][4] = 9;  // one tile unlike the rest
   g->world.Cells[8][8].Durability = 100;
   g->world.Cells[8][8].ConstructionLeft = 1;
   g->view.ScrollX = 40;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "view/view_world.h"
 
 using namespace view_test;
@@ -31,38 +33,25 @@ TEST(Palette, ShowsTheNextFourAvailableWrappingOnce) {
 TEST(Paging, PastEitherEndWraps) {
   auto g = WithGroup0({});
   for (int t = 0; t < 40; ++t) g->zoo.TypeAvailable[t] = 1;
-  g->view.CatalogueFirst[0] = 39;
-  PageCatalogue(*g, 0, 1);
-  EXPECT_EQ(g->view.CatalogueFirst[0], 0);
-  g->view.CatalogueFirst[0] = 37;
-  PageCatalogue(*g, 0, 4);
-  EXPECT_EQ(g->view.CatalogueFirst[0], 0);
-  PageCatalogue(*g, 0, 4);
-  EXPECT_EQ(g->view.CatalogueFirst[0], 4);
   // Back from the first entry lands before the last.
-  g->view.CatalogueFirst[0] = 0;
-  PageCatalogue(*g, 0, -1);
-  EXPECT_EQ(g->view.CatalogueFirst[0], 38);
-  g->view.CatalogueFirst[0] = 2;
-  PageCatalogue(*g, 0, -4);
-  EXPECT_EQ(g->view.CatalogueFirst[0], 37);
+  const std::tuple<int, int, int> cases[] = {
+      {39, 1, 0}, {37, 4, 0}, {0, 4, 4}, {0, -1, 38}, {2, -4, 37}};
+  for (auto [first, step, next] : cases) {
+    g->view.CatalogueFirst[0] = first;
+    PageCatalogue(*g, 0, step);
+    EXPECT_EQ(g->view.CatalogueFirst[0], next) << first << " by " << step;
+  }
 }
 
 TEST(Paging, StepsOverUnavailableEntries) {
   auto g = WithGroup0({0, 10, 20, 36});
   g->view.CatalogueFirst[0] = 0;
-  PageCatalogue(*g, 0, 1);
-  EXPECT_EQ(g->view.CatalogueFirst[0], 10);
-  PageCatalogue(*g, 0, 4);
-  EXPECT_EQ(g->view.CatalogueFirst[0], 20);
-  PageCatalogue(*g, 0, 4);
-  EXPECT_EQ(g->view.CatalogueFirst[0], 36);
-  PageCatalogue(*g, 0, 4);  // 40: wraps to 0
-  EXPECT_EQ(g->view.CatalogueFirst[0], 0);
-  PageCatalogue(*g, 0, -1);  // 38, 37 unavailable, 36
-  EXPECT_EQ(g->view.CatalogueFirst[0], 36);
-  PageCatalogue(*g, 0, -1);  // 35 .. 21 unavailable, 20
-  EXPECT_EQ(g->view.CatalogueFirst[0], 20);
+  // From 36 by 4 is 40, which wraps to 0; back from 0, 38 and 37 are unavailable,
+  // and back from 36, 35 .. 21.
+  for (auto [step, next] : {std::pair{1, 10}, {4, 20}, {4, 36}, {4, 0}, {-1, 36}, {-1, 20}}) {
+    PageCatalogue(*g, 0, step);
+    EXPECT_EQ(g->view.CatalogueFirst[0], next) << step;
+  }
 }
 
 TEST(Paging, AGroupWithNothingAvailableDoesNotHang) {

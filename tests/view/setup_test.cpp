@@ -7,13 +7,11 @@
 #include <fstream>
 
 #include "sim/saved_games.h"
-#include "shell/input.h"
-#include "shell/tick.h"
 #include "sim/sim_steps.h"
 #include "sim/visitors.h"
 #include "sim/construction.h"
 #include "view/game_folder.h"
-#include "view/view_world.h"
+#include "view/input_driver.h"
 
 using namespace view_test;
 
@@ -31,35 +29,18 @@ struct Started {
 
 }  // namespace
 
-TEST(Setup, NewGameStartsOnTheMapWithTheViewOnTheGate) {
-  Started started;
-  auto& g = started.g;
-  EXPECT_EQ(g->clock.GameMode, Mode::Playing);
-  EXPECT_TRUE(g->clock.TimerEnabled);
-  EXPECT_TRUE(g->clock.GameRunning);
-  EXPECT_EQ(g->zoo.Money, 25000);
-  EXPECT_EQ(g->world.MapWidth, 12);
-  EXPECT_EQ(g->view.GateX, 4);
-  EXPECT_EQ(g->view.GateY, 9);
-  EXPECT_EQ(g->view.GateCells, 2);
-  EXPECT_EQ(g->zoo.BusStopX, 36 * 4);
-  EXPECT_EQ(g->zoo.CampaignMode, 0);
-  EXPECT_TRUE(g->view.Surfaces.loaded);
-  EXPECT_TRUE(g->view.Surfaces.tileMask.loaded);
-  EXPECT_EQ(g->view.Surfaces.mapCache.Width(), 800);
-  EXPECT_EQ(g->zoo.TypeAvailable[133], 1);
-  EXPECT_EQ(g->zoo.TypeAvailable[134], 0);
-  EXPECT_EQ(g->view.CursorKind, 1);
-}
-
-TEST(Setup, AMissingMapLeavesTheGameAlone) {
+TEST(Setup, AFailedStartLeavesTheGameAloneAndSaysWhichFileAndWhy) {
   auto g = MakePark();
   GameFolder folder(*g);
   g->world.Cells[3][3].Type = kBench;
-  std::string why = StartMapDirectly(*g, "Nowhere.mdt", "");
-  EXPECT_FALSE(why.empty());
+  std::string cause;
+  EXPECT_EQ(StartMapDirectly(*g, "Nowhere.mdt", "", &cause), "地圖讀取時發生錯誤");
+  EXPECT_NE(cause.find("Nowhere.mdt"), std::string::npos) << cause;
   EXPECT_EQ(g->world.Cells[3][3].Type, kBench);
   EXPECT_FALSE(g->clock.TimerEnabled);
+  cause.clear();
+  EXPECT_EQ(StartGame(*g, GameStart{true, "NoSuchSave"}, &cause), "地圖讀取時發生錯誤");
+  EXPECT_NE(cause.find("NoSuchSave"), std::string::npos) << cause;
 }
 
 TEST(Setup, AMissingOrDamagedPointerMaskIsReportedNotCrashed) {
@@ -132,17 +113,8 @@ TEST(QuickSave, SaveThenLoadGivesBackTheSameWorld) {
   Started started;
   auto& g = started.g;
   // Build a little: a road, a bench, and clear the stone.
-  g->view.MouseX = 100;
-  g->view.MouseY = 100;
-  g->view.ToolMode = 2;
-  g->view.SelectedType = kRoad;
-  g->view.CursorCellX = 5;
-  g->view.CursorCellY = 5;
-  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
-  g->view.ToolMode = 1;
-  g->view.CursorCellX = 2;
-  g->view.CursorCellY = 2;
-  LevelAt(*g, g->view.CursorCellX, g->view.CursorCellY);
+  BuildAt(*g, kRoad, 5, 5);
+  LevelAt(*g, 2, 2);
   g->world.Walkers[3].Used = 1;
   g->world.Walkers[3].CellX = 6;
   g->world.Walkers[3].Name = "小明";
@@ -150,23 +122,15 @@ TEST(QuickSave, SaveThenLoadGivesBackTheSameWorld) {
   auto before = std::make_unique<World>(g->world);
   int32_t money = g->zoo.Money;
 
-  KeyEvent f5;
-  f5.vk = VK::F5;
-  FormKeyDown(*g, f5);
+  FormKeyDown(*g, Key(VK::F5));
   EXPECT_EQ(g->view.HintText, "SAVE 完畢");
   EXPECT_TRUE(g->clock.TimerEnabled);
 
-  g->view.ToolMode = 2;
-  g->view.SelectedType = kBench;
-  g->view.CursorCellX = 8;
-  g->view.CursorCellY = 3;
-  BuildAt(*g, g->view.SelectedType, g->view.CursorCellX, g->view.CursorCellY);
+  BuildAt(*g, kBench, 8, 3);
   g->world.Walkers[3].Used = 0;
   g->clock.Day = 20;
 
-  KeyEvent f10;
-  f10.vk = VK::F10;
-  FormKeyDown(*g, f10);
+  FormKeyDown(*g, Key(VK::F10));
   EXPECT_EQ(g->view.HintText, "LOAD 完畢");
   EXPECT_EQ(g->zoo.Money, money);
   EXPECT_EQ(g->clock.Day, 17);
@@ -183,23 +147,18 @@ TEST(QuickSave, SaveThenLoadGivesBackTheSameWorld) {
   EXPECT_EQ(g->view.GateX, 4);
 }
 
-TEST(QuickSave, LoadWithoutAQuickSaveKeepsTheGame) {
+// The definition files are read again and the pictures made before the world is
+// replaced: when either fails, or there is no quick save, the game plays on as it
+// was, still drawn.
+TEST(QuickSave, LoadWithoutASaveOrItsDefinitionsOrPicturesKeepsTheGame) {
   Started started;
   auto& g = started.g;
   g->world.Cells[1][1].Type = kBench;
-  KeyEvent f10;
-  f10.vk = VK::F10;
-  FormKeyDown(*g, f10);
+  QuickLoad(*g);
   EXPECT_EQ(g->view.HintText, "LOAD 失敗");
   EXPECT_EQ(g->world.Cells[1][1].Type, kBench);
   EXPECT_TRUE(g->clock.TimerEnabled);
-}
-
-// The definition files are read again and the pictures made before the world is
-// replaced: when either fails, the game plays on as it was, still drawn.
-TEST(QuickSave, LoadThatCannotReadDefinitionsOrPicturesKeepsTheGame) {
-  Started started;
-  auto& g = started.g;
+  g->world.Cells[1][1].Type = -1;
   ASSERT_TRUE(SaveGame(*g, kQuickSaveName).ok());
   g->world.Cells[1][1].Type = kBench;
   std::ofstream(g->folders.DataDir / "Build5.dat", std::ios::binary) << "#\r\nRoad\r\n#\r\nfree\r\n";
@@ -230,6 +189,7 @@ void PlayedFor(Game& g) {
   g.zoo.HeliActive = 1;
   g.zoo.BusState = 2;
   g.zoo.BusX = 300;
+  g.sim.QuakeOdds = g.sim.SkyOdds = g.sim.BirthOdds = 5;
 }
 
 void ExpectFresh(const Game& g) {
@@ -242,13 +202,33 @@ void ExpectFresh(const Game& g) {
   EXPECT_EQ(g.zoo.BusState, 3);
   EXPECT_EQ(g.zoo.BusInterval, 1500);
   EXPECT_EQ(g.zoo.HeliActive, 0);
+  // The disaster odds have no place in the save files either: the usual ones.
+  EXPECT_EQ(g.sim.QuakeOdds, 90000);
+  EXPECT_EQ(g.sim.SkyOdds, 90000);
+  EXPECT_EQ(g.sim.BirthOdds, 1000);
 }
 
 }  // namespace
 
-TEST(Setup, ANewGameStartsWithNothingOfTheLastOne) {
+TEST(Setup, ANewGameStartsOnTheMapWithTheViewOnTheGateAndNothingOfTheLastOne) {
   Started started;
   auto& g = started.g;
+  EXPECT_EQ(g->clock.GameMode, Mode::Playing);
+  EXPECT_TRUE(g->clock.TimerEnabled);
+  EXPECT_TRUE(g->clock.GameRunning);
+  EXPECT_EQ(g->zoo.Money, 25000);
+  EXPECT_EQ(g->world.MapWidth, 12);
+  EXPECT_EQ(g->view.GateX, 4);
+  EXPECT_EQ(g->view.GateY, 9);
+  EXPECT_EQ(g->view.GateCells, 2);
+  EXPECT_EQ(g->zoo.BusStopX, 36 * 4);
+  EXPECT_EQ(g->zoo.CampaignMode, 0);
+  EXPECT_TRUE(g->view.Surfaces.loaded);
+  EXPECT_TRUE(g->view.Surfaces.tileMask.loaded);
+  EXPECT_EQ(g->view.Surfaces.mapCache.Width(), 800);
+  EXPECT_EQ(g->zoo.TypeAvailable[133], 1);
+  EXPECT_EQ(g->zoo.TypeAvailable[134], 0);
+  EXPECT_EQ(g->view.CursorKind, 1);
   PlayedFor(*g);
   ASSERT_EQ(StartMapDirectly(*g, "Test.mdt", "新動物園"), "");
   ExpectFresh(*g);
@@ -295,35 +275,4 @@ TEST(Setup, WithoutAGateNobodyArrivesOrIsHired) {
   EXPECT_FALSE(SpawnVisitor(*g));
   EXPECT_FALSE(HireWalkingStaff(*g, PersonKind::Cleaner));
   for (const Person& p : g->world.Walkers) EXPECT_NE(p.Used, 1);
-}
-
-TEST(Setup, AFailedStartSaysWhichFileAndWhy) {
-  auto g = MakePark();
-  GameFolder folder(*g);
-  std::string cause;
-  EXPECT_EQ(StartMapDirectly(*g, "Nowhere.mdt", "", &cause), "地圖讀取時發生錯誤");
-  EXPECT_NE(cause.find("Nowhere.mdt"), std::string::npos) << cause;
-  cause.clear();
-  EXPECT_EQ(StartGame(*g, GameStart{true, "NoSuchSave"}, &cause), "地圖讀取時發生錯誤");
-  EXPECT_NE(cause.find("NoSuchSave"), std::string::npos) << cause;
-}
-
-// The mails and the disaster odds have no place in the three save files: a loaded
-// game starts without mail and with the usual odds.
-TEST(QuickSave, LoadStartsWithNoMailAndTheUsualOdds) {
-  Started started;
-  auto& g = started.g;
-  KeyEvent key;
-  key.vk = VK::F5;
-  FormKeyDown(*g, key);
-  ASSERT_EQ(g->view.HintText, "SAVE 完畢");
-  PostMail(*g, "信", 3, 3);
-  g->sim.QuakeOdds = g->sim.SkyOdds = g->sim.BirthOdds = 5;
-  key.vk = VK::F10;
-  FormKeyDown(*g, key);
-  ASSERT_EQ(g->view.HintText, "LOAD 完畢");
-  for (const Mail& m : g->sim.Mails) EXPECT_TRUE(m.Text.empty());
-  EXPECT_EQ(g->sim.QuakeOdds, 90000);
-  EXPECT_EQ(g->sim.SkyOdds, 90000);
-  EXPECT_EQ(g->sim.BirthOdds, 1000);
 }

@@ -51,9 +51,7 @@ TEST(AnimalRows, ThreeToFiveAnimalsKeepApartOnTheSheetAboveTheButtons) {
     }
     EXPECT_LE(lastEnd, 244) << c << " animals stay on the sheet, clear of Back and Buy";
   }
-}
-
-TEST(AnimalRows, NoMoreRowsThanTheEnclosureHolds) {
+  // No more rows than the enclosure holds.
   EXPECT_EQ(LayOutAnimalRows(7, 80, 60).count, 5);
   EXPECT_EQ(LayOutAnimalRows(0, 80, 60).count, 0);
 }

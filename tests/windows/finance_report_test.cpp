@@ -49,17 +49,16 @@ TEST(FinanceHistory, AMonthEndShiftsTheHistoriesOnce) {
   t.windows.Open(Mode::Finance);
   t.Click(15, 383);
   t.Click(55, 423);
+  t.windows.Close();
   EXPECT_EQ(t.g.zoo.IncomeHistory[11], 70);
   EXPECT_EQ(t.g.zoo.IncomeHistory[12], 100);
-}
-
-TEST(FinanceHistory, TheTickRecordsTheEndedMonthBeforeClearingIt) {
-  WindowWorld t;
-  t.g.zoo.MonthEntryFees = 100;
+  // The tick records the ended month before clearing it.
+  t.g.zoo.MonthEntryFees = 30;
   t.g.clock.Day = DaysInMonth(t.g.clock.Month, t.g.clock.Year);
   t.g.clock.TickOfDay = t.g.clock.TicksPerDay - 1;
   ClockStep(t.g);
-  EXPECT_EQ(t.g.zoo.IncomeHistory[12], 100);
+  EXPECT_EQ(t.g.zoo.IncomeHistory[11], 100);
+  EXPECT_EQ(t.g.zoo.IncomeHistory[12], 30);
   EXPECT_EQ(t.g.zoo.MonthEntryFees, 0);
   EXPECT_EQ(t.g.clock.Month, 2);
 }

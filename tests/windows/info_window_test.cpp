@@ -34,8 +34,6 @@ TEST(InfoWindow, MoneyExactlyThePriceBuysAndLeavesNothing) {
   t.Click(102, 290);  // Buy, on its bottom-right corner
   EXPECT_EQ(t.F().AnimalCount, 1);
   EXPECT_EQ(t.g.zoo.Money, 0);
-  EXPECT_EQ(t.g.zoo.MonthAnimalPurchases, kPrice);
-  EXPECT_EQ(t.F().AnimalAge[0], 12);
   EXPECT_TRUE(t.Played("Gold.wav"));
   EXPECT_EQ(t.g.clock.GameMode, Mode::InfoAnimals);
 }
