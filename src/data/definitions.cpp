@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "data/field_stream.h"
-#include "data/file_io.h"
 #include "platform/file_names.h"
+#include "platform/whole_file.h"
 
 namespace fs = std::filesystem;
 

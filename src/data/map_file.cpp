@@ -7,6 +7,7 @@
 #include "data/file_io.h"
 #include "data/map_layout.h"
 #include "platform/file_names.h"
+#include "platform/whole_file.h"
 
 namespace fs = std::filesystem;
 

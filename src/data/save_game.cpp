@@ -5,6 +5,7 @@
 #include "data/map_layout.h"
 #include "data/save_layout.h"
 #include "platform/file_names.h"
+#include "platform/whole_file.h"
 
 namespace fs = std::filesystem;
 

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "platform/big5.h"
+#include "windows/goal_lines.h"
 
 namespace fs = std::filesystem;
 
@@ -67,14 +68,7 @@ std::vector<std::string> MapTextLines(const std::string& utf8) {
 }
 
 std::vector<std::string> GoalLines(const Zoo& zoo) {
-  std::vector<std::string> lines;
-  if (zoo.HasGoalYears) lines.push_back(std::to_string(zoo.GoalYears) + "年之內");
-  if (zoo.HasGoalAssets) lines.push_back("資產增加至" + std::to_string(zoo.GoalAssets) + "以上");
-  if (zoo.HasGoalAttraction) lines.push_back("動物園的魅力至" + std::to_string(zoo.GoalAttraction) + "以上");
-  if (zoo.HasGoalRank) lines.push_back("動物園的排名增至" + std::to_string(6 - zoo.GoalRank) + "以上");
-  if (!zoo.HasGoalAssets && !zoo.HasGoalAttraction && !zoo.HasGoalRank) lines.push_back("無過關條件");
-  if (!zoo.HasGoalYears) lines.push_back("無限期限");
-  return lines;
+  return GoalLines(zoo, {"資產增加至", "動物園的魅力至", "動物園的排名增至"});
 }
 
 bool ZooNameFits(const std::string& utf8) { return Utf8ToBig5(utf8).size() <= 14; }

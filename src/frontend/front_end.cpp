@@ -1,5 +1,9 @@
 #include "frontend/front_end.h"
 
+namespace {
+constexpr int kMenuWidth = 640;  // the front end's own screen, under the menu
+}  // namespace
+
 void FrontEnd::Close() {
   movie_.reset();
   briefing_.reset();
@@ -54,19 +58,23 @@ void FrontEnd::ShowBriefing(CampaignKind kind) {
   showing_ = FrontScreen::kBriefing;
 }
 
-void FrontEnd::ShowOptionsFromGame(int screenWidth) {
+void FrontEnd::ShowOptions(bool overGame, int screenWidth) {
   Close();
-  overGame_ = true;
-  options_ = std::make_unique<OptionsScreen>(host_, game_.Options(), true, screenWidth);
+  overGame_ = overGame;
+  options_ = std::make_unique<OptionsScreen>(host_, game_.Options(), overGame, screenWidth);
   showing_ = FrontScreen::kOptions;
 }
 
-void FrontEnd::ShowFileFromGame(bool saving, int screenWidth) {
+void FrontEnd::ShowFile(bool overGame, bool saving, int screenWidth) {
   Close();
-  overGame_ = true;
+  overGame_ = overGame;
   file_ = std::make_unique<FileScreen>(host_, game_.SaveDir(), saving, screenWidth);
   showing_ = FrontScreen::kFile;
 }
+
+void FrontEnd::ShowOptionsFromGame(int screenWidth) { ShowOptions(true, screenWidth); }
+
+void FrontEnd::ShowFileFromGame(bool saving, int screenWidth) { ShowFile(true, saving, screenWidth); }
 
 void FrontEnd::Tick() {
   const int64_t now = host_.NowMs();
@@ -108,18 +116,8 @@ void FrontEnd::Carry(MenuChoice choice) {
     case MenuChoice::kContinue: ShowBriefing(CampaignKind::kContinue); break;
     case MenuChoice::kCampaign: ShowBriefing(CampaignKind::kNew); break;
     case MenuChoice::kFree: ShowBriefing(CampaignKind::kFree); break;
-    case MenuChoice::kLoad:
-      Close();
-      overGame_ = false;
-      file_ = std::make_unique<FileScreen>(host_, game_.SaveDir(), false, 640);
-      showing_ = FrontScreen::kFile;
-      break;
-    case MenuChoice::kSettings:
-      Close();
-      overGame_ = false;
-      options_ = std::make_unique<OptionsScreen>(host_, game_.Options(), false, 640);
-      showing_ = FrontScreen::kOptions;
-      break;
+    case MenuChoice::kLoad: ShowFile(false, false, kMenuWidth); break;
+    case MenuChoice::kSettings: ShowOptions(false, kMenuWidth); break;
     case MenuChoice::kCredits:
       host_.StopMusic();
       Close();

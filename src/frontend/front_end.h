@@ -43,6 +43,9 @@ class FrontEnd {
  private:
   void AfterFilm();
   void ShowBriefing(CampaignKind kind);
+  // The settings and the file screen, from the menu or over a running game.
+  void ShowOptions(bool overGame, int screenWidth);
+  void ShowFile(bool overGame, bool saving, int screenWidth);
   void Carry(MenuChoice choice);
   void Close();
 

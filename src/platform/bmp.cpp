@@ -2,16 +2,13 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
+#include "platform/little_endian.h"
 #include "platform/surface.h"
+#include "platform/whole_file.h"
 
 namespace {
-
-uint32_t U32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24); }
-uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 
 bool Fail(std::string* error, const std::string& why) {
   if (error) *error = why;
@@ -82,10 +79,7 @@ bool DecodeBmp(const uint8_t* data, size_t size, Surface& out, std::string* erro
 }
 
 bool LoadBmp(const std::filesystem::path& file, Surface& out, std::string* error) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(file, ec)) return Fail(error, "no such picture");
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return Fail(error, "cannot open picture");
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  return DecodeBmp(bytes.data(), bytes.size(), out, error);
+  auto bytes = ReadWholeFile(file);
+  if (!bytes) return Fail(error, "cannot read picture");
+  return DecodeBmp(reinterpret_cast<const uint8_t*>(bytes->data()), bytes->size(), out, error);
 }

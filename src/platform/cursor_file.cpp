@@ -1,12 +1,9 @@
 #include "platform/cursor_file.h"
 
-#include <fstream>
-#include <iterator>
+#include "platform/little_endian.h"
+#include "platform/whole_file.h"
 
 namespace {
-
-uint32_t U32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24); }
-uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 
 bool Fail(std::string* error, const char* why) {
   if (error) *error = why;
@@ -78,10 +75,7 @@ bool DecodeCursor(const std::vector<uint8_t>& bytes, CursorImage& out, std::stri
 }
 
 bool LoadCursorFile(const std::filesystem::path& file, CursorImage& out, std::string* error) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(file, ec)) return Fail(error, "no such cursor file");
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return Fail(error, "cannot open cursor file");
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  return DecodeCursor(bytes, out, error);
+  auto bytes = ReadWholeFile(file);
+  if (!bytes) return Fail(error, "cannot read cursor file");
+  return DecodeCursor(std::vector<uint8_t>(bytes->begin(), bytes->end()), out, error);
 }

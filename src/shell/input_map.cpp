@@ -275,7 +275,7 @@ void MapClick(Game& game, int x, int y, int button) {
       // The preview already shows why a cell cannot be levelled; only the offices
       // rule is told again on the click.
       CommandResult r = LevelAt(game, cx, cy);
-      if (!r && r.refusal == BuildText::OfficesShort) v.HintText = r.refusal;
+      if (!r && r.refusal == ActionText::LevelOfficesShort) v.HintText = r.refusal;
       break;
     }
     case 2: case 3: case 4: case 5: BuildAt(game, v.SelectedType, cx, cy); break;

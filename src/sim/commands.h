@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "data/world.h"
+#include "sim/action_text.h"
 
 struct Game;
 
@@ -20,15 +21,6 @@ struct CommandResult {
   static CommandResult No(std::string why = {}) { return {false, std::move(why)}; }
   explicit operator bool() const { return accepted; }
 };
-
-// The refusals told in a message box.
-namespace CommandText {
-inline constexpr const char* AnimalNoFunds = "購入動物的資金不足";
-inline constexpr const char* AnimalLimit = "這個動物已達飼育上限，數量無法再增加";
-inline constexpr const char* BuildingFull = "這個建築物已飽和，無法再僱用工作人員";
-inline constexpr const char* OfficesShort = "管理處不敷使用。請先興建管理處";
-inline constexpr const char* WalkersFull = "人數超過上限。維護，清掃、研究員合計最多只能有５０人";
-}  // namespace CommandText
 
 // Upper bounds of the values the player steps up; each keeps its field (and the
 // sums made of it) from wrapping.

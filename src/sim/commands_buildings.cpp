@@ -26,11 +26,11 @@ CommandResult BuyAnimal(Game& game, int x, int y) {
   int kind = f.def->AnimalKind;
   if (kind < 0 || kind >= kMaxAnimalTypes) return CommandResult::No();
   int price = game.catalogue.AnimalType[kind].PricePerAnimal;
-  if (int64_t{game.zoo.Money} - price < 0) return CommandResult::No(CommandText::AnimalNoFunds);
+  if (int64_t{game.zoo.Money} - price < 0) return CommandResult::No(ActionText::AnimalNoFunds);
   int limit = std::min<int>(f.def->MaxAnimals, kMaxAnimals);
-  if (f.record->AnimalCount + 1 > limit) return CommandResult::No(CommandText::AnimalLimit);
+  if (f.record->AnimalCount + 1 > limit) return CommandResult::No(ActionText::AnimalLimit);
   // An enclosure whose ground has no room left is as full as one at its limit.
-  if (!AddAnimal(game, x, y, 0)) return CommandResult::No(CommandText::AnimalLimit);
+  if (!AddAnimal(game, x, y, 0)) return CommandResult::No(ActionText::AnimalLimit);
   return CommandResult::Ok();
 }
 
@@ -57,9 +57,9 @@ CommandResult HireBuildingStaff(Game& game, int x, int y) {
   FacilityRef f = FacilityWithOrigin(game, x, y);
   if (!f || (f.def->Kind != BuildKind::Enclosure && f.def->Kind != BuildKind::Shop)) return CommandResult::No();
   int limit = std::min<int>(f.def->StaffSlots, kMaxStaff);
-  if (f.record->StaffCount + 1 > limit) return CommandResult::No(CommandText::BuildingFull);
-  if (game.zoo.StaffTotal + 1 > game.zoo.StaffCapacity) return CommandResult::No(CommandText::OfficesShort);
-  if (!AddStaff(game, x, y, 0)) return CommandResult::No(CommandText::BuildingFull);
+  if (f.record->StaffCount + 1 > limit) return CommandResult::No(ActionText::BuildingFull);
+  if (game.zoo.StaffTotal + 1 > game.zoo.StaffCapacity) return CommandResult::No(ActionText::OfficesShort);
+  if (!AddStaff(game, x, y, 0)) return CommandResult::No(ActionText::BuildingFull);
   return CommandResult::Ok();
 }
 

@@ -15,10 +15,10 @@ CommandResult BuildAt(Game& game, int type, int cellX, int cellY) {
 
 CommandResult LevelAt(Game& game, int cellX, int cellY) {
   LevelArea la = FindLevelArea(game, cellX, cellY);
-  if (!la.valid) return CommandResult::No(BuildText::CannotLevel);
-  if (la.type >= 0 && !OfficesStillSuffice(game, la.type)) return CommandResult::No(BuildText::OfficesShort);
+  if (!la.valid) return CommandResult::No(ActionText::CannotLevel);
+  if (la.type >= 0 && !OfficesStillSuffice(game, la.type)) return CommandResult::No(ActionText::LevelOfficesShort);
   int64_t cost = LevelCost(game, la.area);
-  if (!Affordable(game, cost)) return CommandResult::No(BuildText::LevelNoFunds);
+  if (!Affordable(game, cost)) return CommandResult::No(ActionText::LevelNoFunds);
   ClearCells(game, cellX, cellY, false);
   RecountStaff(game);
   game.zoo.Money -= static_cast<int32_t>(cost);

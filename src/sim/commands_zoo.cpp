@@ -22,10 +22,10 @@ Facility* ShopAt(Game& game, int x, int y) {
 
 CommandResult HireWalker(Game& game, PersonKind kind) {
   if (!IsWalkingStaff(kind)) return CommandResult::No();
-  if (game.zoo.StaffTotal + 1 > game.zoo.StaffCapacity) return CommandResult::No(CommandText::OfficesShort);
+  if (game.zoo.StaffTotal + 1 > game.zoo.StaffCapacity) return CommandResult::No(ActionText::OfficesShort);
   bool slotFree = std::any_of(game.world.Walkers.begin() + kFirstStaffSlot, game.world.Walkers.end(),
                               [](const Person& p) { return p.Used != 1; });
-  if (!slotFree) return CommandResult::No(CommandText::WalkersFull);
+  if (!slotFree) return CommandResult::No(ActionText::WalkersFull);
   // A map without a gate has nowhere to put them.
   return HireWalkingStaff(game, kind) ? CommandResult::Ok() : CommandResult::No();
 }

@@ -33,18 +33,18 @@ bool Affordable(const Game& game, int64_t cost) { return int64_t{game.zoo.Money}
 
 const char* BuildSiteRefusal(const Game& game, const Footprint& f) {
   // A type without a definition has no footprint: nothing can stand on no cells.
-  if (f.size < 1) return BuildText::CannotBuild;
+  if (f.size < 1) return ActionText::CannotBuild;
   for (int x = f.x0; x < f.x0 + f.size; ++x)
     for (int y = f.y0; y < f.y0 + f.size; ++y)
-      if (!ClearLand(game, x, y)) return BuildText::CannotBuild;
+      if (!ClearLand(game, x, y)) return ActionText::CannotBuild;
   return nullptr;
 }
 
 const char* BuildRulesRefusal(const Game& game, int type, const Footprint& f) {
   const auto& bt = game.catalogue.BuildType[type];
-  if (!Affordable(game, bt.Price)) return BuildText::BuildNoFunds;
-  if (bt.Kind != BuildKind::Road && PeopleInArea(game.world, f)) return BuildText::RoadsOnlyNearPeople;
-  if (type == kDirectorOffice && DirectorOfficeExists(game.world)) return BuildText::OneDirectorOffice;
+  if (!Affordable(game, bt.Price)) return ActionText::BuildNoFunds;
+  if (bt.Kind != BuildKind::Road && PeopleInArea(game.world, f)) return ActionText::RoadsOnlyNearPeople;
+  if (type == kDirectorOffice && DirectorOfficeExists(game.world)) return ActionText::OneDirectorOffice;
   return nullptr;
 }
 

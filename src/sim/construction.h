@@ -3,23 +3,10 @@
 // and the build commands share, and the removal of what stands on a cell.
 #include <cstdint>
 
+#include "sim/action_text.h"
+
 struct Game;
 struct World;
-
-// Status-line texts of the preview and the levelling click.
-namespace BuildText {
-inline constexpr const char* CannotLevel = "這裏不能整地";
-inline constexpr const char* LevelNoFunds = "此處可以整地但資金不足";
-inline constexpr const char* LevelOfficeNeeded = "一旦破壞，管理處就不夠使用了，請先解僱一些工作人員";
-inline constexpr const char* LevelOk = "此處可以整地";
-inline constexpr const char* CannotBuild = "此處無法建設";
-inline constexpr const char* BuildNoFunds = "此處可以建設但資金不足";
-inline constexpr const char* RoadsOnlyNearPeople = "周圍有人的地方只能建設道路";
-inline constexpr const char* OneDirectorOffice = "園長室只能建一棟為上限";
-inline constexpr const char* BuildOk = "此處可以建設";
-inline constexpr const char* OfficesShort = "管理處不足了。請先解雇一些工作人員";
-inline constexpr const char* Refused = "No!";
-}  // namespace BuildText
 
 // A square of cells: origin (smallest x and y) and side.
 struct Footprint {

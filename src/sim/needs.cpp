@@ -147,15 +147,7 @@ void ThinkVisitor(Game& game, int slot) {
   if (ready() && game.random(p.TiredTicks / 100) >= 2) SitDown(game, slot);
   if (ready() && p.LostTicks >= 41) ReadSign(game, slot);
   if (ready() && game.random(p.ToiletTicks / 100) >= 2) UseToilet(game, slot);
-  if (p.Activity == Activity::Walking) {
-    if (game.random(900) == 0) {
-      p.Activity = Activity::Standing;
-      p.Frame = 2;
-      p.AnimTicks = 0;
-    }
-  } else if (p.Activity == Activity::Standing) {
-    if (game.random(50) == 0) p.Activity = Activity::Walking;
-  }
+  StopAndGo(game, p, 900, 50);
   // Summed rather than looped over an initializer list: copying the four counters
   // to the stack for the loop stalled every walker's tick.
   p.MoodPoints -= Deprived(p.BoredTicks) + Deprived(p.ToiletTicks) + Deprived(p.TiredTicks) + Deprived(p.LostTicks);

@@ -1,3 +1,4 @@
+#include <initializer_list>
 #include <string>
 
 #include "game/game.h"
@@ -6,23 +7,22 @@
 #include "sim/sim_steps.h"
 #include "sim/visitors.h"
 
+namespace {
+// Runs the steps in order until one leaves the game; false when one did.
+bool StepsUntilLeaving(Game& game, std::initializer_list<void (*)(Game&)> steps) {
+  for (auto step : steps) {
+    step(game);
+    if (IsLeaving(game.clock.GameMode)) return false;
+  }
+  return true;
+}
+}  // namespace
+
 void SpecialObjects(Game& game) {
-  auto leaving = [&] { return IsLeaving(game.clock.GameMode); };
-  BusStep(game);
-  if (leaving()) return;
-  EscapedAnimalsStep(game);
-  if (leaving()) return;
-  HelicopterStep(game);
-  if (leaving()) return;
+  if (!StepsUntilLeaving(game, {BusStep, EscapedAnimalsStep, HelicopterStep})) return;
   SlideMailIcons(game);
   if (!game.settings.Saigai) return;
-  SkyStart(game);
-  if (leaving()) return;
-  SkyStep(game);
-  if (leaving()) return;
-  QuakeStart(game);
-  if (leaving()) return;
-  QuakeStep(game);
+  StepsUntilLeaving(game, {SkyStart, SkyStep, QuakeStart, QuakeStep});
 }
 
 void CrowdSound(Game& game) {

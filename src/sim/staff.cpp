@@ -104,22 +104,9 @@ bool NoColleagueAt(const Game& game, int slot, int x, int y, PersonKind kind) {
 void ThinkStaff(Game& game, int slot) {
   Person& p = game.world.Walkers[slot];
   LookForRepairs(game, slot);
-  bool onBreak = false;
-  if ((p.Kind == kCleaner || p.Kind == kMaintenance) && game.random(2000) == 0) {
-    p.Activity = Activity::Break;
-    onBreak = true;
-  }
-  if (!onBreak) {
-    if (p.Activity == Activity::Walking) {
-      if (game.random(1500) == 0) {
-        p.Activity = Activity::Standing;
-        p.Frame = 2;
-        p.AnimTicks = 0;
-      }
-    } else if (p.Activity == Activity::Standing) {
-      if (game.random(250) == 0) p.Activity = Activity::Walking;
-    }
-  }
+  // On a break a walker neither stops nor goes on.
+  if ((p.Kind == kCleaner || p.Kind == kMaintenance) && game.random(2000) == 0) p.Activity = Activity::Break;
+  StopAndGo(game, p, 1500, 250);
   int odds = SulkOdds(game.sim.SalaryLevel);
   if (p.Activity == Activity::Walking && odds > 0 && game.random(odds) == 0) p.Activity = Activity::Sulking;
 }

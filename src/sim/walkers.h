@@ -19,6 +19,8 @@ constexpr int kCounterCap = 200000;
 
 // Advances AnimTicks; true (and AnimTicks back to 0) when a frame is due.
 bool FrameDue(Person& p, int period);
+// A walker stops, 1 in stopOdds a tick, and a standing one walks on, 1 in goOdds.
+void StopAndGo(Game& game, Person& p, int stopOdds, int goOdds);
 // Moves a walker into the next cell once its offset passes the edge.
 bool CrossCell(Person& p);
 void ChooseRoadDirection(Game& game, int slot);

@@ -129,6 +129,18 @@ bool ChooseSide(Game& game, bool sideA, bool sideB, int turnBias) {
   return game.random(100) < (turnBias == 1 ? 20 : 80);
 }
 
+void StopAndGo(Game& game, Person& p, int stopOdds, int goOdds) {
+  if (p.Activity == Activity::Walking) {
+    if (game.random(stopOdds) == 0) {
+      p.Activity = Activity::Standing;
+      p.Frame = 2;
+      p.AnimTicks = 0;
+    }
+  } else if (p.Activity == Activity::Standing) {
+    if (game.random(goOdds) == 0) p.Activity = Activity::Walking;
+  }
+}
+
 bool FrameDue(Person& p, int period) {
   p.AnimTicks += 1;
   if (p.AnimTicks < period) return false;

@@ -9,7 +9,7 @@
 namespace {
 
 void Refuse(ViewState& v, const char* why) {
-  v.CostText = BuildText::Refused;
+  v.CostText = ActionText::Refused;
   v.HintText = why;
   v.PreviewOutline.refused = true;
 }
@@ -19,15 +19,15 @@ void PreviewLevel(Game& game) {
   LevelArea la = FindLevelArea(game, v.CursorCellX, v.CursorCellY);
   if (!la.valid) {
     v.PreviewOutline = {true, false, v.CursorCellX, v.CursorCellY, 1};
-    Refuse(v, BuildText::CannotLevel);
+    Refuse(v, ActionText::CannotLevel);
     return;
   }
   v.PreviewOutline = {true, false, la.area.x0, la.area.y0, la.area.size};
   int64_t cost = LevelCost(game, la.area);
   v.CostText = std::to_string(cost);
-  if (!Affordable(game, cost)) return Refuse(v, BuildText::LevelNoFunds);
-  if (la.type >= 0 && !OfficesStillSuffice(game, la.type)) return Refuse(v, BuildText::LevelOfficeNeeded);
-  v.HintText = BuildText::LevelOk;
+  if (!Affordable(game, cost)) return Refuse(v, ActionText::LevelNoFunds);
+  if (la.type >= 0 && !OfficesStillSuffice(game, la.type)) return Refuse(v, ActionText::LevelOfficeNeeded);
+  v.HintText = ActionText::LevelOk;
 }
 
 void PreviewBuild(Game& game) {
@@ -42,7 +42,7 @@ void PreviewBuild(Game& game) {
   if (const char* why = BuildSiteRefusal(game, f)) return Refuse(v, why);
   v.CostText = std::to_string(bt.Price);
   if (const char* why = BuildRulesRefusal(game, v.SelectedType, f)) return Refuse(v, why);
-  v.HintText = BuildText::BuildOk;
+  v.HintText = ActionText::BuildOk;
 }
 
 }  // namespace

@@ -32,9 +32,9 @@ TEST(AnimalCommands, TheMoneyCheckComesBeforeTheLimitAndExactMoneyIsEnough) {
   Park p;
   p.pen().AnimalCount = 4;  // at the limit
   p.g.zoo.Money = 999;
-  EXPECT_EQ(BuyAnimal(p.g, 4, 4).refusal, CommandText::AnimalNoFunds);
+  EXPECT_EQ(BuyAnimal(p.g, 4, 4).refusal, ActionText::AnimalNoFunds);
   p.g.zoo.Money = 1000;
-  EXPECT_EQ(BuyAnimal(p.g, 4, 4).refusal, CommandText::AnimalLimit);
+  EXPECT_EQ(BuyAnimal(p.g, 4, 4).refusal, ActionText::AnimalLimit);
   p.pen().AnimalCount = 3;
   ASSERT_TRUE(BuyAnimal(p.g, 4, 4));
   EXPECT_EQ(p.g.zoo.Money, 0);
@@ -68,9 +68,9 @@ TEST(StaffCommands, AFullBuildingIsToldBeforeShortOffices) {
   p.g.sim.CoverValid = false;
   RecountStaff(p.g);
   p.pen().StaffCount = 2;
-  EXPECT_EQ(HireBuildingStaff(p.g, 4, 4).refusal, CommandText::BuildingFull);
+  EXPECT_EQ(HireBuildingStaff(p.g, 4, 4).refusal, ActionText::BuildingFull);
   p.pen().StaffCount = 0;
-  EXPECT_EQ(HireBuildingStaff(p.g, 4, 4).refusal, CommandText::OfficesShort);
+  EXPECT_EQ(HireBuildingStaff(p.g, 4, 4).refusal, ActionText::OfficesShort);
   Place(p.g, kOffice, 8, 8);
   RecountStaff(p.g);
   ASSERT_TRUE(HireBuildingStaff(p.g, 4, 4));
@@ -88,12 +88,12 @@ TEST(StaffCommands, WalkersNeedOfficesFirstThenAFreeSlotOfTheFifty) {
   Park p;
   for (int slot = kFirstStaffSlot; slot < kWalkerSlots - 1; ++slot) PutWalker(p.g, slot, 2, 1, 1, 9);
   RecountStaff(p.g);
-  EXPECT_EQ(HireWalker(p.g, PersonKind::Cleaner).refusal, CommandText::OfficesShort);
+  EXPECT_EQ(HireWalker(p.g, PersonKind::Cleaner).refusal, ActionText::OfficesShort);
   p.g.catalogue.BuildType[kOffice].StaffSlots = 200;
   RecountStaff(p.g);
   ASSERT_TRUE(HireWalker(p.g, PersonKind::Researcher));
   EXPECT_EQ(p.g.world.Walkers[kWalkerSlots - 1].Kind, PersonKind::Researcher);
-  EXPECT_EQ(HireWalker(p.g, PersonKind::Cleaner).refusal, CommandText::WalkersFull);
+  EXPECT_EQ(HireWalker(p.g, PersonKind::Cleaner).refusal, ActionText::WalkersFull);
   EXPECT_FALSE(HireWalker(p.g, PersonKind::Visitor));
   ASSERT_TRUE(DismissWalker(p.g, kWalkerSlots - 1));
   EXPECT_EQ(p.g.zoo.StaffTotal, 49);

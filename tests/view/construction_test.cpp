@@ -30,13 +30,13 @@ TEST(Footprint, AroundTheCursor) {
 TEST(Preview, FootprintPastTheMapEdgeCannotBeBuilt) {
   auto g = MakePark();
   Aim(*g, 4, 0, 5, kMidPen);  // origin x = -1
-  EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
+  EXPECT_EQ(Preview(*g), ActionText::CannotBuild);
   EXPECT_EQ(g->view.CostText, "No!");
   EXPECT_TRUE(g->view.PreviewOutline.refused);
   Aim(*g, 4, 19, 19, kMidPen);  // reaches x = 20
-  EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
+  EXPECT_EQ(Preview(*g), ActionText::CannotBuild);
   Aim(*g, 4, 18, 18, kMidPen);
-  EXPECT_EQ(Preview(*g), BuildText::BuildOk);
+  EXPECT_EQ(Preview(*g), ActionText::BuildOk);
   EXPECT_EQ(g->view.CostText, "1000");
   EXPECT_FALSE(g->view.PreviewOutline.refused);
 }
@@ -45,15 +45,15 @@ TEST(Preview, ObstaclesAndBuildingsBlockTheSiteAndExactMoneyIsEnough) {
   auto g = MakePark();
   g->world.LandMap[5][5] = Land::Timber;
   Aim(*g, 2, 5, 5, kRoad);
-  EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
+  EXPECT_EQ(Preview(*g), ActionText::CannotBuild);
   Place(*g, kMidPen, 10, 10);
   Aim(*g, 3, 12, 12, kBench);  // last cell of the pen
-  EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
+  EXPECT_EQ(Preview(*g), ActionText::CannotBuild);
   Aim(*g, 3, 13, 12, kBench);
   g->zoo.Money = 50;
-  EXPECT_EQ(Preview(*g), BuildText::BuildOk);
+  EXPECT_EQ(Preview(*g), ActionText::BuildOk);
   g->zoo.Money = 49;
-  EXPECT_EQ(Preview(*g), BuildText::BuildNoFunds);
+  EXPECT_EQ(Preview(*g), ActionText::BuildNoFunds);
 }
 
 TEST(Preview, RefusalsComeInOrderSiteMoneyPeopleDirector) {
@@ -63,17 +63,17 @@ TEST(Preview, RefusalsComeInOrderSiteMoneyPeopleDirector) {
   g->zoo.Money = 10;
   // Site beats money.
   Aim(*g, 5, 2, 2, kDirector);
-  EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
+  EXPECT_EQ(Preview(*g), ActionText::CannotBuild);
   // Money beats people and the director rule; the price is shown, then refused.
   Aim(*g, 5, 10, 10, kDirector);
-  EXPECT_EQ(Preview(*g), BuildText::BuildNoFunds);
+  EXPECT_EQ(Preview(*g), ActionText::BuildNoFunds);
   EXPECT_EQ(g->view.CostText, "No!");
   // People beat the director rule.
   g->zoo.Money = 100000;
-  EXPECT_EQ(Preview(*g), BuildText::RoadsOnlyNearPeople);
+  EXPECT_EQ(Preview(*g), ActionText::RoadsOnlyNearPeople);
   // Away from people only the second director's office remains.
   Aim(*g, 5, 15, 15, kDirector);
-  EXPECT_EQ(Preview(*g), BuildText::OneDirectorOffice);
+  EXPECT_EQ(Preview(*g), ActionText::OneDirectorOffice);
   EXPECT_EQ(g->view.CostText, "No!");
 }
 
@@ -81,12 +81,12 @@ TEST(Preview, RoadsMayBeLaidWherePeopleStand) {
   auto g = MakePark();
   PutWalker(*g, 0, 1, 7, 7);
   Aim(*g, 2, 7, 7, kRoad);
-  EXPECT_EQ(Preview(*g), BuildText::BuildOk);
+  EXPECT_EQ(Preview(*g), ActionText::BuildOk);
   Aim(*g, 3, 7, 7, kBench);
-  EXPECT_EQ(Preview(*g), BuildText::RoadsOnlyNearPeople);
+  EXPECT_EQ(Preview(*g), ActionText::RoadsOnlyNearPeople);
   // A walker slot that is not in use does not count.
   g->world.Walkers[0].Used = 0;
-  EXPECT_EQ(Preview(*g), BuildText::BuildOk);
+  EXPECT_EQ(Preview(*g), ActionText::BuildOk);
 }
 
 TEST(Preview, NothingWithoutToolCursorOrOverThePanel) {
@@ -109,17 +109,17 @@ TEST(Preview, NothingWithoutToolCursorOrOverThePanel) {
 TEST(Level, StoneCostsOneCellBuildingsTheirWholeFootprintBareLandNothing) {
   auto g = MakePark();
   Aim(*g, 1, 6, 6);
-  EXPECT_EQ(Preview(*g), BuildText::CannotLevel);
+  EXPECT_EQ(Preview(*g), ActionText::CannotLevel);
   EXPECT_EQ(g->view.CostText, "No!");
   LevelAt(*g, 6, 6);
   EXPECT_EQ(g->zoo.Money, 100000);
   g->world.LandMap[3][3] = Land::Stones;
   Aim(*g, 1, 3, 3);
-  EXPECT_EQ(Preview(*g), BuildText::LevelOk);
+  EXPECT_EQ(Preview(*g), ActionText::LevelOk);
   EXPECT_EQ(g->view.CostText, "30");
   Place(*g, kBigPen, 10, 10);
   Aim(*g, 1, 12, 13);
-  EXPECT_EQ(Preview(*g), BuildText::LevelOk);
+  EXPECT_EQ(Preview(*g), ActionText::LevelOk);
   EXPECT_EQ(g->view.CostText, "480");
   EXPECT_EQ(g->view.PreviewOutline.x0, 10);
   EXPECT_EQ(g->view.PreviewOutline.y0, 10);
@@ -140,7 +140,7 @@ TEST(Level, ClearingAStoneMakesClearLandAndMoneyNeverGoesBelowZero) {
   g->world.Litter[3][3][2] = 1;
   g->zoo.Money = 29;
   Aim(*g, 1, 3, 3);
-  EXPECT_EQ(Preview(*g), BuildText::LevelNoFunds);
+  EXPECT_EQ(Preview(*g), ActionText::LevelNoFunds);
   LevelAt(*g, 3, 3);
   EXPECT_EQ(g->world.LandMap[3][3], Land::Timber);
   EXPECT_EQ(g->zoo.Money, 29);
@@ -160,7 +160,7 @@ TEST(Level, HugeLevellingCostDoesNotWrap) {
   g->zoo.LevelCostPerCell = 2000000000;
   g->zoo.Money = 99999999;
   Aim(*g, 1, 2, 2);
-  EXPECT_EQ(Preview(*g), BuildText::LevelNoFunds);
+  EXPECT_EQ(Preview(*g), ActionText::LevelNoFunds);
   LevelAt(*g, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->world.Cells[2][2].Type, kBigPen);
 }
@@ -172,14 +172,14 @@ TEST(Level, LastManagementOfficeStaysWhileStaffNeedIt) {
   g->zoo.StaffTotal = 1;
   g->zoo.Money = 0;  // money is checked before the office rule
   Aim(*g, 1, 5, 5);
-  EXPECT_EQ(Preview(*g), BuildText::LevelNoFunds);
+  EXPECT_EQ(Preview(*g), ActionText::LevelNoFunds);
   g->zoo.Money = 100000;
-  EXPECT_EQ(Preview(*g), BuildText::LevelOfficeNeeded);
-  EXPECT_EQ(LevelAt(*g, 5, 5).refusal, BuildText::OfficesShort);
+  EXPECT_EQ(Preview(*g), ActionText::LevelOfficeNeeded);
+  EXPECT_EQ(LevelAt(*g, 5, 5).refusal, ActionText::LevelOfficesShort);
   EXPECT_EQ(g->world.Cells[4][4].Type, kOffice);
   // With a second office's capacity the first may go.
   g->zoo.StaffCapacity = 20;
-  EXPECT_EQ(Preview(*g), BuildText::LevelOk);
+  EXPECT_EQ(Preview(*g), ActionText::LevelOk);
   LevelAt(*g, g->view.CursorCellX, g->view.CursorCellY);
   EXPECT_EQ(g->world.Cells[4][4].Type, -1);
 }
@@ -203,7 +203,7 @@ TEST(Build, PaysAndSetsUpTheRecord) {
   EXPECT_EQ(g->clock.RedrawAll, 1);
   // Every cell of the footprint is now taken.
   Aim(*g, 3, 10, 10, kBench);
-  EXPECT_EQ(Preview(*g), BuildText::CannotBuild);
+  EXPECT_EQ(Preview(*g), ActionText::CannotBuild);
   // Roads and plants are finished at once.
   BuildAt(*g, kRoad, 5, 5);
   EXPECT_EQ(g->world.Cells[5][5].Type, kRoad);
@@ -234,10 +234,10 @@ TEST(Build, AnAvailableTypeWithoutADefinitionCannotBeBuilt) {
   g->zoo.TypeAvailable[7] = 1;  // no definition: size 0
   Aim(*g, 2, 10, 10, 7);
   PlacementPreview(*g);
-  EXPECT_EQ(g->view.HintText, BuildText::CannotBuild);
+  EXPECT_EQ(g->view.HintText, ActionText::CannotBuild);
   CommandResult r = BuildAt(*g, 7, 10, 10);
   EXPECT_FALSE(r.accepted);
-  EXPECT_EQ(r.refusal, BuildText::CannotBuild);
+  EXPECT_EQ(r.refusal, ActionText::CannotBuild);
   EXPECT_EQ(g->world.Cells[10][10].Type, kBench);
   EXPECT_EQ(g->zoo.Money, 100000);
 }

@@ -1,8 +1,8 @@
 #include <cstdio>
 
 #include "commands.h"
-#include "data/file_io.h"
 #include "platform/cursor_file.h"
+#include "platform/whole_file.h"
 
 namespace {
 
