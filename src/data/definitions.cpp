@@ -29,11 +29,6 @@ constexpr Keyword kShapeKeywords[] = {
     {"jihanki", Shape::VendingMachine}, {"toile", Shape::Toilet}, {"kanban", Shape::Signboard},
     {"water", Shape::Water}};
 
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-  return s;
-}
-
 // A decimal integer filling the whole line (blanks around it allowed).
 std::optional<long long> ParseInteger(std::string_view line) {
   while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);

@@ -1,18 +1,14 @@
 #include "frontend/briefing_text.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "platform/big5.h"
+#include "platform/file_names.h"
 #include "windows/goal_lines.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
 
 // UTF-8 text cut into its characters.
 std::vector<std::string> Characters(const std::string& utf8) {

@@ -1,19 +1,13 @@
 #include "frontend/save_list.h"
 
 #include <algorithm>
-#include <cctype>
 #include <ctime>
 
 #include "data/save_game.h"
+#include "platform/file_names.h"
 
 namespace fs = std::filesystem;
 
-namespace {
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-}  // namespace
 
 void SaveList::Read(const fs::path& saveDir) {
   struct Found {

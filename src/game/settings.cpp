@@ -5,6 +5,8 @@
 #include <fstream>
 #include <map>
 
+#include "platform/file_names.h"
+
 namespace fs = std::filesystem;
 
 fs::path SettingsFolder() {
@@ -54,8 +56,7 @@ int32_t ReadInt(const std::map<std::string, std::string>& v, const char* name, i
 bool ReadBool(const std::map<std::string, std::string>& v, const char* name, bool def) {
   auto it = v.find(name);
   if (it == v.end()) return def;
-  std::string s = it->second;
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+  std::string s = Lower(it->second);
   if (s == "1" || s == "true" || s == "yes" || s == "on") return true;
   if (s == "0" || s == "false" || s == "no" || s == "off") return false;
   return def;

@@ -7,13 +7,13 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
 std::string Lower(std::string_view s) {
   std::string out(s);
   std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::tolower(c); });
   return out;
 }
+
+namespace {
 
 struct Listing {
   fs::file_time_type stamp;

@@ -1,7 +1,6 @@
 #include "shell/front_glue.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "game/game.h"
 #include "platform/file_names.h"
@@ -135,7 +134,5 @@ DebriefFigures FrontGlue::Figures() {
 }
 
 bool FrontGlue::LastMapWasCampaign() {
-  std::string lower = game_.zoo.MapFileName;
-  for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-  return lower.find("camp") != std::string::npos;
+  return Lower(game_.zoo.MapFileName).find("camp") != std::string::npos;
 }

@@ -24,8 +24,7 @@ int StartInterval(int gameSpeed) { return gameSpeed == 2 ? 30 : gameSpeed == 3 ?
 // The campaign map number of "Camp<n>.mdt" (any letter case), or 0.
 int CampaignNumber(const std::string& file) {
   if (file.size() < 9) return 0;
-  std::string lower;
-  for (char ch : file) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  std::string lower = Lower(file);
   if (lower.rfind("camp", 0) != 0 || lower.substr(lower.size() - 4) != ".mdt") return 0;
   std::string digits = lower.substr(4, lower.size() - 8);
   if (digits.empty() || digits.size() > 4) return 0;

@@ -17,12 +17,6 @@ bool SameName(std::string_view a, std::string_view b) {
          });
 }
 
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
 constexpr int kSilent = -10000;
 constexpr int kAxisLevel = 750;  // each axis gives up to half of the 1500 range
 

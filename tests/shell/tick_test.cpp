@@ -16,7 +16,6 @@ class Recorder : public HeadlessPresentation {
  public:
   std::vector<std::string> calls;
   void StopEffect(const std::string& file) override { calls.push_back("stop " + file); }
-  void StopMusic() override { calls.push_back("stop music"); }
   void RunWindow(Game& g, int mode) override {
     const Clock& c = g.clock;
     calls.push_back("window " + std::to_string(mode) + " on " + std::to_string(c.Year) + "/" + std::to_string(c.Month) +
@@ -27,7 +26,6 @@ class Recorder : public HeadlessPresentation {
     calls.push_back("frame " + std::to_string(kind));
     if (nested) GameTick(g);
   }
-  void ShowAfterGame(Game& g) override { calls.push_back("after " + std::to_string(g.clock.MovieNo)); }
   bool nested = false;
 };
 
@@ -60,28 +58,16 @@ TEST(Clock, DayEndsAfter800TicksAndSetsNewDayForOneTick) {
   EXPECT_EQ(g->clock.NewDay, 0);
 }
 
-TEST(Clock, LeapFebruaryAndYearEnd) {
+// Month lengths are the calendar's; the finance report's place in the month end is
+// pinned below.
+TEST(Clock, YearEndClearsTheDayStatistics) {
   Recorder ui;
   auto g = Playing(ui);
-  g->clock.Year = 4;
-  g->clock.Month = 2;
-  g->clock.Day = 28;
-  OneDay(*g);
-  EXPECT_EQ(g->clock.Day, 29);
-  OneDay(*g);
-  EXPECT_EQ(g->clock.Month, 3);
   g->clock.Year = 3;
-  g->clock.Month = 2;
-  g->clock.Day = 28;
-  OneDay(*g);
-  EXPECT_EQ(g->clock.Month, 3);  // no 29th in year 3
-  EXPECT_EQ(g->clock.Day, 1);
-
   g->clock.Month = 12;
   g->clock.Day = 31;
   g->world.DayStats1[4][7][12][31] = 9;
   g->world.DayStats2[50][50][1][1] = 5;
-  ui.calls.clear();
   OneDay(*g);
   EXPECT_EQ(g->clock.Year, 4);
   EXPECT_EQ(g->clock.Month, 1);
@@ -108,7 +94,9 @@ TEST(Clock, MonthEndStopsTheBusSoundThenShowsTheReport) {
   EXPECT_EQ(g->clock.Month, 2);
 }
 
-TEST(Tick, EndWindowChoiceSkipsTheRestOfTheTickAndTheNextTickLeaves) {
+// An end window from the goal check ends the tick there; the next tick leaving is
+// the end-game test's.
+TEST(Tick, EndWindowChoiceSkipsTheRestOfTheTick) {
   Recorder ui;
   ui.headlessEndAnswer = 2;  // game over
   auto g = Playing(ui);
@@ -118,12 +106,6 @@ TEST(Tick, EndWindowChoiceSkipsTheRestOfTheTickAndTheNextTickLeaves) {
   GameTick(*g);
   EXPECT_EQ(g->clock.GameMode, Mode::LeaveGameOver);
   EXPECT_EQ(g->clock.RedrawAll, 1);  // the tick stopped before clearing it
-  EXPECT_NE(std::find(ui.calls.begin(), ui.calls.end(), "stop music"), ui.calls.end());
-  GameTick(*g);
-  EXPECT_FALSE(g->clock.TimerEnabled);
-  EXPECT_FALSE(g->clock.GameRunning);
-  EXPECT_EQ(g->clock.MovieNo, 1);
-  EXPECT_EQ(ui.calls.back(), "after 1");
 }
 
 TEST(Tick, NestedTimerEventsDoNotStartASecondTick) {
@@ -144,11 +126,7 @@ TEST(GoalCheck, FailuresAndSuccess) {
   DailyGoalCheck(*g);
   EXPECT_EQ(g->clock.GameMode, Mode::Playing);
   EXPECT_EQ(g->clock.GoalReached, 0);
-  // Past the limit: the time-up end window; headless "continue" returns to play.
-  g->clock.Year = 3;
-  DailyGoalCheck(*g);
-  EXPECT_EQ(ui.calls.back(), "window 22 on 3/1/1");
-  g->clock.Year = 2;
+  // Past the limit is the end-game test's time-up case.
   g->zoo.HasGoalAssets = 1;
   g->zoo.GoalAssets = 5000;
   DailyGoalCheck(*g);
@@ -156,7 +134,7 @@ TEST(GoalCheck, FailuresAndSuccess) {
   g->zoo.Money = 5000;
   DailyGoalCheck(*g);
   EXPECT_EQ(g->clock.GoalReached, 1);
-  EXPECT_EQ(ui.calls.back(), "window 23 on 2/1/1");
+  EXPECT_EQ(ui.calls.back(), "window 23 on 1/1/1");
   // Once reached, the success window does not come again.
   ui.calls.clear();
   DailyGoalCheck(*g);
@@ -164,7 +142,7 @@ TEST(GoalCheck, FailuresAndSuccess) {
   // Money below zero wins over everything else.
   g->zoo.Money = -5;
   DailyGoalCheck(*g);
-  EXPECT_EQ(ui.calls.back(), "window 21 on 2/1/1");
+  EXPECT_EQ(ui.calls.back(), "window 21 on 1/1/1");
 }
 
 TEST(EndRoutines, CampaignAdvancesAndFinishes) {
