@@ -13,7 +13,7 @@
 namespace test_world {
 
 // Types of the test catalogue.
-constexpr int kRoad = 0;                                 // 1 x 1 roads of every shape (0..6), price 10
+constexpr int kRoad = 0;                                 // 1 x 1 roads, shapes 0..6, price 10
 constexpr int kShop = 40;                                // 1 x 1 shop with two clerks
 constexpr int kBench73 = 41, kBench = kBench73;          // 1 x 1 objects, the bench for 50
 constexpr int kBench91 = 42, kToilet = 43, kSign = 44, kStatue = 45;
