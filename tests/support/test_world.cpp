@@ -1,5 +1,7 @@
 #include "support/test_world.h"
 
+#include "data/definitions.h"
+
 namespace test_world {
 
 void ClearMap(World& w, Zoo& z, int width, int height) {
@@ -73,9 +75,7 @@ void DefineTypes(Catalogue& cat) {
   lion.TextsA.fill("n");
   lion.TextsB.fill("non");
   cat.AnimalTypeCount = 1;
-  AnimalTypeRecord& keeper = cat.AnimalType[kKeeperFigure];
-  keeper.FrameWidth = 10;
-  keeper.FrameHeight = 16;
+  FillStaffFigures(cat);
 }
 
 // The test world on a width x height map, in play: difficulty 1, random seed 7.
