@@ -21,6 +21,14 @@ constexpr int kMaxBuildingSize = 6;
 constexpr int kMaxAnimalTypes = 51;
 constexpr int kKeeperFigure = kMaxAnimalTypes;
 constexpr int kClerkFigure = kMaxAnimalTypes + 1;
+
+// No data file describes the staff figures, so the loader fills their two records
+// from these: the frame size the content generator paints "siiku.bmp", "siiku2.bmp"
+// and "Shopman.bmp" with (the renderer cuts them by the records), and the speed
+// value, half of which is the figure's frame period. 2 makes it one step per figure
+// pass, which at the slowest game speed is the pace of the walkers on the paths.
+constexpr int16_t kStaffFigureWidth = 40, kStaffFigureHeight = 45;
+constexpr int16_t kStaffFigureSpeed = 2;
 constexpr int kAnimalFlagEntries = 52;
 
 // BuildType::Kind, from the keywords "cage", "shop", "obje", "road", "encyo", "jyugyo".

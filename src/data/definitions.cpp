@@ -206,7 +206,17 @@ IoResult LoadInfo(Catalogue& catalogue, const fs::path& dataDir) {
   return IoResult::Ok();
 }
 
+void FillStaffFigures(Catalogue& catalogue) {
+  for (int n : {kKeeperFigure, kClerkFigure}) {
+    AnimalTypeRecord& figure = catalogue.AnimalType[n];
+    figure.FrameWidth = kStaffFigureWidth;
+    figure.FrameHeight = kStaffFigureHeight;
+    figure.AnimalValue3 = kStaffFigureSpeed;
+  }
+}
+
 IoResult LoadDefinitions(Catalogue& catalogue, const fs::path& dataDir) {
+  FillStaffFigures(catalogue);
   for (int n = 0; n < kBuildTypes; ++n) {
     if (IoResult r = LoadBuildType(catalogue, dataDir, n); !r.ok()) return r;
     if (n >= kFirstEnclosureType && n < kFirstEnclosureType + kEnclosureTypes) {

@@ -23,7 +23,12 @@ IoResult LoadAnimalType(Catalogue& catalogue, const std::filesystem::path& dataD
 // result still tells what went wrong. More than 51 species are cut to 51.
 IoResult LoadInfo(Catalogue& catalogue, const std::filesystem::path& dataDir);
 
+// The keeper and clerk records after the species table, from the staff figure
+// constants.
+void FillStaffFigures(Catalogue& catalogue);
+
 // What the start of every game reads: all building types (with the enclosures'
-// walk masks) in order, then the AnimalTypeCount species. Stops at the first error;
-// the caller shows kDataReadErrorMessage and ends the program.
+// walk masks) in order, then the AnimalTypeCount species, and fills the staff
+// figures' records. Stops at the first error; the caller shows
+// kDataReadErrorMessage and ends the program.
 IoResult LoadDefinitions(Catalogue& catalogue, const std::filesystem::path& dataDir);

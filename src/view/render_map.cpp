@@ -110,7 +110,8 @@ void DrawFigures(FrameTarget& t, int type, int x0, int y0) {
   }
   if (bt.Kind != BuildKind::Enclosure && bt.Kind != BuildKind::Shop) return;
   bool keeper = bt.Kind == BuildKind::Enclosure;
-  constexpr int w = sheets::kStaffFigureWidth, h = sheets::kStaffFigureHeight;
+  const auto& figure = g.catalogue.AnimalType[keeper ? kKeeperFigure : kClerkFigure];
+  int w = figure.FrameWidth, h = figure.FrameHeight;
   for (int j = 0; j < std::min<int>(f.StaffCount, kMaxStaff); ++j) {
     const Surface& sheet = keeper ? (j == 0 ? ss.keeper : ss.keeper2) : ss.clerk;
     FigurePose pose{f.StaffDir[j], f.StaffAction[j], f.StaffScript[j], true, true};

@@ -62,8 +62,9 @@ inline constexpr int kDeadColumns = 9;
 
 // ---- Figures inside enclosures and shops: every species' adult and young sheet,
 // keepers "siiku.bmp", "siiku2.bmp" and clerks "Shopman.bmp". Frame size: the
-// species' `FrameWidth` x `FrameHeight` (young sheets the same), keepers and clerks
-// 40 x 45; the figure's feet at the bottom centre (width / 2, height - 3). One row
+// `FrameWidth` x `FrameHeight` of the species' record (young sheets the same) or of
+// the keeper's or clerk's record (kStaffFigureWidth x kStaffFigureHeight, 40 x 45);
+// the figure's feet at the bottom centre (width / 2, height - 3). One row
 // per direction in keypad order 1, 2, 3, 4, 6, 7, 8, 9. Columns:
 inline constexpr int kFigureWalk = 0;      // 8 walking frames (frame counter mod 8)
 inline constexpr int kFigureEat = 8;       // 8 frames: eating (animals), tidying (staff)
@@ -73,7 +74,6 @@ inline constexpr int kFigureActionB = 25;  // 8 frames: second action script (an
 inline constexpr int kFigureColumns = 33;
 // A young sheet of a species without a second script ends after action A.
 inline constexpr int kFigureColumnsWithoutB = 25;
-inline constexpr int kStaffFigureWidth = 40, kStaffFigureHeight = 45;
 
 constexpr int FigureRow(int dir) {
   switch (dir) {

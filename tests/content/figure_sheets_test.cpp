@@ -92,9 +92,13 @@ TEST(FigureSheets, WalkingFramesAndDirectionsDiffer) {
   EXPECT_FALSE(same(2, 2, 2, 3));  // facing 1 and facing 3
 }
 
+// Cut by the records the game loads, as the renderer cuts them.
 TEST(FigureSheets, KeepersAndClerksFollowTheFigureLayout) {
-  for (const char* n : {"siiku.bmp", "siiku2.bmp", "Shopman.bmp"})
-    ExpectWholeFrames(n, sheets::kStaffFigureWidth, sheets::kStaffFigureHeight, sheets::kFigureColumns, 8);
+  const Catalogue& c = GeneratedCatalogue().catalogue;
+  const AnimalTypeRecord &keeper = c.AnimalType[kKeeperFigure], &clerk = c.AnimalType[kClerkFigure];
+  for (const char* n : {"siiku.bmp", "siiku2.bmp"})
+    ExpectWholeFrames(n, keeper.FrameWidth, keeper.FrameHeight, sheets::kFigureColumns, 8);
+  ExpectWholeFrames("Shopman.bmp", clerk.FrameWidth, clerk.FrameHeight, sheets::kFigureColumns, 8);
   ExpectWholeFrames("dead.bmp", sheets::kPersonWidth, sheets::kPersonHeight, sheets::kDeadColumns, 1);
   for (const char* n : {"T_Shopman.bmp", "T_siiku.bmp"}) ExpectThumbnail(n);
 }

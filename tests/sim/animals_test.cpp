@@ -140,6 +140,46 @@ TEST_F(Placement, PlacesOnGroundApartUpToTheLimits) {
   EXPECT_EQ(s.g.zoo.StaffTotal, 2);
 }
 
+// The pen's only ground is mask column 30, rows 20..33: x 58..60, y 57..98. A new
+// animal keeps rnd(40 / 2) = 20 pixels to either side of a keeper's feet.
+TEST_F(Placement, KeepsANewAnimalOffTheKeeper) {
+  auto& mask = s.g.catalogue.EnclosurePattern[0].Cells;
+  for (auto& column : mask) column.fill(0);
+  for (int row = 20; row <= 33; ++row) mask[30][row] = 1;
+  Facility& pen = Place(s.g, kPen, 5, 5);
+  pen.StaffCount = 1;
+  pen.StaffX[0] = 58 + 19;
+  pen.StaffY[0] = 78;
+  EXPECT_FALSE(AddAnimal(s.g, 5, 5, 0));
+  EXPECT_EQ(pen.AnimalCount, 0);
+  EXPECT_EQ(s.g.zoo.Money, 0);
+  pen.StaffX[0] = 60 + 20;
+  ASSERT_TRUE(AddAnimal(s.g, 5, 5, 0));
+  EXPECT_GE(pen.AnimalX[0], 58);
+  EXPECT_LE(pen.AnimalX[0], 60);
+}
+
+// Wandering, a keeper takes one 2-pixel step (or turns at an obstacle) on every pass.
+TEST_F(Figures, AKeeperStepsOnEveryFigurePass) {
+  Facility& pen = StockedPen(s, 0, 1);
+  FacilityRef f = FacilityWithOrigin(s.g, 5, 5);
+  int steps = 0;
+  for (int pass = 0; pass < 20; ++pass) {
+    pen.StaffAction[0] = FigureState::Wander;
+    int x = pen.StaffX[0], y = pen.StaffY[0], dir = pen.StaffDir[0];
+    RunFigures(s.g, f);
+    EXPECT_EQ(pen.StaffStep[0], 0);
+    if (pen.StaffX[0] == x && pen.StaffY[0] == y) {
+      EXPECT_NE(pen.StaffDir[0], dir);
+      continue;
+    }
+    EXPECT_LE(std::abs(pen.StaffX[0] - x), 2);
+    EXPECT_LE(std::abs(pen.StaffY[0] - y), 2);
+    ++steps;
+  }
+  EXPECT_GE(steps, 15);
+}
+
 TEST_F(Figures, WalkOnlyOnTheirGroundAndNeverLeaveThePicture) {
   auto& mask = s.g.catalogue.EnclosurePattern[0].Cells;
   for (int c = 0; c < kMaskColumns; ++c)

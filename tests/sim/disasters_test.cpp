@@ -1,12 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <tuple>
-
-#include "data/map_file.h"
-#include "sim/saved_games.h"
-#include "test_folder.h"
-
 #include "sim/disasters.h"
 #include "sim/sim_steps.h"
 #include "support/test_world.h"
@@ -213,56 +206,4 @@ TEST(EscapedAnimal, AFenceFallenFromWearLetsTheAnimalsOut) {
   ASSERT_EQ(s.g.world.Cells[4][4].Type, -1);
   EXPECT_EQ(UsedEscapees(s.g), 2);
   EXPECT_EQ(s.g.sim.counts.Escapes, 2);
-}
-
-// A saucer, a helicopter and a roaming animal in flight: saved and loaded, they go
-// on exactly as if nothing had happened.
-TEST(Disasters, EventsInFlightSurviveASaveAndLoad) {
-  TestFolder dir;
-  auto prepare = [&](Game& g) {
-    g.folders.MapsDir = dir.path / "Maps";
-    g.folders.SaveDir = dir.path / "SaveGame";
-    g.folders.MapSaveDir = dir.path / "Map_Save";
-  };
-  DisasterGame s;
-  prepare(s.g);
-  for (auto* p : {&s.g.folders.MapsDir, &s.g.folders.SaveDir, &s.g.folders.MapSaveDir})
-    std::filesystem::create_directories(*p);
-  s.g.zoo.MapPattern = "map_pat1.bmp";
-  s.g.zoo.MapFileName = "Test.mdt";
-  for (int x = 0; x < 16; ++x) Road(s.g, x, 8);
-  ASSERT_TRUE(WriteMap(s.g.folders.MapsDir / "Test.mdt", s.g.world, s.g.zoo).ok());
-  Zoo& z = s.g.zoo;
-  z.SkyActive = 1, z.SkyKind = 11, z.SkyLook = 3, z.SkyDir = 1, z.SkyX = 900, z.SkyY = 0;
-  Escapee(s.g, 4, kSpecies, 6, 8).FramePeriod = 2;
-  HeliCheck(s.g, 4);
-  for (int t = 0; t < 40; ++t) {
-    EscapedAnimalsStep(s.g);
-    HelicopterStep(s.g);
-    SkyStep(s.g);
-  }
-  ASSERT_TRUE(z.SkyActive && z.HeliActive);
-  ASSERT_TRUE(SaveGame(s.g, "Flight").ok());
-
-  auto loaded = MakeHeadlessGame();
-  Game& h = *loaded;
-  prepare(h);
-  h.catalogue = s.g.catalogue;
-  ResetWorldTables(h.world);
-  IoResult r = LoadSavedGame(h, "Flight", false);
-  ASSERT_TRUE(r.ok()) << r.error;
-  h.random = s.g.random;
-  for (int t = 0; t < 200; ++t)
-    for (Game* g : {&s.g, &h}) {
-      EscapedAnimalsStep(*g);
-      HelicopterStep(*g);
-      SkyStep(*g);
-    }
-  const Zoo& a = s.g.zoo;
-  const Zoo& b = h.zoo;
-  EXPECT_EQ(std::tie(a.SkyActive, a.SkyX, a.SkyY, a.SkyDir, a.SkyState), std::tie(b.SkyActive, b.SkyX, b.SkyY, b.SkyDir, b.SkyState));
-  EXPECT_EQ(std::tie(a.HeliActive, a.HeliX, a.HeliY, a.HeliState, a.HeliTarget),
-            std::tie(b.HeliActive, b.HeliX, b.HeliY, b.HeliState, b.HeliTarget));
-  EXPECT_EQ(s.g.world.Escapees, h.world.Escapees);
-  EXPECT_NE(a.SkyY, 0);  // it did move on
 }

@@ -13,6 +13,7 @@ using MonthEnd = SimTest;
 using Advertising = SimTest;
 using Money = SimTest;
 using Weather = SimTest;
+using MailList = SimTest;
 
 namespace {
 
@@ -159,9 +160,7 @@ TEST_F(Money, CappedWheneverItComesIn) {
   EXPECT_EQ(g.zoo.Money, std::numeric_limits<int32_t>::min());
 }
 
-TEST(Mail, FourteenKeptNewestLastWithTheDate) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(MailList, FourteenKeptNewestLastWithTheDate) {
   g.clock.Year = 2;
   g.clock.Month = 11;
   g.clock.Day = 3;

@@ -24,7 +24,9 @@ class Player : public HeadlessPresentation {
     AnswerEndWindow(g, EndAnswer::Right);
   }
   void ShowAfterGame(Game& g) override { films.push_back(g.clock.MovieNo); }
+  void StopMusic() override { ++musicStops; }
   std::vector<int> windows, films;
+  int musicStops = 0;
   std::vector<bool> leftRefused;
   bool tickInsideEvent = false;
 };
@@ -106,6 +108,7 @@ TEST(EndWindow, BankruptcyTimeLimitAndGoalsEndTheGameWithTheirFilm) {
     const bool canRefuse = c.window != Mode::EndGoalsReached;
     EXPECT_EQ(ui.leftRefused, std::vector<bool>(canRefuse ? 1 : 0, true));
     EXPECT_EQ(ui.films, std::vector<int>{c.film});
+    EXPECT_GE(ui.musicStops, 1);
   }
 }
 

@@ -8,6 +8,7 @@ using namespace test_world;
 using Ranking = SimTest;
 using Research = SimTest;
 using Events = SimTest;
+using CellPasses = SimTest;
 
 TEST_F(Ranking, ClimbsOnePlacePerSuccessfulDay) {
   g.view.ToolMode = 5;  // the palette the director's office joins at third place
@@ -82,9 +83,7 @@ TEST_F(Research, EnclosureTextOnTheOpenPaletteAndItemZeroCostsNothing) {
   EXPECT_EQ(g.sim.AllResearched, 1);  // nothing left after an enclosure item
 }
 
-TEST(CellPass, AttractionLessLitterAndCoins) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(CellPasses, AttractionLessLitterAndCoins) {
   g.clock.GameSpeed = 3;  // a figure pass every tick
   Place(g, kStatue, 3, 3);
   Facility& pen = Place(g, kPen, 6, 6);
@@ -112,9 +111,7 @@ TEST(CellPass, AttractionLessLitterAndCoins) {
   EXPECT_EQ(g.zoo.Attraction, 0);
 }
 
-TEST(CellPass, LitterTotalClearsOnlyOnFigureTicks) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(CellPasses, LitterTotalClearsOnlyOnFigureTicks) {
   g.clock.GameSpeed = 0;  // every 4th tick
   g.clock.CellStepCounter = 0;
   Place(g, kStatue, 3, 3);
@@ -129,9 +126,7 @@ TEST(CellPass, LitterTotalClearsOnlyOnFigureTicks) {
   EXPECT_EQ(seen, (std::vector<int>{40, 40, 40, 35, 35, 35, 35, 40}));
 }
 
-TEST(CellPass, ConstructionWearFromTheFourthDayAndCollapse) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(CellPasses, ConstructionWearFromTheFourthDayAndCollapse) {
   Facility& statue = Place(g, kStatue, 3, 3);
   Facility& road = Place(g, kRoad, 4, 4);
   road.Durability = 100;

@@ -8,11 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <limits>
 #include <map>
 #include <string>
-#include <vector>
 
 #include "content/content_folder.h"
 #include "support/file_bytes.h"
@@ -134,39 +131,24 @@ TEST(SimRunner, MissingOrBrokenMapsAndSavesFailWithOneLine) {
   PutFile(scratch.path / "NoText.mdt", bytes);
   fs::copy_file(maps / "Camp1.mds", scratch.path / "Short.mds");
   fs::create_directories(scratch.path / "Folder.mdt");
-  // A save with its binary part cut short, and saves holding impossible values: a
-  // year 0, month 13, day 32, tick 800 of an 800-tick day, a sky frame that is not a
-  // number (header offsets 16, 20, 24, 28, 99) and a tile beyond the tile sheet.
+  // A save with its binary part cut short: the values a save may not hold are the
+  // save reader's own refusals, pinned with it.
   const fs::path saves = scratch.path / "saves";
   const std::string in = " --saves \"" + saves.string() + "\"";
   ASSERT_EQ(RunSim("--map Camp1.mdt --ticks 10 --save Good" + in).status, 0);
-  auto variant = [&](const std::string& name, const char* ext, size_t at, const void* value, size_t size) {
-    for (const char* part : {".aps", ".apm", ".app"}) fs::copy_file(saves / ("Good" + std::string(part)), saves / (name + part));
-    std::fstream f(saves / (name + ext), std::ios::in | std::ios::out | std::ios::binary);
-    f.seekp(static_cast<std::streamoff>(at));
-    f.write(static_cast<const char*>(value), static_cast<std::streamsize>(size));
-    return "--load " + name + in;
-  };
-  const int32_t zero = 0, thirteen = 13, day32 = 32, tick800 = 800, tile72 = 72;
-  const double nan = std::numeric_limits<double>::quiet_NaN();
-  std::vector<std::string> badSaves = {
-      variant("Year", ".aps", 16, &zero, 4),     variant("Month", ".aps", 20, &thirteen, 4),
-      variant("Day", ".aps", 24, &day32, 4),     variant("Tick", ".aps", 28, &tick800, 4),
-      variant("Sky", ".aps", 99, &nan, 8),       variant("Tile", ".app", 12, &tile72, 4)};
   fs::resize_file(saves / "Good.aps", fs::file_size(saves / "Good.aps") / 2);
 
   // Appended, not "literal" + string: GCC 12 warns falsely (-Wrestrict) on that at -O3.
   auto quoted = [](const fs::path& p) { return std::string("\"").append(p.string()).append("\""); };
-  std::vector<std::string> failing = {"--map NoSuchMap.mdt",
-                                      "--map " + quoted(scratch.path / "Nowhere.mdt"),
-                                      "--map " + quoted(scratch.path / "Short.mdt"),
-                                      "--map " + quoted(scratch.path / "NoText.mdt"),
-                                      "--map " + quoted(scratch.path / "Folder.mdt"),
-                                      "--map " + quoted(scratch.path / ""),
-                                      "--load NoSuchSave" + in,
-                                      "--load Good" + in,
-                                      "--load ../outside" + in};
-  failing.insert(failing.end(), badSaves.begin(), badSaves.end());
+  const std::string failing[] = {"--map NoSuchMap.mdt",
+                                 "--map " + quoted(scratch.path / "Nowhere.mdt"),
+                                 "--map " + quoted(scratch.path / "Short.mdt"),
+                                 "--map " + quoted(scratch.path / "NoText.mdt"),
+                                 "--map " + quoted(scratch.path / "Folder.mdt"),
+                                 "--map " + quoted(scratch.path / ""),
+                                 "--load NoSuchSave" + in,
+                                 "--load Good" + in,
+                                 "--load ../outside" + in};
   for (const std::string& args : failing) {
     SimRun run = RunSim(args + " --ticks 10");
     EXPECT_EQ(run.status, 2) << args;

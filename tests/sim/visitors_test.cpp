@@ -9,6 +9,7 @@ using namespace test_world;
 
 using Alighting = SimTest;
 using Counting = SimTest;
+using Walking = SimTest;
 
 namespace {
 
@@ -99,7 +100,7 @@ TEST(Bus, FullVisitorTableStillCountsButTakesNoFee) {
   EXPECT_EQ(g.zoo.Money, 0);
 }
 
-TEST(Walking, CrossCellNeedsNineFramesEachWay) {
+TEST_F(Walking, CrossCellNeedsNineFramesEachWay) {
   Person p;
   p.CellX = 5;
   p.CellY = 5;
@@ -117,9 +118,7 @@ TEST(Walking, CrossCellNeedsNineFramesEachWay) {
   EXPECT_EQ(p.OffsetY, 9);
 }
 
-TEST(Walking, StraightRoadNeverTurnsAndDeadEndsTurnBack) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Walking, StraightRoadNeverTurnsAndDeadEndsTurnBack) {
   for (auto& row : g.world.LandMap) row.fill(Land::Timber);  // everything off the road is blocked
   for (int x = 2; x <= 10; ++x) {
     g.world.LandMap[5][x] = Land::Clear;
@@ -139,9 +138,7 @@ TEST(Walking, StraightRoadNeverTurnsAndDeadEndsTurnBack) {
   EXPECT_EQ(maxX, 10);
 }
 
-TEST(Walking, TJunctionKeepsStraightAsOften) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Walking, TJunctionKeepsStraightAsOften) {
   for (int x = 2; x <= 8; ++x) Road(g, x, 5);
   Road(g, 5, 6);  // side road toward y+1
   for (int memo : {12, 10}) {
@@ -158,9 +155,7 @@ TEST(Walking, TJunctionKeepsStraightAsOften) {
   }
 }
 
-TEST(Walking, ForcedTurnOnACurve) {
-  SimGame s;
-  Game& g = s.g;
+TEST_F(Walking, ForcedTurnOnACurve) {
   Road(g, 5, 5, 1);  // "7to1": coming in heading 9 turns to 7
   Road(g, 4, 5);
   Person& p = PutWalker(g, 0, 1, 5, 5, 9);

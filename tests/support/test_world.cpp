@@ -1,5 +1,7 @@
 #include "support/test_world.h"
 
+#include "data/definitions.h"
+
 namespace test_world {
 
 void ClearMap(World& w, Zoo& z, int width, int height) {
@@ -12,7 +14,11 @@ void ClearMap(World& w, Zoo& z, int width, int height) {
   z.MapCaption = "Test";
 }
 
-BuildTypeRecord& Define(Catalogue& c, int type, int16_t kind, int size, int price, int16_t shape) {
+namespace {
+
+// A building type of the given kind and size, named after its number.
+BuildTypeRecord& Define(Catalogue& c, int type, int16_t kind, int size, int price = 0,
+                        int16_t shape = Shape::None) {
   BuildTypeRecord& t = c.BuildType[type];
   t.Kind = kind;
   t.Shape = shape;
@@ -21,8 +27,6 @@ BuildTypeRecord& Define(Catalogue& c, int type, int16_t kind, int size, int pric
   t.Name.Assign("設施" + std::to_string(type));
   return t;
 }
-
-namespace {
 
 void DefineTypes(Catalogue& cat) {
   for (int t = 0; t <= 6; ++t) Define(cat, t, BuildKind::Road, 1, 10, static_cast<int16_t>(t));
@@ -71,13 +75,10 @@ void DefineTypes(Catalogue& cat) {
   lion.TextsA.fill("n");
   lion.TextsB.fill("non");
   cat.AnimalTypeCount = 1;
-  AnimalTypeRecord& keeper = cat.AnimalType[kKeeperFigure];
-  keeper.FrameWidth = 10;
-  keeper.FrameHeight = 16;
+  FillStaffFigures(cat);
 }
 
-}  // namespace
-
+// The test world on a width x height map, in play: difficulty 1, random seed 7.
 void SetUpWorld(Game& g, int width, int height) {
   g.clock.GameMode = Mode::Playing;
   ClearMap(g.world, g.zoo, width, height);
@@ -85,6 +86,8 @@ void SetUpWorld(Game& g, int width, int height) {
   g.random.Seed(7);
   DefineTypes(g.catalogue);
 }
+
+}  // namespace
 
 void Recorder::RunWindow(Game& game, int mode) {
   windows.push_back(mode);

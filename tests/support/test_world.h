@@ -13,7 +13,7 @@
 namespace test_world {
 
 // Types of the test catalogue.
-constexpr int kRoad = 0, kRoad7to3 = 5, kRoad1to9 = 6;  // 1 x 1 roads of every shape, price 10
+constexpr int kRoad = 0;                                 // 1 x 1 roads, shapes 0..6, price 10
 constexpr int kShop = 40;                                // 1 x 1 shop with two clerks
 constexpr int kBench73 = 41, kBench = kBench73;          // 1 x 1 objects, the bench for 50
 constexpr int kBench91 = 42, kToilet = 43, kSign = 44, kStatue = 45;
@@ -29,11 +29,6 @@ constexpr int kSpecies = 0;
 // A width x height map of clear land on bare ground (tile 0), with the map fields
 // a map file needs to read back.
 void ClearMap(World& w, Zoo& z, int width, int height);
-// A building type of the given kind and size, named after its number.
-BuildTypeRecord& Define(Catalogue& c, int type, int16_t kind, int size, int price = 0,
-                        int16_t shape = Shape::None);
-// The test world on a width x height map, in play: difficulty 1, random seed 7.
-void SetUpWorld(Game& g, int width, int height);
 
 // Records the windows the rules open and the effects they play and stop.
 class Recorder : public HeadlessPresentation {

@@ -210,24 +210,6 @@ TEST(Build, PaysAndSetsUpTheRecord) {
   EXPECT_EQ(g->world.Cells[5][5].ConstructionLeft, 0);
 }
 
-TEST(Build, RefusedBuildingChangesNothing) {
-  auto g = MakePark();
-  Place(*g, kDirector, 2, 2);
-  BuildAt(*g, kDirector, 10, 10);
-  EXPECT_EQ(g->world.Cells[9][9].Type, -1);
-  EXPECT_EQ(g->zoo.Money, 100000);
-  g->world.Cells[2][2].Type = -1;
-  g->zoo.Money = 4999;
-  BuildAt(*g, kDirector, 10, 10);
-  EXPECT_EQ(g->world.Cells[9][9].Type, -1);
-  EXPECT_EQ(g->zoo.Money, 4999);
-  g->zoo.Money = 5000;
-  BuildAt(*g, kDirector, 10, 10);
-  EXPECT_EQ(g->world.Cells[9][9].Type, kDirector);
-  EXPECT_EQ(g->zoo.Money, 0);
-  EXPECT_TRUE(DirectorOfficeExists(g->world));
-}
-
 TEST(Build, AnAvailableTypeWithoutADefinitionCannotBeBuilt) {
   auto g = MakePark();
   Place(*g, kBench, 10, 10);

@@ -180,17 +180,3 @@ TEST(Hover, OffTheMapGivesNone) {
   EXPECT_EQ(Of(HoverCellAt(*g, -1, 300)), kNone);
   EXPECT_EQ(Of(HoverCellAt(*g, 300, 600)), kNone);
 }
-
-TEST(Geometry, ClampKeepsTheViewOnTheMap) {
-  auto g = MakePark(51, 51);
-  g->view.ScrollX = -50;
-  g->view.ScrollY = -100;
-  ClampView(*g);
-  EXPECT_EQ(g->view.ScrollX, 0);
-  EXPECT_EQ(g->view.ScrollY, -30);
-  g->view.ScrollX = 100000;
-  g->view.ScrollY = 100000;
-  ClampView(*g);
-  EXPECT_EQ(g->view.ScrollX, 51 * 72 + 2 - 680);
-  EXPECT_EQ(g->view.ScrollY, 51 * 36 + 65 - 600);
-}

@@ -74,13 +74,8 @@ TEST(Input, ClickOnTheMapBuildsTheSelectedType) {
   auto g = Playing();
   g->view.ToolMode = 3;
   g->view.SelectedType = kBench;
-  g->view.ScrollX = 700;
   ASSERT_TRUE(LoadGeneratedTileMask(*g));
-  ScreenPoint s = CellToScreen(*g, 6, 7);
-  g->view.MouseX = s.x + 37;
-  g->view.MouseY = s.y + 81;
-  FindHoverCell(*g);
-  Click(*g, s.x + 37, s.y + 81);
+  ClickOnCell(*g, 6, 7, {6, 7});
   EXPECT_EQ(g->world.Cells[7][6].Type, kBench);
   EXPECT_EQ(g->zoo.Money, 100000 - 50);
 }

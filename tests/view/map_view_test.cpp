@@ -78,14 +78,15 @@ TEST(MapView, CentringPutsTheCellInTheMiddle) {
   EXPECT_EQ(corner.y + 3 * 18, kMiddleY);
 }
 
+// The map picture of 20 x 20 cells is 20 * 72 + 2 wide and 20 * 36 + 65 high.
 TEST(MapView, CentringStaysInsideTheMap) {
   auto g = MakePark();
   CentreViewOn(*g, 0, 0);  // the top corner cannot come down to the middle
   EXPECT_EQ(g->view.ScrollY, -30);
   CentreViewOn(*g, 19, 19);  // nor the bottom corner up
-  EXPECT_EQ(g->view.ScrollY, MapPictureHeight(g->world) - 600);
+  EXPECT_EQ(g->view.ScrollY, 20 * 36 + 65 - 600);
   CentreViewOn(*g, 19, 0);  // the right corner
-  EXPECT_EQ(g->view.ScrollX, MapPictureWidth(g->world) - (800 - 120));
+  EXPECT_EQ(g->view.ScrollX, 20 * 72 + 2 - (800 - 120));
   CentreViewOn(*g, 0, 19);  // the left corner
   EXPECT_EQ(g->view.ScrollX, 0);
 }

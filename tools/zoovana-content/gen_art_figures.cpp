@@ -7,6 +7,7 @@
 #include "gen_art_figures_looks.h"
 #include "paint.h"
 #include "person_model.h"
+#include "data/catalogue.h"
 #include "view/sprite_sheets.h"
 
 namespace {
@@ -187,7 +188,7 @@ Canvas PersonSheet(const PersonLook& look) {
 
 // A keeper's or clerk's sheet in the figure layout: eight directions, 33 columns.
 Canvas StaffFigureSheet(const PersonLook& look) {
-  constexpr int w = sheets::kStaffFigureWidth, h = sheets::kStaffFigureHeight;
+  constexpr int w = kStaffFigureWidth, h = kStaffFigureHeight;
   Canvas sheet(w * sheets::kFigureColumns, h * 8);
   static constexpr int kDirs[8] = {1, 2, 3, 4, 6, 7, 8, 9};
   for (int d = 0; d < 8; ++d) {
