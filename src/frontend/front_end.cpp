@@ -157,7 +157,10 @@ void FrontEnd::Press(int x, int y) {
         case DebriefScreen::Answer::kNone: break;
       }
       break;
-    case FrontScreen::kCredits: ShowMenu(true); break;
+    case FrontScreen::kCredits:
+      host_.StopClicks();  // the page's sound must not run on into the menu
+      ShowMenu(true);
+      break;
     case FrontScreen::kOptions:
       switch (options_->Press(x, y)) {
         case OptionsScreen::Answer::kOk: game_.ApplyOptions(options_->Values(), overGame_); [[fallthrough]];

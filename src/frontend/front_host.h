@@ -22,6 +22,8 @@ class FrontHost {
   virtual TextRenderer& Text() = 0;
   // A click or page sound played once through the simple player.
   virtual void Click(const std::string& wav) = 0;
+  // Silences the click and page sounds still playing.
+  virtual void StopClicks() = 0;
   virtual void PlayMusic(const std::string& wav, bool loop) = 0;
   virtual void StopMusic() = 0;
   virtual bool MusicPlaying() = 0;

@@ -16,6 +16,7 @@ class NullAudio : public AudioDevice {
   std::unique_ptr<SoundBuffer> LoadBuffer(const std::filesystem::path&) override { return nullptr; }
   std::unique_ptr<MusicTrack> OpenMusic(const std::filesystem::path&) override { return nullptr; }
   void PlayOnce(const std::filesystem::path&) override {}
+  void StopOnce() override {}
 };
 
 }  // namespace

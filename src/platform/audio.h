@@ -51,6 +51,8 @@ class AudioDevice {
   }
   // Plays a file once at full volume without tying up an effect buffer.
   virtual void PlayOnce(const std::filesystem::path& wav) = 0;
+  // Silences every sound PlayOnce started.
+  virtual void StopOnce() = 0;
 };
 
 // The silent device for headless runs: loads nothing, plays nothing.

@@ -34,6 +34,7 @@ class FrontGlue : public FrontHost, public FrontGame {
   const Surface& Picture(const std::string& file) override;
   TextRenderer& Text() override { return text_; }
   void Click(const std::string& wav) override { sound_.PlayClick(wav); }
+  void StopClicks() override { sound_.StopClicks(); }
   void PlayMusic(const std::string& wav, bool loop) override;
   void StopMusic() override { sound_.StopMusic(); }
   bool MusicPlaying() override { return sound_.MusicPlaying(); }

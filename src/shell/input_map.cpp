@@ -8,6 +8,7 @@
 #include "sim/mascot.h"
 #include "sim/commands.h"
 #include "sim/construction.h"
+#include "view/gate_pick.h"
 #include "view/geometry.h"
 #include "view/palette.h"
 #include "view/screen_layout.h"
@@ -251,7 +252,16 @@ void MapClick(Game& game, int x, int y, int button) {
   if (v.CursorCellX < 0 || v.CursorCellY < 0 || !v.ButtonHeld || button == kRight) return;
   int cx = v.CursorCellX, cy = v.CursorCellY;
   switch (v.ToolMode) {
-    case 0:
+    case 0: {
+      // The arch stands over the cells behind it: a press on its picture is for the
+      // gate, whatever ground the pointer names, unless a building drawn over the
+      // gate shows there.
+      GatePick gate = PickAtGate(game, x, y);
+      if (gate.onGate && gate.cover.x < 0) {
+        OpenWindow(game, Mode::Ticket);
+        break;
+      }
+      if (gate.onGate) cx = gate.cover.x, cy = gate.cover.y;
       if (FindFacility(game.world, game.catalogue, cx, cy) >= 0) {
         v.SelectedX = cx + game.world.FoundDX;
         v.SelectedY = cy + game.world.FoundDY;
@@ -260,6 +270,7 @@ void MapClick(Game& game, int x, int y, int button) {
         OpenWindow(game, Mode::Ticket);
       }
       break;
+    }
     case 1: {
       // The preview already shows why a cell cannot be levelled; only the offices
       // rule is told again on the click.

@@ -73,6 +73,7 @@ class SoundSystem {
 
   // A front-end click: plays once at full volume, outside the effect slots.
   void PlayClick(const std::string& file);
+  void StopClicks() { device_.StopOnce(); }
 
   // The file name a slot holds ("" when never used); for tests and diagnostics.
   const std::string& SlotName(int slot) const { return slots_[static_cast<size_t>(slot)].name; }

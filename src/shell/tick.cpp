@@ -13,6 +13,16 @@ constexpr int kMoneyCap = 99999999;
 // Stops the rest of a tick once an end window has chosen a way out.
 bool Leaving(const Game& game) { return IsLeaving(game.clock.GameMode); }
 
+void ClearDayHistory(World& world) {
+  for (auto& row : world.DayStats1)
+    for (auto& cell : row) cell = {};
+  for (auto& row : world.DayStats2)
+    for (auto& cell : row) cell = {};
+}
+
+// The calendar turns before the report opens, so the top bar drawn under it shows
+// the day the zoo is at; the report speaks of the month that ended, and the bills
+// are paid when it closes.
 void MonthEnd(Game& game, const PlaySteps& steps) {
   Clock& c = game.clock;
   c.Day = 1;
@@ -20,18 +30,16 @@ void MonthEnd(Game& game, const PlaySteps& steps) {
   // The histories take the ended month here, whether or not a report is drawn.
   RecordMonthInHistory(game.zoo);
   game.ui->StopEffect("Bus1.wav");
+  c.Month += 1;
+  if (c.Month >= 13) {
+    c.Month = 1;
+    c.Year += 1;
+    ClearDayHistory(game.world);
+  }
   c.GameMode = Mode::Finance;
   game.ui->RunWindow(game, Mode::Finance);
   steps.AgeAnimals(game);
-  c.Month += 1;
   steps.PayMonthEnd(game);
-}
-
-void ClearDayHistory(World& world) {
-  for (auto& row : world.DayStats1)
-    for (auto& cell : row) cell = {};
-  for (auto& row : world.DayStats2)
-    for (auto& cell : row) cell = {};
 }
 
 }  // namespace
@@ -61,11 +69,6 @@ void ClockStep(Game& game, const PlaySteps& steps) {
   c.Day += 1;
   c.NewDay = 1;
   if (c.Day > DaysInMonth(c.Month, c.Year)) MonthEnd(game, steps);
-  if (c.Month >= 13) {
-    c.Month = 1;
-    c.Year += 1;
-    ClearDayHistory(game.world);
-  }
 }
 
 void PlayTick(Game& game, const PlaySteps& steps) {

@@ -2,6 +2,7 @@
 #include <array>
 
 #include "game/game.h"
+#include "view/gate_pick.h"
 #include "view/geometry.h"
 #include "view/render_parts.h"
 #include "view/screen_layout.h"
@@ -143,10 +144,7 @@ void DrawFacilityPart(FrameTarget& t, int type, int a, int b, int x0, int y0, Sc
     // the cache already holds it (unless it animates).
     bool backAgain = back && (frames >= 2 || building || t.Touched(Rect{s.x, s.y, kTileWidth, kTileHeight}));
     if (t.full || backAgain || (front && building)) {
-      int frameH = frames >= 2 ? RoundHalfEven(static_cast<double>(pic.Height()) / frames) : 0;
-      int frame = frames >= 2 ? static_cast<int>(f.AnimPhase) % frames : 0;
-      t.Static(s.x, s.y, Rect{kHalfW * (size - 1 - b + a), kHalfH * (a + b) + frame * frameH, kTileWidth, kTileHeight},
-               pic);
+      t.Static(s.x, s.y, BuildingPart(pic, size, bt.FrameCount, f.AnimPhase, a, b), pic);
       // Scaffolding along the back edges: row 0 on the up-left edge, row 1 on the up-right.
       Rect stage{kTileWidth * ConstructionStage(f.ConstructionLeft), 0, kTileWidth, kTileHeight};
       if (building && a == 0) t.Static(s.x, s.y, stage, ss.construction);
@@ -231,12 +229,9 @@ int GateFrame(Game& g) {
   return frame;
 }
 
-// The gate picture is wider and taller than its cells, so it is laid in strips half a
-// tile wide, strip k with the cell k along x from the gate's first cell: what stands
-// behind the gate further right is then drawn before the strip that covers it, and
-// what stands in front after.
-constexpr int kGateStrip = kHalfW;
-
+// The gate picture is wider and taller than its cells, so it is laid in strips
+// (view/gate_pick.h): what stands behind the gate further right is then drawn before
+// the strip that covers it, and what stands in front after.
 int GateStrips(const Surface& gate) { return (gate.Width() + kGateStrip - 1) / kGateStrip; }
 
 void DrawGateStrips(FrameTarget& t, int frame, int k0, int k1) {

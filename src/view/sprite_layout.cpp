@@ -1,6 +1,7 @@
 #include "view/sprite_layout.h"
 
 #include "data/world.h"
+#include "game/random.h"
 #include "view/geometry.h"
 #include "view/sprite_sheets.h"
 
@@ -36,4 +37,11 @@ Rect FigureFrame(const FigurePose& pose, int width, int height) {
   }
   if (!pose.hasActionB && column >= sheets::kFigureColumnsWithoutB) column = sheets::kFigureStand;
   return {column * width, sheets::FigureRow(pose.dir) * height, width, height};
+}
+
+Rect BuildingPart(const Surface& picture, int size, int frames, double phase, int a, int b) {
+  frames = frames >= 2 ? frames : 1;
+  int frameH = frames >= 2 ? RoundHalfEven(static_cast<double>(picture.Height()) / frames) : 0;
+  int frame = static_cast<int>(phase) % frames;
+  return {kHalfW * (size - 1 - b + a), kHalfH * (a + b) + frame * frameH, kTileWidth, kTileHeight};
 }

@@ -30,5 +30,9 @@ inline void FigureTopLeft(int x, int y, int width, int height, int& left, int& t
   top = y - (height - 3);
 }
 
+// The 74 x 100 piece of a building picture (side `size`, `frames` pictures stacked,
+// the one the animation phase shows) that footprint cell (a, b) draws.
+Rect BuildingPart(const Surface& picture, int size, int frames, double phase, int a, int b);
+
 // The construction sheet's column for a building with `left` construction ticks to go.
 constexpr int ConstructionStage(int left) { return left >= 600 ? 0 : left >= 400 ? 1 : left >= 200 ? 2 : 3; }

@@ -21,18 +21,15 @@ const std::array<int32_t, kHistoryEntries>& History(const Zoo& z, FinanceReport:
   }
 }
 
-// Entry k (1..12) stands for month Month - 12 + k; it is in play from year 1 on.
-struct MonthOf {
-  int year, month;
-  bool InPlay() const { return year >= 1; }
-};
-MonthOf EntryMonth(const Clock& c, int k) {
-  int m = c.Month - kMonths + k;
-  return m < 1 ? MonthOf{c.Year - 1, m + kMonths} : MonthOf{c.Year, m};
-}
-
 int X(int k) { return kAxisX + (k - 1) * kStepX; }
 }  // namespace
+
+// The histories hold ended months only: entry 12 is the month before the one the
+// clock is in, whether the report opens at the month end or from the toolbar.
+GraphMonth EntryMonth(const Clock& c, int k) {
+  int m = c.Month - 1 - kMonths + k;
+  return m < 1 ? GraphMonth{c.Year - 1, m + kMonths} : GraphMonth{c.Year, m};
+}
 
 int64_t GraphScale(const Game& game, bool netShown) {
   int64_t most = 0, least = 0;
@@ -93,7 +90,7 @@ void FinanceReport::DrawGraph(Windows& windows) {
   const int markY[9] = {52, 93, 134, 175, 217, 258, 299, 340, 382};
   for (int i = 0; i < 9; ++i) WindowTextRight(text, work, kAxisX, markY[i], std::to_string(marks[i]), TextCell::Message);
   for (int k = 1; k <= kMonths; ++k) {
-    MonthOf m = EntryMonth(game.clock, k);
+    GraphMonth m = EntryMonth(game.clock, k);
     if (!m.InPlay()) continue;
     std::string s = std::to_string(m.year) + ":" + std::to_string(m.month);
     int w = WindowTextWidth(text, s, TextCell::Message);

@@ -44,6 +44,14 @@ struct Forecast {
 };
 Forecast ForecastOf(Game& game);
 
+// The month a graph entry k (1..12) stands for; in play from year 1 on.
+struct GraphMonth {
+  int year, month;
+  bool InPlay() const { return year >= 1; }
+};
+struct Clock;
+GraphMonth EntryMonth(const Clock& c, int k);
+
 // The graph's scale: the largest positive history value, or the largest loss when
 // the net line shows and a loss goes deeper; 0 when every entry is 0.
 int64_t GraphScale(const Game& game, bool netShown);

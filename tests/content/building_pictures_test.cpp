@@ -1,7 +1,7 @@
-// The generated pictures of the shops, objects and offices (tool groups 2 and 4),
-// read with the game's own loaders, fit the way the map draws buildings: each
-// footprint cell draws one tile-sized piece, no ground tile is drawn under a
-// building, and animated frames are laid over the cached last full frame.
+// The generated pictures of every building type, read with the game's own loaders,
+// fit the way the map draws buildings: each footprint cell draws one tile-sized
+// piece, no ground tile is drawn under a building, and animated frames are laid
+// over the cached last full frame.
 #include <gtest/gtest.h>
 
 #include "content/content_folder.h"
@@ -65,14 +65,7 @@ TEST_P(BuildingPicture, FitsTheFootprintPiecesAndCoversItsGround) {
   EXPECT_EQ(changing, 0) << p.type.BitmapFile << ": frames differ in shape";
 }
 
-std::vector<int> ShopsObjectsAndOffices() {
-  std::vector<int> types;
-  for (int group : {1, 3})
-    for (int n = kGroupStart[group]; n < kGroupEnd[group]; ++n) types.push_back(n);
-  return types;
-}
-
-INSTANTIATE_TEST_SUITE_P(Generated, BuildingPicture, ::testing::ValuesIn(ShopsObjectsAndOffices()));
+INSTANTIATE_TEST_SUITE_P(Generated, BuildingPicture, ::testing::Range(0, kBuildTypes));
 
 // Visitors reach a "bench73" from the cells along x and a "bench91" from those
 // along y, so the two must be drawn turned a quarter apart: mirror images.

@@ -24,6 +24,7 @@ class FakeFrontHost : public FrontHost {
   }
   TextRenderer& Text() override { return text; }
   void Click(const std::string& wav) override { clicks.push_back(wav); }
+  void StopClicks() override { ++clicksStopped; }
   void PlayMusic(const std::string& wav, bool) override {
     music = wav;
     musicStarted = now;
@@ -51,6 +52,6 @@ class FakeFrontHost : public FrontHost {
   bool musicOn = true;
   std::vector<uint8_t> filmSound;
   int64_t now = 0, musicStarted = 0, musicLength = 60000;
-  int shows = 0;
+  int shows = 0, clicksStopped = 0;
   bool pointerShown = true;
 };

@@ -17,7 +17,9 @@ class Recorder : public HeadlessPresentation {
   std::vector<std::string> calls;
   void StopEffect(const std::string& file) override { calls.push_back("stop " + file); }
   void RunWindow(Game& g, int mode) override {
-    calls.push_back("window " + std::to_string(mode) + " month " + std::to_string(g.clock.Month));
+    const Clock& c = g.clock;
+    calls.push_back("window " + std::to_string(mode) + " on " + std::to_string(c.Year) + "/" + std::to_string(c.Month) +
+                    "/" + std::to_string(c.Day));
     HeadlessPresentation::RunWindow(g, mode);
   }
   void RenderFrame(Game& g, int kind) override {
@@ -57,8 +59,8 @@ TEST(Clock, DayEndsAfter800TicksAndSetsNewDayForOneTick) {
 }
 
 // The year's last day ends its month: the bus's sound stops, then December's report
-// shows before the month advances; the day statistics start afresh. (Month lengths
-// are the calendar's test.)
+// shows over the first day of the new year, before the bills are paid; the day
+// statistics start afresh. (Month lengths are the calendar's test.)
 TEST(Clock, MonthEndStopsTheBusSoundThenShowsTheReportAndTheYearEndClearsTheDays) {
   Recorder ui;
   auto g = Playing(ui);
@@ -73,7 +75,7 @@ TEST(Clock, MonthEndStopsTheBusSoundThenShowsTheReportAndTheYearEndClearsTheDays
     if (c.rfind("frame", 0) != 0) monthEnd.push_back(c);
   ASSERT_GE(monthEnd.size(), 2u);
   EXPECT_EQ(monthEnd[0], "stop Bus1.wav");
-  EXPECT_EQ(monthEnd[1], "window 7 month 12");
+  EXPECT_EQ(monthEnd[1], "window 7 on 2/1/1");
   EXPECT_EQ(g->clock.GameMode, Mode::Playing);
   EXPECT_EQ(g->clock.Year, 2);
   EXPECT_EQ(g->clock.Month, 1);
@@ -122,7 +124,7 @@ TEST(GoalCheck, FailuresAndSuccess) {
   g->zoo.Money = 5000;
   DailyGoalCheck(*g);
   EXPECT_EQ(g->clock.GoalReached, 1);
-  EXPECT_EQ(ui.calls.back(), "window 23 month 1");
+  EXPECT_EQ(ui.calls.back(), "window 23 on 1/1/1");
   // Once reached, the success window does not come again.
   ui.calls.clear();
   DailyGoalCheck(*g);
@@ -130,7 +132,7 @@ TEST(GoalCheck, FailuresAndSuccess) {
   // Money below zero wins over everything else.
   g->zoo.Money = -5;
   DailyGoalCheck(*g);
-  EXPECT_EQ(ui.calls.back(), "window 21 month 1");
+  EXPECT_EQ(ui.calls.back(), "window 21 on 1/1/1");
 }
 
 TEST(EndRoutines, CampaignAdvancesAndFinishes) {

@@ -129,7 +129,7 @@ TEST_F(MonthEnd, ReportSeesTheBillsBeforeAgeingAndPayment) {
   EXPECT_EQ(watch.ageSeen, 5);
   EXPECT_EQ(watch.moneySeen, 10000);
   EXPECT_EQ(watch.keepingSeen, 30);
-  EXPECT_EQ(watch.monthSeen, 1);
+  EXPECT_EQ(watch.monthSeen, 2);  // the calendar has turned; the bills wait for the report
   EXPECT_EQ(pen.AnimalAge[0], 6);
   EXPECT_EQ(g.zoo.Money, 10000 - 30 - 20);
   EXPECT_EQ(g.clock.Month, 2);

@@ -73,6 +73,7 @@ class FakeAudio : public AudioDevice {
     return std::make_unique<FakeMusic>(tracks.back());
   }
   void PlayOnce(const std::filesystem::path& wav) override { once.push_back(wav.filename().string()); }
+  void StopOnce() override { once.clear(); }
 
   // Every buffer ever loaded and every track ever opened, in order.
   std::vector<std::shared_ptr<FakeBufferState>> loads;

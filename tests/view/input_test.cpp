@@ -5,6 +5,7 @@
 #include "view/geometry.h"
 #include "view/hover.h"
 #include "view/input_driver.h"
+#include "view/test_pictures.h"
 #include "view/view_steps.h"
 
 using namespace view_test;
@@ -94,6 +95,39 @@ TEST(Input, PointerToolOpensTheBuildingOrTheGateUnderThePress) {
   EXPECT_EQ(g->view.SelectedY, 4);
   ClickOnCell(*g, 10, 20, {6, 5});
   EXPECT_EQ(ui.windows.back(), Mode::Ticket);
+}
+
+TEST(Input, PressOnTheGatePictureOpensTheTicketsUnlessABuildingStandsInFront) {
+  auto g = Playing();
+  Recorder ui;
+  g->ui = &ui;
+  ASSERT_TRUE(LoadGeneratedTileMask(*g));
+  ViewState& v = g->view;
+  g->world.LandMap[20][10] = g->world.LandMap[20][11] = Land::Gate;
+  v.GateX = 10, v.GateY = 20, v.GateCells = 2;
+  v.Surfaces.gate = Surface(120, 3 * 122, kKey);
+  v.Surfaces.gate.SetColorKey(kKey);
+  v.Surfaces.gate.FillRect(Rect{0, 0, 120, 60}, Rgb565(10, 200, 60));    // the beam
+  v.Surfaces.gate.FillRect(Rect{30, 60, 20, 62}, Rgb565(200, 60, 40));   // a pillar
+  for (int x = 7; x <= 12; ++x)
+    for (int y = 17; y <= 19; ++y) Road(*g, x, y);  // the road behind, under the beam
+  v.ScrollX = v.ScrollY = 0;
+  ScreenPoint s = CellToScreen(*g, 10, 20);
+  v.ScrollX = s.x - 300;
+  v.ScrollY = s.y - 200;
+  Click(*g, 300 + 40, 200 + 30);
+  ASSERT_GE(g->view.CursorCellX, 0);
+  EXPECT_LT(g->view.CursorCellY, 20);  // the ground named there is behind the gate
+  EXPECT_EQ(ui.windows, std::vector<int>{Mode::Ticket});
+  // A bench in the row in front is drawn over the pillar's foot: that press is the bench's.
+  Place(*g, kBench, 11, 21);
+  GiveBuildingPicture(*g, kBench);
+  Click(*g, 300 + 40, 200 + 100);
+  EXPECT_EQ(g->view.CursorCellY, 20);  // the ground there is the gate's own
+  EXPECT_EQ(ui.windows.back(), Mode::InfoMain);
+  EXPECT_EQ(g->view.SelectedX, 11);
+  EXPECT_EQ(g->view.SelectedY, 21);
+  g->ui = g->ownUi.get();
 }
 
 TEST(Keys, ArrowsScrollAndAnyReleaseStops) {

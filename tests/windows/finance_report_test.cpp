@@ -22,6 +22,19 @@ TEST(FinanceGraph, ZeroScalePutsEveryPointOnTheAxis) {
   EXPECT_EQ(GraphY(-250, 500, false), 307);
 }
 
+TEST(FinanceGraph, TheLastEntryIsTheMonthThatEnded) {
+  Clock c;
+  c.Year = 1, c.Month = 2;  // January has ended: only it is in play
+  EXPECT_FALSE(EntryMonth(c, 11).InPlay());
+  EXPECT_EQ(EntryMonth(c, 12).year, 1);
+  EXPECT_EQ(EntryMonth(c, 12).month, 1);
+  c.Year = 4, c.Month = 1;  // December of year 3 has ended
+  EXPECT_EQ(EntryMonth(c, 12).year, 3);
+  EXPECT_EQ(EntryMonth(c, 12).month, 12);
+  EXPECT_EQ(EntryMonth(c, 1).year, 3);
+  EXPECT_EQ(EntryMonth(c, 1).month, 1);
+}
+
 TEST(FinanceHistory, AMonthEndShiftsTheHistoriesOnce) {
   WindowWorld t;
   t.g.zoo.IncomeHistory[12] = 70;

@@ -92,12 +92,62 @@ void Star(Canvas& c, double x, double y, double r, Rgb colour) {
   c.Set(static_cast<int>(x), static_cast<int>(y), kWhite);
 }
 
-// Research finished: a researcher takes notes beside the office, has the idea (a
+// A blueprint on a drafting easel, unrolled down to `shown` (0..1) of its height: grid
+// lines and a new building drawn in white lines, with no name, since the frames serve
+// every finished research.
+void Blueprint(Canvas& c, double shown) {
+  constexpr int kLeft = 30, kTop = 66, kSheetW = 80, kSheetH = 62;
+  const Rgb wood = Shade(Hue::kWood, 1), ink = Shade(Hue::kSnow, 4);
+  c.Ellipse(74, 170, 40, 6, Shade(Hue::kGrass, 1));  // the easel's shadow
+  c.Line(44, 150, 36, 170, wood);                     // legs
+  c.Line(45, 150, 37, 170, wood);
+  c.Line(104, 150, 112, 170, wood);
+  c.Line(105, 150, 113, 170, wood);
+  c.Line(74, 120, 78, 166, Shade(Hue::kWood, 0));
+  c.Rect(kLeft - 4, kTop + 2, kSheetW + 8, kSheetH + 6, Shade(Hue::kWood, 2));  // the board
+  c.Frame(kLeft - 4, kTop + 2, kSheetW + 8, kSheetH + 6, Shade(Hue::kWood, 0));
+  c.Rect(kLeft - 6, kTop + kSheetH + 6, kSheetW + 12, 4, Shade(Hue::kWood, 3));  // the ledge
+  Canvas sheet(kSheetW, kSheetH);
+  sheet.Rect(0, 0, kSheetW, kSheetH, [](int x, int y) { return Dithered(Hue::kWater, 1.2 + 0.3 * Hash01(x / 3, y / 3, 7), x, y); });
+  for (int k = 8; k < kSheetW; k += 8) sheet.Line(k, 0, k, kSheetH - 1, Shade(Hue::kWater, 2));
+  for (int k = 8; k < kSheetH; k += 8) sheet.Line(0, k, kSheetW - 1, k, Shade(Hue::kWater, 2));
+  // The plan: a house with a gable roof, in the map's 2:1 lines. Near corners of the
+  // footprint left, front and right; walls 18 high; the ridge runs above the middle.
+  const int cx = 40, base = 55;
+  const Vec l{cx - 24.0, base - 12.0}, f{cx + 0.0, base + 0.0}, r{cx + 24.0, base - 12.0};
+  const Vec ridgeA{cx - 12.0, base - 38.0}, ridgeB{cx + 12.0, base - 50.0};
+  auto line = [&](Vec p, Vec q) {
+    sheet.Line(static_cast<int>(p.x), static_cast<int>(p.y), static_cast<int>(q.x), static_cast<int>(q.y), ink);
+  };
+  auto up = [](Vec p) { return Vec{p.x, p.y - 18}; };
+  line(l, f), line(f, r);                                  // the footprint's near edges
+  line(l, up(l)), line(f, up(f)), line(r, up(r));          // corners
+  line(up(l), up(f)), line(up(f), up(r));                  // eaves
+  line(up(l), ridgeA), line(up(f), ridgeA);                // the gable
+  line(ridgeA, ridgeB), line(up(r), ridgeB);               // ridge and far roof edge
+  sheet.Rect(cx - 15, base - 15, 4, 7, ink);               // a door and windows
+  sheet.Rect(cx + 7, base - 14, 4, 4, ink);
+  sheet.Rect(cx + 15, base - 18, 4, 4, ink);
+  sheet.Line(cx - 28, base - 8, cx - 4, base + 4, Shade(Hue::kSnow, 3));  // a measure line
+  sheet.Line(cx - 28, base - 10, cx - 28, base - 6, Shade(Hue::kSnow, 3));
+  sheet.Line(cx - 4, base + 2, cx - 4, base + 6, Shade(Hue::kSnow, 3));
+  const int rows = static_cast<int>(std::lround(kSheetH * shown));
+  if (rows > 0) c.Blit(sheet.Crop(0, 0, kSheetW, rows), kLeft, kTop + 6);
+  // The roll the sheet comes from, resting at the lower edge of what is shown.
+  const int ry = kTop + 6 + rows;
+  c.Rect(kLeft - 3, ry - 3, kSheetW + 6, 7, Shade(Hue::kSand, 3));
+  c.Line(kLeft - 3, ry - 3, kLeft + kSheetW + 2, ry - 3, Shade(Hue::kSand, 4));
+  c.Line(kLeft - 3, ry + 3, kLeft + kSheetW + 2, ry + 3, Shade(Hue::kSand, 1));
+  c.Ellipse(kLeft - 3, ry, 2, 3, Shade(Hue::kSand, 2));
+  c.Ellipse(kLeft + kSheetW + 2, ry, 2, 3, Shade(Hue::kSand, 2));
+}
+
+// Research finished: a researcher unrolls the plan of something new, has the idea (a
 // lamp lights above the head) and jumps for joy under falling sparkles.
 Canvas Research(int n) {
   Canvas c = Stage(0, 11);
-  PlaceBuilding(c, Office(), &PaintOffice, 82, 160, 1.0);
   double t = n / (kFrames - 1.0);
+  Blueprint(c, Ease(t, 0, 8.0 / 29));
   Posture p = StandPosture();
   p.prop = Prop::kTool;
   p.arm[0] = 0.9;

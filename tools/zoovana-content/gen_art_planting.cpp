@@ -138,18 +138,22 @@ Canvas Planting(const BuildingEntry& e) {
           Vec v = At(s, p[0], p[1]);
           Tree(c, v.x, v.y, TreeKind::kCedar, 80 + 30 * Hash01(static_cast<int>(p[0] * 10), 0, seed), seed + static_cast<uint32_t>(p[1] * 10));
         }
-      } else {  // a great spreading tree with hanging roots
-        for (int r = 0; r < 3; ++r) {
-          double rx = mid.x - 18 + 18 * r, ry = mid.y + 6 + (r == 1 ? 4 : 0);
-          Tree(c, rx, ry, TreeKind::kBroadleaf, 40, seed + static_cast<uint32_t>(r));
+      } else {  // a great spreading tree: a broad crown held up by roots hanging to the ground
+        // The map draws the rows above the footprint's top vertex only over the
+        // back cell, so the crown is wide low down and narrows to fit above it.
+        for (int side : {-1, 1})
+          Tree(c, mid.x + 40 * side, mid.y + 4 * side, TreeKind::kBroadleaf, 56, seed + static_cast<uint32_t>(side + 2));
+        for (int i = 0; i < 16; ++i) {
+          double rx = mid.x - 56 + 112 * (i + Hash01(i, 1, seed)) / 16;
+          double top = mid.y - 36 + 10 * Hash01(i, 2, seed);
+          double ground = mid.y + 8 - std::abs(rx - mid.x) * 0.2 + 6 * Hash01(i, 3, seed);
+          bool prop = i % 3 == 0;  // every third root has reached the ground and thickened
+          double bottom = prop ? ground : top + 12 + 16 * Hash01(i, 4, seed);
+          for (int k = 0; k < (prop ? 2 : 1); ++k)
+            c.Line(static_cast<int>(rx) + k, static_cast<int>(top), static_cast<int>(rx) + k, static_cast<int>(bottom),
+                   Shade(Hue::kWood, k == 0 ? 2 : 1));
         }
-        Tree(c, mid.x, mid.y + 10, TreeKind::kBroadleaf, 118, seed + 7);
-        for (int i = 0; i < 14; ++i) {
-          double rx = mid.x - 40 + 80 * Hash01(i, 1, seed);
-          double top = mid.y - 60 + 10 * Hash01(i, 2, seed);
-          c.Line(static_cast<int>(rx), static_cast<int>(top), static_cast<int>(rx), static_cast<int>(top + 20 + 14 * Hash01(i, 3, seed)),
-                 Shade(Hue::kWood, 1 + i % 2));
-        }
+        Tree(c, mid.x, mid.y + 12, TreeKind::kBroadleaf, 96, seed + 7);
       }
       break;
   }

@@ -71,7 +71,11 @@ class SdlMusic : public MusicTrack {
 
 class SdlAudio : public AudioDevice {
  public:
-  SdlAudio() { Mix_ReserveChannels(Mix_AllocateChannels(kChannels) - kOneShotChannels); }
+  SdlAudio() {
+    const int reserved = Mix_AllocateChannels(kChannels) - kOneShotChannels;
+    Mix_ReserveChannels(reserved);
+    Mix_GroupChannels(reserved, kChannels - 1, kOneShotGroup);
+  }
   ~SdlAudio() override {
     Mix_HaltChannel(-1);
     for (auto& [path, chunk] : oneShots_) Mix_FreeChunk(chunk);
@@ -109,6 +113,8 @@ class SdlAudio : public AudioDevice {
     if (chunk) Mix_PlayChannel(-1, chunk, 0);
   }
 
+  void StopOnce() override { Mix_HaltGroup(kOneShotGroup); }
+
   void ReleaseChannel(int channel) {
     Mix_HaltChannel(channel);
     Mix_Volume(channel, MIX_MAX_VOLUME);
@@ -118,7 +124,7 @@ class SdlAudio : public AudioDevice {
 
  private:
   // Effect buffers get reserved channels; front-end clicks share the rest.
-  static constexpr int kChannels = 16, kOneShotChannels = 4;
+  static constexpr int kChannels = 16, kOneShotChannels = 4, kOneShotGroup = 1;
 
   int TakeChannel() {
     for (size_t i = 0; i < channelUsed_.size(); ++i)

@@ -91,6 +91,22 @@ TEST(FrontEnd, ARefusedStartKeepsTheBriefing) {
   EXPECT_EQ(fe.Showing(), FrontScreen::kBriefing);
 }
 
+TEST(FrontEnd, AClickLeavesTheCreditsAndSilencesThePageSound) {
+  FakeFrontHost host;
+  FakeGame game;
+  FrontEnd fe(host, game);
+  fe.ShowMenu(true);
+  RunFor(fe, host, 2000);
+  fe.Press(60, 180);  // credits
+  ASSERT_EQ(fe.Showing(), FrontScreen::kCredits);
+  RunFor(fe, host, 7500);
+  EXPECT_EQ(host.clicks.back(), "stuff1.wav");
+  EXPECT_EQ(host.clicksStopped, 0);
+  fe.Press(300, 300);
+  EXPECT_EQ(fe.Showing(), FrontScreen::kMenu);
+  EXPECT_EQ(host.clicksStopped, 1);
+}
+
 TEST(FrontEnd, OptionsFromTheGameResumePlay) {
   FakeFrontHost host;
   FakeGame game;
