@@ -8,22 +8,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// UTF-8 text cut into its characters.
-std::vector<std::string> Characters(const std::string& utf8) {
-  std::vector<std::string> chars;
-  for (size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    size_t n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    n = std::min(n, utf8.size() - i);
-    chars.push_back(utf8.substr(i, n));
-    i += n;
-  }
-  return chars;
-}
-}  // namespace
-
 std::vector<std::string> FreeMapFiles(const fs::path& mapsDir) {
   std::vector<std::string> files;
   std::error_code ec;
@@ -50,7 +34,7 @@ std::string PopulationText(int population) {
 }
 
 std::vector<std::string> MapTextLines(const std::string& utf8) {
-  std::vector<std::string> chars = Characters(utf8);
+  std::vector<std::string> chars = Utf8Characters(utf8);
   if (chars.size() > 300) chars.resize(300);
   std::vector<std::string> lines;
   // Lines start at characters 1, 19, 37 ... while the start is below length + 18,

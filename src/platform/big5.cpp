@@ -92,3 +92,15 @@ std::string CutToBig5Bytes(std::string_view utf8, int maxBytes) {
   }
   return out;
 }
+
+std::vector<std::string> Utf8Characters(const std::string& utf8) {
+  std::vector<std::string> chars;
+  for (size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    size_t n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    n = std::min(n, utf8.size() - i);
+    chars.push_back(utf8.substr(i, n));
+    i += n;
+  }
+  return chars;
+}

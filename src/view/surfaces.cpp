@@ -1,5 +1,6 @@
 #include "game/surface_set.h"
 
+#include "platform/big5.h"
 #include "platform/file_names.h"
 #include "platform/text.h"
 #include "game/game.h"
@@ -83,18 +84,6 @@ const Surface& LoadLazy(const Game& game, LazySurface& lazy, const std::string& 
   return lazy.surface;
 }
 
-// Splits UTF-8 text into its characters.
-std::vector<std::string> Letters(const std::string& text) {
-  std::vector<std::string> out;
-  for (size_t i = 0; i < text.size();) {
-    unsigned char c = static_cast<unsigned char>(text[i]);
-    size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-    out.push_back(text.substr(i, n));
-    i += n;
-  }
-  return out;
-}
-
 }  // namespace
 
 std::string YoungSheetName(const std::string& adultFile) {
@@ -109,7 +98,7 @@ std::string PaletteIconName(const std::string& bitmapFile) {
 }
 
 void PaintGateName(Game& game, Surface& gate, const std::string& name) {
-  std::vector<std::string> letters = Letters(name);
+  std::vector<std::string> letters = Utf8Characters(name);
   // An empty name has nothing to spread across the gate.
   if (letters.empty() || gate.Empty()) return;
   int frameHeight = gate.Height() / 3;

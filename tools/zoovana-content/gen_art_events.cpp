@@ -1,15 +1,13 @@
 // The event window's picture sequences in "Ivent/": thirty 240 x 180 frames for each
 // of research finished, bribe paid, ranking reached, birth, death and bankruptcy.
-// Each tells its moment in a few shots with the map's own people, animals, bus and
-// buildings on the map's lawn, so an event looks like the park it happens in.
+// Each tells its moment in a few shots with the map's own people and bus on the map's
+// lawn, so an event looks like the park it happens in. The frames are fixed files shown
+// whatever the event is about, so none shows a species or a building the zoo may lack.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
-#include "animal_model.h"
 #include "art_ground.h"
-#include "building_painters.h"
-#include "catalogue_table.h"
 #include "gen_art_figures_looks.h"
 #include "paint.h"
 #include "person_model.h"
@@ -61,27 +59,16 @@ void Place(Canvas& c, const Model& m, double x, double y, double scale, double h
   c.Blit(layer, 0, 0);
 }
 
-// A building of the catalogue painted as on the map and shrunk by `scale`, its
-// footprint's bottom corner at (x, y).
-void PlaceBuilding(Canvas& c, const BuildingEntry& e, BuildingPainter paint, double x, double y, double scale) {
-  Canvas pic(e.FrameWidth(), e.FrameHeight());
-  paint(Iso{pic, IsoFrame{e.size}}, e, 0);
-  Canvas small = pic.Scaled(static_cast<int>(pic.Width() * scale), static_cast<int>(pic.Height() * scale));
-  c.Blit(small, static_cast<int>(x - small.Width() / 2.0), static_cast<int>(y - small.Height()));
+// Arms thrown up for joy; the figure hops `Hop(k)` pixels on the k-th frame of it.
+Posture CheerPosture() {
+  Posture p = StandPosture();
+  p.arm[0] = p.arm[1] = 2.7;
+  p.armOut[0] = p.armOut[1] = 0.4;
+  p.elbow[0] = p.elbow[1] = 0.2;
+  p.nod = -0.2;
+  return p;
 }
-
-// The management office of footprint side 2: big enough to read in a close-up.
-const BuildingEntry& Office() {
-  for (const BuildingEntry& e : Buildings())
-    if (e.look == Look::Office && e.size == 2) return e;
-  return Buildings().front();
-}
-
-const SpeciesEntry& SpeciesOf(std::string_view motif) {
-  for (const SpeciesEntry& s : Species())
-    if (motif == s.motif) return s;
-  return Species().front();
-}
+double Hop(int k) { return 6 * std::abs(std::sin(k * kPi / 4)); }
 
 // A four-pointed twinkle of radius r.
 void Star(Canvas& c, double x, double y, double r, Rgb colour) {
@@ -153,14 +140,8 @@ Canvas Research(int n) {
   p.arm[0] = 0.9;
   p.elbow[0] = 1.1;
   p.nod = 0.35 + 0.1 * std::sin(n * 1.3);
-  double jump = 0;
-  if (n >= 20) {
-    jump = 6 * std::abs(std::sin((n - 20) * kPi / 4));
-    p.arm[0] = p.arm[1] = 2.7;
-    p.armOut[0] = p.armOut[1] = 0.4;
-    p.elbow[0] = p.elbow[1] = 0.2;
-    p.nod = -0.2;
-  }
+  double jump = n >= 20 ? Hop(n - 20) : 0;
+  if (n >= 20) p = CheerPosture(), p.prop = Prop::kTool;
   Place(c, BuildPerson(StaffLook(StaffRole::kResearcher), p), 172, 160 - jump, 2.4, HeadingOf(1));
   if (n >= 10) {
     double glow = Ease(t, 10.0 / 29, 18.0 / 29);
@@ -247,9 +228,10 @@ Canvas Ranking(int n) {
     c.Rect(static_cast<int>(x) - 7, static_cast<int>(y) + 5, 14, 4, Shade(Hue::kWood, 1));
     c.Line(static_cast<int>(x) - 6, static_cast<int>(y) - 12, static_cast<int>(x) - 4, static_cast<int>(y) - 2, kWhite);
   }
-  AnimalPose cheer;
-  cheer.call = n >= 18 ? 0.5 + 0.5 * std::sin(n * 1.1) : 0;
-  Place(c, BuildAnimal(SpeciesOf("giraffe"), cheer, false), 205, 172, 1.0, HeadingOf(1) + 0.4);
+  // A keeper cheers rather than an animal: the zoo may keep no such species.
+  const double jump = n >= 18 ? Hop(n - 18) : 0;
+  Place(c, BuildPerson(StaffLook(StaffRole::kKeeper), n >= 18 ? CheerPosture() : StandPosture()), 205, 165 - jump, 2.2,
+        HeadingOf(1));
   for (int k = 0; n >= 20 && k < 24; ++k) {
     static constexpr Hue kColours[] = {Hue::kRed, Hue::kYellow, Hue::kTeal, Hue::kPink, Hue::kPurple};
     int x = static_cast<int>(8 + std::fmod(k * 53.0 + 7 * std::sin(n + k), 230.0));
@@ -259,43 +241,83 @@ Canvas Ranking(int n) {
   return c;
 }
 
-// Birth: the mother rests in the straw, a glow gathers beside her, and the young one
-// stands up and totters about while hearts rise.
+// The back corner of an enclosure: two wooden fence runs along the map's 2:1 lines,
+// meeting at (120, 72), with a straw bed in front of the corner. Birth and death are
+// told here without an animal, since the frames serve every species.
+void EnclosureCorner(Canvas& c, double dusk) {
+  const int dim = dusk > 0.3 ? 1 : 0;
+  const Rgb lit = Shade(Hue::kWood, 3 - dim), dark = Shade(Hue::kWood, 2 - dim);
+  auto run = [&](int x0, int y0, int x1, int y1, Rgb post) {
+    for (int r : {6, 13}) c.Line(x0, y0 - r, x1, y1 - r, dark);  // rails
+    for (int k = 0; k <= 7; ++k) {
+      int x = x0 + (x1 - x0) * k / 7, y = y0 + (y1 - y0) * k / 7;
+      c.Rect(x - 1, y - 18, 3, 19, post);
+      c.Set(x - 1, y - 18, Shade(Hue::kWood, 4 - dim));
+    }
+  };
+  run(0, 130, 120, 72, lit);   // faces the light
+  run(120, 72, 240, 132, dark);
+  c.Ellipse(118, 118, 70, 20, [dusk](int x, int y) { return Dithered(Hue::kSand, 2.7 - 2.2 * dusk + Hash01(x, y, 9), x, y); });
+  for (int k = 0; k < 40; ++k) {  // loose straws
+    int x = 58 + static_cast<int>(Hash(k, 1, 41) % 120), y = 104 + static_cast<int>(Hash(k, 2, 41) % 28);
+    c.Line(x, y, x + 3 - static_cast<int>(Hash(k, 3, 41) % 7), y - 1, Shade(Hue::kSand, 4 - dim));
+  }
+}
+
+// A newborn wrapped in a blanket (pink with a cream fold), centred at (x, y): a bundle
+// with no face, so it stands for any species.
+void Bundle(Canvas& c, double x, double y) {
+  c.Ellipse(x, y, 14, 9, Shade(Hue::kPink, 1));
+  c.Ellipse(x - 1, y - 1, 13, 8, Shade(Hue::kPink, 3));
+  c.Ellipse(x - 7, y - 2, 6, 6, Shade(Hue::kPink, 2));        // the hood
+  c.Ellipse(x - 7, y - 2, 4, 4, Shade(Hue::kSnow, 4));
+  c.Rect(static_cast<int>(x) + 2, static_cast<int>(y) - 8, 3, 16, Shade(Hue::kSnow, 3));  // the band
+}
+
+// A wooden "new arrival" board hung on the fence: a paw print and a ribbon bow.
+void ArrivalSign(Canvas& c, int x, int y) {
+  c.Rect(x, y, 40, 30, Shade(Hue::kWood, 3));
+  c.Frame(x, y, 40, 30, Shade(Hue::kWood, 0));
+  c.Line(x + 1, y + 1, x + 38, y + 1, Shade(Hue::kWood, 4));
+  DrawIcon(c, x + 20, y + 17, Icon::kPaw, 1.0);
+  c.Polygon({{x + 20.0, y - 2.0}, {x + 10.0, y - 8.0}, {x + 10.0, y + 4.0}}, Shade(Hue::kPink, 3));
+  c.Polygon({{x + 20.0, y - 2.0}, {x + 30.0, y - 8.0}, {x + 30.0, y + 4.0}}, Shade(Hue::kPink, 2));
+  c.Ellipse(x + 20, y - 2, 3, 3, Shade(Hue::kPink, 4));
+}
+
+// Birth: a blanket stirs in the straw as a glow gathers (0-9), the keeper lifts the
+// bundle up (10-19), holds it high while hearts rise and a sign with a paw print and
+// a ribbon drops onto the fence (20-29).
 Canvas Birth(int n) {
   Canvas c = Stage(0, 41);
-  c.Ellipse(120, 150, 80, 22, [](int x, int y) { return Dithered(Hue::kSand, 2.8 + Hash01(x, y, 9), x, y); });
-  const SpeciesEntry& s = SpeciesOf("panda");
-  AnimalPose mother;
-  mother.lie = 1;
-  mother.graze = n >= 18 ? 0.5 : 0;
-  Place(c, BuildAnimal(s, mother, false), 85, 152, 2.2, HeadingOf(3));
-  if (n >= 6 && n < 14) {
-    double g = Ease(n, 6, 13);
-    c.Ellipse(160, 140, 6 + 12 * g, 4 + 8 * g, Shade(Hue::kYellow, 4));
-  }
-  if (n >= 12) {
-    AnimalPose young;
-    young.walk = (n % 8) / 8.0;
-    young.stride = n >= 18 ? 0.8 : 0;
-    young.lie = n < 15 ? 1 : 0;
-    double x = 160 - (n >= 18 ? 2.0 * (n - 18) : 0);
-    Place(c, BuildAnimal(s, young, true), x, 156, 2.2, HeadingOf(n >= 18 ? 1 : 7));
-  }
-  for (int k = 0; n >= 16 && k < 5; ++k) {
-    double y = 120 - std::fmod((n - 16) * 6.0 + k * 22, 100.0);
-    DrawIcon(c, static_cast<int>(110 + 30 * k + 6 * std::sin(y * 0.1)), static_cast<int>(y), Icon::kHeart, 0.7 + 0.1 * (k % 2));
+  EnclosureCorner(c, 0);
+  const double glow = Ease(n, 0, 9);
+  if (n < 12) c.Ellipse(110, 118, 10 + 14 * glow, 6 + 8 * glow, Shade(Hue::kYellow, glow > 0.5 ? 4 : 3));
+  // In the straw until frame 10, then carried up to the keeper's raised hands.
+  const double lift = Ease(n, 10, 18);
+  const double stir = n < 10 && n % 3 == 1 ? 1.5 : 0;
+  const double bx = 110 + 40 * lift + stir, by = 118 - 40 * lift;
+  if (n < 10) Bundle(c, bx, by);
+  Posture p = StandPosture();
+  p.arm[0] = p.arm[1] = 0.6 + 2.1 * lift;
+  p.elbow[0] = p.elbow[1] = 1.0 - 0.7 * lift;
+  p.nod = 0.4 - 0.6 * lift;
+  Place(c, BuildPerson(StaffLook(StaffRole::kKeeper), p), 166, 150, 2.2, HeadingOf(1));
+  if (n >= 10) Bundle(c, bx, by);  // in the keeper's hands, in front of the figure
+  if (n >= 20) ArrivalSign(c, 34, static_cast<int>(92 - 30 * (1 - Ease(n, 20, 24))));
+  for (int k = 0; n >= 18 && k < 5; ++k) {
+    double y = 110 - std::fmod((n - 18) * 6.0 + k * 22, 100.0);
+    DrawIcon(c, static_cast<int>(100 + 26 * k + 6 * std::sin(y * 0.1)), static_cast<int>(y), Icon::kHeart, 0.7 + 0.1 * (k % 2));
   }
   return c;
 }
 
-// Death: the old animal lies down as the day fades, the keeper comes and bows, and a
-// flower is left beside it.
+// Death: the day fades over an empty enclosure (0-11), the keeper walks up and bows
+// (12-24) and lays a white flower on the empty straw bed (25-29).
 Canvas Death(int n) {
-  Canvas c = Stage(Ease(n, 0, 20) * 0.6, 53);
-  AnimalPose pose;
-  pose.lie = Ease(n, 2, 12);
-  pose.graze = 0.4 * pose.lie;
-  Place(c, BuildAnimal(SpeciesOf("elephant"), pose, false), 95, 160, 1.5, HeadingOf(3));
+  const double dusk = Ease(n, 0, 20) * 0.6;
+  Canvas c = Stage(dusk, 53);
+  EnclosureCorner(c, dusk);
   if (n >= 12) {
     Posture p = n < 22 ? WalkPosture((n % 6) / 6.0) : StandPosture();
     if (n >= 22) p.nod = 0.6, p.lean = 0.3;
@@ -303,19 +325,37 @@ Canvas Death(int n) {
     Place(c, BuildPerson(StaffLook(StaffRole::kKeeper), p), x, 165, 2.2, HeadingOf(7));
   }
   if (n >= 25) {  // the flower
-    c.Line(165, 168, 167, 158, Shade(Hue::kLeaf, 2));
+    c.Line(150, 130, 158, 126, Shade(Hue::kLeaf, 2));
     for (int k = 0; k < 5; ++k)
-      c.Ellipse(167 + 3 * std::cos(k * 2 * kPi / 5), 156 + 3 * std::sin(k * 2 * kPi / 5), 2, 2, kWhite);
-    c.Ellipse(167, 156, 1.5, 1.5, Shade(Hue::kYellow, 3));
+      c.Ellipse(160 + 3 * std::cos(k * 2 * kPi / 5), 125 + 3 * std::sin(k * 2 * kPi / 5), 2, 2, kWhite);
+    c.Ellipse(160, 125, 1.5, 1.5, Shade(Hue::kYellow, 3));
   }
   return c;
 }
 
-// Bankruptcy: the coin stack runs out, the office's sign turns to "閉園" (closed)
-// and rain falls on an empty park.
+// The zoo's entrance gate, closed: stone pillars under an arch, iron bars between
+// them and low walls to either side. Every zoo has one, whatever it has built.
+void ClosedGate(Canvas& c) {
+  const Rgb stone = Shade(Hue::kSand, 2), stoneDark = Shade(Hue::kSand, 1);
+  c.Rect(80, 140, 38, 25, stone), c.Rect(198, 140, 42, 25, stoneDark);  // the walls
+  c.Line(80, 140, 117, 140, Shade(Hue::kSand, 3)), c.Line(198, 140, 239, 140, Shade(Hue::kSand, 2));
+  for (int x = 136; x < 184; x += 6) c.Rect(x, 94, 2, 71, Shade(Hue::kGrey, 1));  // the bars
+  c.Rect(132, 120, 52, 3, Shade(Hue::kGrey, 1));
+  for (int x : {118, 184}) {  // pillars: lit face left, shaded face right
+    c.Rect(x, 86, 9, 80, Shade(Hue::kGrey, 3));
+    c.Rect(x + 9, 86, 5, 80, Shade(Hue::kGrey, 2));
+    c.Frame(x, 86, 14, 80, Shade(Hue::kGrey, 0));
+  }
+  c.Rect(112, 78, 92, 10, Shade(Hue::kGrey, 3));  // the arch
+  c.Rect(112, 86, 92, 2, Shade(Hue::kGrey, 1));
+  c.Frame(112, 78, 92, 10, Shade(Hue::kGrey, 0));
+}
+
+// Bankruptcy: the coin stack runs out, a "閉園" (closed) sign drops onto the shut
+// gate and rain falls on an empty park.
 Canvas Bankruptcy(int n) {
   Canvas c = Stage(Ease(n, 8, 20), 67);
-  PlaceBuilding(c, Office(), &PaintOffice, 160, 168, 1.0);
+  ClosedGate(c);
   int coins = std::max(0, 8 - n);
   for (int k = 0; k < coins; ++k) {
     c.Ellipse(55, 160 - 5 * k, 13, 5, Shade(Hue::kYellow, 2));
@@ -325,14 +365,13 @@ Canvas Bankruptcy(int n) {
     double u = (n % 2) / 2.0 + 0.25;
     DrawIcon(c, static_cast<int>(55 + 60 * u), static_cast<int>(150 - 5 * coins - 40 * std::sin(u * kPi)), Icon::kCoins, 0.8);
   }
-  if (n >= 10) {  // the sign swings down on its chains
-    double drop = 40 * (1 - Ease(n, 10, 15));
-    int y = static_cast<int>(40 - drop);
-    c.Line(130, 0, 130, y, Shade(Hue::kGrey, 1));
-    c.Line(186, 0, 186, y, Shade(Hue::kGrey, 1));
-    c.Rect(120, y, 76, 30, Shade(Hue::kRed, 2));
-    c.Frame(120, y, 76, 30, Shade(Hue::kRed, 0));
-    DrawTextCentred(c, 120, y + 5, 76, 20, "閉園", TextStyle{18, kWhite, Face::kSharp, true});
+  if (n >= 10) {  // the sign drops from the arch on its chains
+    int y = static_cast<int>(88 + 14 * Ease(n, 10, 15));
+    c.Line(140, 88, 140, y, Shade(Hue::kGrey, 0));
+    c.Line(176, 88, 176, y, Shade(Hue::kGrey, 0));
+    c.Rect(122, y, 72, 28, Shade(Hue::kRed, 2));
+    c.Frame(122, y, 72, 28, Shade(Hue::kRed, 0));
+    DrawTextCentred(c, 122, y + 4, 72, 20, "閉園", TextStyle{18, kWhite, Face::kSharp, true});
   }
   for (int k = 0; n >= 16 && k < 60; ++k) {  // rain
     int x = static_cast<int>(Hash(k, 1, 67) % kW), y = static_cast<int>((Hash(k, 2, 67) % kH + n * 17) % kH);
