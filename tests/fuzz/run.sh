@@ -15,7 +15,8 @@ FLAGS="-std=c++20 -O1 -g -fno-omit-frame-pointer -Wall -Wextra -Werror -Wno-miss
 # The readers and what they stand on.
 SOURCES=(src/data/definitions.cpp src/data/field_stream.cpp src/data/file_io.cpp src/data/map_file.cpp
          src/data/save_game.cpp src/data/world.cpp src/platform/big5.cpp src/platform/file_names.cpp
-         src/platform/bmp.cpp src/platform/cursor_file.cpp src/platform/surface.cpp)
+         src/platform/bmp.cpp src/platform/cursor_file.cpp src/platform/surface.cpp
+         src/platform/whole_file.cpp)
 
 OBJECTS=()
 for src in "${SOURCES[@]}"; do
