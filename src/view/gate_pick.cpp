@@ -7,8 +7,6 @@
 #include "view/geometry.h"
 #include "view/sprite_layout.h"
 
-static_assert(kGateStrip == kHalfW, "the gate's strips are half a tile wide");
-
 namespace {
 
 bool Opaque(const Surface& s, int x, int y) {
